@@ -1,0 +1,5 @@
+#include "mainwindow/startup.h"
+
+int main(int argc, char** argv) {
+    return WinMain(argc, argv);
+}

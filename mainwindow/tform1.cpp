@@ -1,0 +1,250 @@
+#include "tform1.h"
+
+#include "platform/mainwindowref.h"
+#include "platform/stringgrid.h"
+#include "platform/trayicon.h"
+#include "platform/waitcursor.h"
+#include "platform/windowsteps.h"
+#include "records/cp932.h"
+#include "records/settings.h"
+#include "records/state.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+constexpr int MinimumWidth = 640;
+constexpr int MinimumHeight = 480;
+constexpr int MaximumWidth = 800;
+constexpr int MaximumHeight = 650;
+
+QString MovementTitle(int movement, const std::string& name) {
+    switch (movement) {
+    case 0:
+        return QStringLiteral("（運動）\n万歩計数");
+    case 1:
+        return QStringLiteral("（運動）\nｼﾞｮｷﾞﾝｸﾞ");
+    case 2:
+        return QStringLiteral("（運動）\n") + QString::fromStdString(CutToCp932Bytes(name, 8));
+    default:
+        return {};
+    }
+}
+
+QString ConditionTitle(int condition, const std::string& name) {
+    switch (condition) {
+    case 0:
+        return QStringLiteral("（体調）\n体重");
+    case 1:
+        return QStringLiteral("（体調）\n最高血圧");
+    case 2:
+        return QStringLiteral("（体調）\n") + QString::fromStdString(CutToCp932Bytes(name, 8));
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* owner) : QMainWindow(owner) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("トルマーﾌﾟﾛｸﾞﾗﾑ"));
+    BuildControls();
+    BuildMenus();
+    ApplySizeLimits();
+    resize(MinimumWidth, MinimumHeight);
+    tray_ = new TrayIcon(this);
+    ConnectCommands();
+    StringGrid1->installEventFilter(this);
+}
+
+TForm1::~TForm1() {
+    if (MainWindowHandle() == this) {
+        SetMainWindowHandle(nullptr);
+    }
+}
+
+void TForm1::ConnectCommands() {
+    connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
+    connect(X1, &QAction::triggered, this, &TForm1::Button7Click);
+    connect(tray_, &TrayIcon::restoreRequested, this, &TForm1::N6Click);
+    connect(tray_, &TrayIcon::exitRequested, this, &TForm1::N7Click);
+
+    // Commands whose windows are not part of the program yet.
+    for (QWidget* button : {static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2),
+                            static_cast<QWidget*>(Button3), static_cast<QWidget*>(Button4),
+                            static_cast<QWidget*>(Button5), static_cast<QWidget*>(Button6),
+                            static_cast<QWidget*>(Button8)}) {
+        button->setEnabled(false);
+    }
+    for (QAction* action :
+         {S1, P1, CSVO1, P2, T1, N3, J1, T3, Y1, M1, C1, W1, S3, I1, E1, H2, N5}) {
+        action->setEnabled(false);
+    }
+}
+
+void TForm1::ApplySizeLimits() {
+    setMinimumSize(MinimumWidth, MinimumHeight);
+    QSize limit(MaximumWidth, MaximumHeight);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        limit = limit.boundedTo(screen->availableGeometry().size());
+    }
+    setMaximumSize(limit.expandedTo(minimumSize()));
+}
+
+void TForm1::ApplyStoredPlacement() {
+    QRect wanted(Settings.Left, Settings.Top, Settings.Width, Settings.Height);
+    wanted.setSize(wanted.size().expandedTo(minimumSize()).boundedTo(maximumSize()));
+    // A placement from another screen layout must not put the window out of
+    // reach.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        int x = std::clamp(wanted.x(), area.left(),
+                           std::max(area.left(), area.right() - wanted.width() + 1));
+        int y = std::clamp(wanted.y(), area.top(),
+                           std::max(area.top(), area.bottom() - wanted.height() + 1));
+        wanted.moveTo(x, y);
+    }
+    resize(wanted.size());
+    move(wanted.topLeft());
+}
+
+void TForm1::SetSettingsColumnTitles() {
+    QString movement = MovementTitle(Settings.Movement, Settings.Movementname);
+    if (!movement.isEmpty()) {
+        StringGrid1->SetCells(7, 0, movement);
+    }
+    QString condition = ConditionTitle(Settings.Condition, Settings.Conditionname);
+    if (!condition.isEmpty()) {
+        StringGrid1->SetCells(8, 0, condition);
+    }
+}
+
+void TForm1::SetColumnTitles() {
+    static const char* const Titles[] = {"日付", "曜",   "休日\n休暇", "起床",
+                                         "出勤", "退社", "就寝"};
+    static const int Widths[] = {40, 20, 30, 35, 35, 35, 35};
+    for (int col = 0; col < 7; ++col) {
+        StringGrid1->SetCells(col, 0, QString::fromUtf8(Titles[col]));
+        StringGrid1->SetColWidth(col, Widths[col]);
+    }
+    SetSettingsColumnTitles();
+    StringGrid1->SetCells(9, 0, QStringLiteral("備考"));
+    FormResize();
+}
+
+void TForm1::FormShow() {
+    if (CloseCancelled == 1 || showStepDone_) {
+        return;
+    }
+    showStepDone_ = true;
+    WaitCursor hourglass;
+    InitDateGlobals();
+    InitLeaveKinds();
+    CurYear = TodayYear;
+    CurMonth = TodayMonth;
+    DataModified = 0;
+    ApplyStoredPlacement();
+    SetColumnTitles();
+    StringGrid1->setFocus();
+    SetMainWindowHandle(this);
+}
+
+void TForm1::FormResize() {
+    if (Closing == 1 || StringGrid1 == nullptr) {
+        return;
+    }
+    int others = 0;
+    for (int col = 0; col < 9; ++col) {
+        others += StringGrid1->ColWidths(col);
+    }
+    int remarks = StringGrid1->width() - others - 30;
+    int rowsHeight = StringGrid1->horizontalHeader()->height();
+    for (int row = 0; row < StringGrid1->Model()->rowCount(); ++row) {
+        rowsHeight += StringGrid1->rowHeight(row);
+    }
+    rowsHeight += 2 * StringGrid1->DefaultRowHeight();
+    if (rowsHeight < StringGrid1->height()) {
+        remarks += 15;
+        StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    } else {
+        StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    StringGrid1->SetColWidth(9, std::max(remarks, 20));
+}
+
+void TForm1::StartMinimized() {
+    StartedMinimized = 1;
+    FormShow();
+    if (TrayIcon::Available()) {
+        // Only the icon remains; the window appears when the user restores it.
+        setWindowState(windowState() | Qt::WindowMinimized);
+    } else {
+        showMinimized();
+    }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon::Available()) {
+        // Hide the task-bar entry; the notification icon brings it back.
+        QTimer::singleShot(0, this, &QWidget::hide);
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == StringGrid1 && event->type() == QEvent::Resize) {
+        FormResize();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // A close request while the close query or a modal dialog runs is
+    // ignored; the dialog has to be finished first.
+    if (closeQueryRunning_ || QApplication::activeModalWidget() != nullptr) {
+        event->ignore();
+        return;
+    }
+    if (closeAccepted_) {
+        event->accept();
+        return;
+    }
+    closeQueryRunning_ = true;
+    setEnabled(false);
+    Closing = 1;
+    closeAccepted_ = true;
+    closeQueryRunning_ = false;
+    event->accept();
+    tray_->Remove();
+    QApplication::quit();
+}
+
+void TForm1::Button7Click() {
+    close();
+}
+
+void TForm1::N6Click() {
+    RestoreApplication();
+}
+
+void TForm1::N7Click() {
+    if (QApplication::activeModalWidget() != nullptr || closeQueryRunning_) {
+        RestoreApplication();
+        return;
+    }
+    close();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class TStringGrid;
+class TrayIcon;
+
+// The main window: one period of days in a grid, the navigation and command
+// buttons above it, the menus, and the icon in the notification area. It is
+// created once and lives for the whole run; closing it ends the program.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* owner = nullptr);
+    ~TForm1() override;
+
+    // The show step: today's period into the grid. Runs once per session;
+    // start-up calls it directly for a minimised start.
+    void FormShow();
+
+    // The grid re-layout after a resize.
+    void FormResize();
+
+    // Column titles that depend on the settings (exercise and condition).
+    void SetSettingsColumnTitles();
+
+    // Starts minimised: only the notification icon remains where there is
+    // one; otherwise the window is minimised to the task bar.
+    void StartMinimized();
+
+    TrayIcon* Tray() const { return tray_; }
+
+    // Controls, by their names.
+    QLabel *Label1 = nullptr, *Label2 = nullptr;
+    QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr,
+                *Button5 = nullptr, *Button6 = nullptr, *Button7 = nullptr, *Button8 = nullptr;
+    TStringGrid* StringGrid1 = nullptr;
+    QLineEdit *Memo1 = nullptr, *Memo2 = nullptr;
+    QMenu *FileMenu = nullptr, *SearchMenu = nullptr, *ViewMenu = nullptr, *StressMenu = nullptr,
+          *OptionMenu = nullptr, *HelpMenu = nullptr;
+    QAction *S1 = nullptr, *P1 = nullptr, *CSVO1 = nullptr, *X1 = nullptr;
+    QAction *P2 = nullptr, *T1 = nullptr, *N3 = nullptr, *J1 = nullptr, *T3 = nullptr;
+    QAction *Y1 = nullptr, *M1 = nullptr, *C1 = nullptr, *W1 = nullptr;
+    QAction *S3 = nullptr, *I1 = nullptr, *E1 = nullptr, *H2 = nullptr, *N5 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void ConnectCommands();
+    void ApplyStoredPlacement();
+    void ApplySizeLimits();
+    void SetColumnTitles();
+
+    void Button7Click();
+    void N6Click();
+    void N7Click();
+
+    TrayIcon* tray_ = nullptr;
+    bool showStepDone_ = false;
+    bool closeQueryRunning_ = false;
+    bool closeAccepted_ = false;
+};

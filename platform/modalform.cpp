@@ -1,0 +1,49 @@
+#include "modalform.h"
+
+#include "platform/windowsteps.h"
+#include "records/settings.h"
+#include "records/state.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+TModalForm::TModalForm(QWidget* owner) : QDialog(owner) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+bool TModalForm::RunModal() {
+    confirmed_ = false;
+    DialogResult = 0;
+    exec();
+    return DialogResult == 1;
+}
+
+void TModalForm::ConfirmAndClose() {
+    confirmed_ = true;
+    DialogResult = 1;
+    accept();
+}
+
+void TModalForm::CancelAndClose() {
+    confirmed_ = false;
+    DialogResult = 0;
+    reject();
+}
+
+void TModalForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        if (escapeMinimizes_ && Settings.Escflg != 0) {
+            MinimizeOnEscape();
+        }
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TModalForm::closeEvent(QCloseEvent* event) {
+    if (!confirmed_) {
+        DialogResult = 0;
+    }
+    QDialog::closeEvent(event);
+}

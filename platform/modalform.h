@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+// Base of every secondary window. It is created by its command, shown
+// modally and destroyed right after; it hands its outcome back through the
+// program-wide DialogResult: 1 when confirmed, 0 otherwise (also when closed
+// by the title bar's close box).
+//
+// Esc never closes it: with the "Escflg" setting on, Esc minimises the whole
+// program and the dialog stays open and modal; with it off, Esc does nothing.
+class TModalForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TModalForm(QWidget* owner);
+
+    // Shows the form modally; true when it was confirmed.
+    bool RunModal();
+
+    // The confirm and cancel buttons' endings.
+    void ConfirmAndClose();
+    void CancelAndClose();
+
+protected:
+    // Windows that must not minimise on Esc (the leaving-time dialog) turn
+    // this off.
+    void SetEscapeMinimizes(bool on) { escapeMinimizes_ = on; }
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool escapeMinimizes_ = true;
+    bool confirmed_ = false;
+};

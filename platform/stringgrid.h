@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <functional>
+#include <vector>
+
+// A grid of cell texts addressed as (column, row) with row 0 the header row,
+// as the windows of this program expect. Columns below FixedCols are shown
+// but can be neither selected nor edited.
+class StringGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit StringGridModel(QObject* parent = nullptr);
+
+    void SetSize(int colCount, int rowCount); // rowCount includes the header row
+    int ColCount() const { return colCount_; }
+    int RowCount() const { return rowCount_; }
+    void SetFixedCols(int fixed) { fixedCols_ = fixed; }
+    int FixedCols() const { return fixedCols_; }
+
+    QString Cell(int col, int row) const;
+    void SetCell(int col, int row, const QString& text);
+
+    // Colours, alignment and hints of data cells come from the window that
+    // owns the grid: (col, row, role) -> value, row counted with the header.
+    using StyleProvider = std::function<QVariant(int col, int row, int role)>;
+    void SetStyleProvider(StyleProvider provider) { style_ = std::move(provider); }
+    // Refreshes every cell's colours after the data they depend on changed.
+    void RefreshStyles();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    int colCount_ = 0;
+    int rowCount_ = 1;
+    int fixedCols_ = 0;
+    std::vector<std::vector<QString>> cells_; // [row][col]
+    StyleProvider style_;
+};
+
+// The cell editor: a line editor whose text goes into the cell as it is
+// typed, so the cells always hold what is on screen.
+class StringGridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using EditorSetup = std::function<void(QLineEdit* editor, int col, int row)>;
+    using EditText = std::function<QString(int col, int row, const QString& cellText)>;
+
+    explicit StringGridDelegate(QObject* parent = nullptr);
+    void SetEditorSetup(EditorSetup setup) { setup_ = std::move(setup); }
+    void SetEditText(EditText editText) { editText_ = std::move(editText); }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+
+signals:
+    void editorCreated(QLineEdit* editor, int col, int row) const;
+
+private:
+    EditorSetup setup_;
+    EditText editText_;
+};
+
+class TStringGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit TStringGrid(QWidget* parent = nullptr);
+
+    StringGridModel* Model() const { return model_; }
+    StringGridDelegate* Delegate() const { return delegate_; }
+
+    void SetSize(int colCount, int rowCount) { model_->SetSize(colCount, rowCount); }
+    int ColCount() const { return model_->ColCount(); }
+    int RowCount() const { return model_->RowCount(); }
+    void SetFixedCols(int fixed) { model_->SetFixedCols(fixed); }
+
+    QString Cells(int col, int row) const { return model_->Cell(col, row); }
+    void SetCells(int col, int row, const QString& text) { model_->SetCell(col, row, text); }
+
+    int ColWidths(int col) const { return columnWidth(col); }
+    void SetColWidth(int col, int width) { setColumnWidth(col, width); }
+    void SetHeaderHeight(int height);
+    void SetDefaultRowHeight(int height);
+    int DefaultRowHeight() const;
+
+    // The current cell in grid coordinates (row 0 = header); -1 when none.
+    int Col() const;
+    int Row() const;
+    void SetCurrentCell(int col, int row);
+
+    // Grid coordinates of the cell under a point of the viewport.
+    bool CellAt(const QPoint& viewportPoint, int* col, int* row) const;
+
+    // Puts the open editor's text into its cell; called before every read of
+    // the cells by a command.
+    void FlushEditor();
+
+    QLineEdit* OpenEditor() const;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    StringGridModel* model_;
+    StringGridDelegate* delegate_;
+    QPointer<QLineEdit> editor_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class QWidget;
+
+// The icon in the notification area with its menu "元に戻す" / "終了". It is
+// shown only where the desktop has a system tray; without one the program
+// never hides its window, or it could not be found again.
+class TrayIcon : public QObject {
+    Q_OBJECT
+public:
+    explicit TrayIcon(QWidget* window);
+    ~TrayIcon() override;
+
+    static bool Available();
+    bool IsShown() const;
+    void Remove();
+
+    QMenu* PopupMenu2() const { return menu_; }
+    QAction* N6() const { return restore_; }
+    QAction* N7() const { return exit_; }
+
+signals:
+    void restoreRequested();
+    void exitRequested();
+
+private:
+    QSystemTrayIcon* icon_ = nullptr;
+    QMenu* menu_ = nullptr;
+    QAction* restore_ = nullptr;
+    QAction* exit_ = nullptr;
+};

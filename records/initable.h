@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// An in-memory INI file that keeps what it does not understand: sections,
+// keys and key-less lines stay in the order in which they first entered the
+// file. Texts are kept as the file's bytes; section and key names match
+// regardless of ASCII letter case, as hand-edited files expect.
+class IniTable {
+public:
+    static IniTable Parse(std::string_view bytes);
+
+    std::optional<std::string> Read(std::string_view section, std::string_view key) const;
+
+    // Replaces the value of an existing key in place; a missing key is appended
+    // to its section, a missing section to the file.
+    void Write(std::string_view section, std::string_view key, std::string_view value);
+
+    // "[name]", one line per entry, an empty line after each section; CR LF.
+    std::string Serialize() const;
+
+    bool HasSection(std::string_view section) const;
+
+private:
+    struct Line {
+        std::string key; // for a line without "=", the whole trimmed line
+        std::string value;
+        bool hasValue = false;
+    };
+    struct Section {
+        std::string name;
+        std::vector<Line> lines;
+    };
+
+    Section* FindSection(std::string_view name);
+    const Section* FindSection(std::string_view name) const;
+
+    std::vector<Section> sections_;
+};
+
+// Trims bytes below 33 (blanks and control characters) from both ends; works
+// on unsigned bytes so that CP932 trail bytes are never taken for blanks.
+std::string_view TrimBlanks(std::string_view text);
+
+// Splits bytes into lines at CR LF, LF or a lone CR.
+std::vector<std::string_view> SplitLines(std::string_view bytes);

@@ -1,0 +1,228 @@
+#include "settings.h"
+
+#include "colors.h"
+#include "cp932.h"
+#include "fileio.h"
+#include "initable.h"
+
+#include <charconv>
+#include <variant>
+#include <vector>
+
+TSettings Settings;
+
+namespace {
+
+struct FlagField {
+    std::uint8_t* field;
+};
+
+struct Key {
+    const char* section;
+    std::string key;
+    std::variant<int*, FlagField, std::string*> field;
+    std::variant<int, std::string> defaultValue;
+};
+
+const char* const WindowSection = "Window";
+const char* const OfficeSection = "Office Setup";
+const char* const HolidaySection = "Holiday Setup";
+const char* const AutomaticSection = "Automatic Setup";
+const char* const OtherSection = "Other Setup";
+
+// The keys in file order; defaults are taken from a default-constructed block.
+std::vector<Key> KeyTable(TSettings& s) {
+    const TSettings d;
+    std::vector<Key> keys;
+    auto integer = [&](const char* section, std::string key, int& field, int def) {
+        keys.push_back({section, std::move(key), &field, def});
+    };
+    auto flag = [&](const char* section, std::string key, std::uint8_t& field, int def) {
+        keys.push_back({section, std::move(key), FlagField{&field}, def});
+    };
+    auto text = [&](const char* section, std::string key, std::string& field,
+                    const std::string& def) {
+        keys.push_back({section, std::move(key), &field, def});
+    };
+
+    integer(WindowSection, "Top", s.Top, d.Top);
+    integer(WindowSection, "Left", s.Left, d.Left);
+    integer(WindowSection, "Width", s.Width, d.Width);
+    integer(WindowSection, "Height", s.Height, d.Height);
+    integer(OfficeSection, "Deadline", s.Deadline, d.Deadline);
+    text(OfficeSection, "Scheduledstart", s.Scheduledstart, d.Scheduledstart);
+    text(OfficeSection, "Scheduledend", s.Scheduledend, d.Scheduledend);
+    text(OfficeSection, "Midnightstart", s.Midnightstart, d.Midnightstart);
+    text(OfficeSection, "Midnightend", s.Midnightend, d.Midnightend);
+    for (int i = 0; i < 5; ++i) {
+        text(OfficeSection, "Breaks" + std::to_string(i + 1), s.Breaks[i], d.Breaks[i]);
+        text(OfficeSection, "Breake" + std::to_string(i + 1), s.Breake[i], d.Breake[i]);
+    }
+    integer(OfficeSection, "Standflg", s.Standflg, d.Standflg);
+    integer(OfficeSection, "Standtime", s.Standtime, d.Standtime);
+    integer(OfficeSection, "Movement", s.Movement, d.Movement);
+    text(OfficeSection, "Movementname", s.Movementname, d.Movementname);
+    integer(OfficeSection, "Condition", s.Condition, d.Condition);
+    text(OfficeSection, "Conditionname", s.Conditionname, d.Conditionname);
+    integer(OfficeSection, "Sleep1", s.Sleep1, d.Sleep1);
+    integer(OfficeSection, "Sleep2", s.Sleep2, d.Sleep2);
+    integer(OfficeSection, "Overtime1", s.Overtime1, d.Overtime1);
+    integer(OfficeSection, "Overtime2", s.Overtime2, d.Overtime2);
+    integer(OfficeSection, "Walking1", s.Walking1, d.Walking1);
+    integer(OfficeSection, "Walking2", s.Walking2, d.Walking2);
+    integer(HolidaySection, "Vacation", s.LeaveGrantMonth, d.LeaveGrantMonth);
+    static const char* const Days[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                       "Thursday", "Friday", "Saturday"};
+    for (int i = 0; i < 7; ++i) {
+        flag(HolidaySection, Days[i], s.WeeklyHolidays[i], d.WeeklyHolidays[i]);
+    }
+    for (int k = 1; k <= 10; ++k) {
+        // The stored files spell the eighth flag this way; keep it so that
+        // existing files keep their value.
+        std::string chkKey = k == 8 ? "Backgroundcohk8" : "Backgroundchk" + std::to_string(k);
+        flag(HolidaySection, chkKey, s.Backgroundchk[k - 1], d.Backgroundchk[k - 1]);
+        text(HolidaySection, "Backgroundcolor" + std::to_string(k), s.Backgroundcolor[k],
+             d.Backgroundcolor[k]);
+    }
+    integer(AutomaticSection, "Autostart", s.Autostart, d.Autostart);
+    integer(AutomaticSection, "Autostartflg", s.Autostartflg, d.Autostartflg);
+    integer(AutomaticSection, "Autoend", s.Autoend, d.Autoend);
+    integer(AutomaticSection, "Autoendflg", s.Autoendflg, d.Autoendflg);
+    integer(AutomaticSection, "DoubleClick", s.DoubleClick, d.DoubleClick);
+    flag(AutomaticSection, "Timeoption", s.Timeoption, d.Timeoption);
+    text(AutomaticSection, "Risingtime", s.Risingtime, d.Risingtime);
+    text(AutomaticSection, "Sleepingtime", s.Sleepingtime, d.Sleepingtime);
+    flag(OtherSection, "Escflg", s.Escflg, d.Escflg);
+    flag(OtherSection, "Saveflg", s.Saveflg, d.Saveflg);
+    flag(OtherSection, "Autoflg", s.Autoflg, d.Autoflg);
+    flag(OtherSection, "Windflg", s.Windflg, d.Windflg);
+    flag(OtherSection, "Redflg", s.Redflg, d.Redflg);
+    integer(OtherSection, "Distance", s.Distance, d.Distance);
+    return keys;
+}
+
+std::optional<std::int32_t> ParseHex(std::string_view digits, bool negative) {
+    if (digits.empty() || digits.size() > 8) {
+        return std::nullopt;
+    }
+    std::uint32_t value = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+    if (ec != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    // Eight hex digits wrap into the signed 32-bit range, as stored colours do.
+    auto result = static_cast<std::int32_t>(value);
+    return negative ? -result : result;
+}
+
+void ReadKey(const IniTable& table, const Key& key) {
+    std::optional<std::string> stored = table.Read(key.section, key.key);
+    if (auto* text = std::get_if<std::string*>(&key.field)) {
+        **text = stored ? Cp932ToUtf8Lossy(*stored) : std::get<std::string>(key.defaultValue);
+        return;
+    }
+    int def = std::get<int>(key.defaultValue);
+    int value = def;
+    if (stored) {
+        value = ParseIniInteger(*stored).value_or(def);
+    }
+    if (auto* integer = std::get_if<int*>(&key.field)) {
+        **integer = value;
+    } else {
+        *std::get<FlagField>(key.field).field = value != 0 ? 1 : 0;
+    }
+}
+
+void WriteKey(IniTable& table, const Key& key) {
+    std::string value;
+    if (auto* text = std::get_if<std::string*>(&key.field)) {
+        value = Utf8ToCp932Lossy(**text);
+    } else if (auto* integer = std::get_if<int*>(&key.field)) {
+        value = std::to_string(**integer);
+    } else {
+        value = *std::get<FlagField>(key.field).field != 0 ? "1" : "0";
+    }
+    table.Write(key.section, key.key, value);
+}
+
+} // namespace
+
+std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        return ParseHex(text.substr(2), false);
+    }
+    bool negative = false;
+    std::string_view rest = text;
+    if (!rest.empty() && (rest[0] == '-' || rest[0] == '+')) {
+        negative = rest[0] == '-';
+        rest.remove_prefix(1);
+    }
+    if (!rest.empty() && rest[0] == '$') {
+        return ParseHex(rest.substr(1), negative);
+    }
+    if (rest.empty()) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value, 10);
+    if (ec != std::errc() || end != rest.data() + rest.size()) {
+        return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value < INT32_MIN || value > INT32_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+SettingsLoad LoadSettings(const std::filesystem::path& folder, int* firstRun) {
+    ReadResult file = ReadWholeFile(folder / SettingsFileName);
+    *firstRun = file.status == ReadStatus::Missing ? 1 : 0;
+    IniTable table = IniTable::Parse(file.bytes);
+    for (const Key& key : KeyTable(Settings)) {
+        ReadKey(table, key);
+    }
+    switch (file.status) {
+    case ReadStatus::Ok:
+        return SettingsLoad::Loaded;
+    case ReadStatus::Missing:
+        return SettingsLoad::Missing;
+    case ReadStatus::Unreadable:
+        break;
+    }
+    return SettingsLoad::Unreadable;
+}
+
+bool SaveSettings(const std::filesystem::path& folder, int windowOnly) {
+    const std::filesystem::path path = folder / SettingsFileName;
+    ReadResult file = ReadWholeFile(path);
+    if (file.status == ReadStatus::Unreadable) {
+        return false;
+    }
+    IniTable table = IniTable::Parse(file.bytes);
+    std::vector<Key> keys = KeyTable(Settings);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (i < 4 || windowOnly != 1) {
+            WriteKey(table, keys[i]);
+        }
+    }
+    return WriteFileAtomically(path, table.Serialize());
+}
+
+int EffectiveDeadline() {
+    return Settings.Deadline >= 1 && Settings.Deadline <= 31 ? Settings.Deadline : 31;
+}
+
+int EffectiveLeaveGrantMonth() {
+    if (Settings.LeaveGrantMonth < 1) {
+        return 1;
+    }
+    return Settings.LeaveGrantMonth > 12 ? 12 : Settings.LeaveGrantMonth;
+}
+
+std::optional<std::uint32_t> EffectiveBackgroundColor(int kind) {
+    if (kind < 1 || kind > 10 || Settings.Backgroundchk[kind - 1] == 0) {
+        return std::nullopt;
+    }
+    return ColorFromText(Settings.Backgroundcolor[kind]);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// The 73 user settings, mirrored one to one by the keys of "tolmar.ini".
+// Texts are UTF-8 here and CP932 in the file.
+struct TSettings {
+    int Top = 0;
+    int Left = 0;
+    int Width = 640;
+    int Height = 480;
+    int Deadline = 31;
+    std::string Scheduledstart = "8:00";
+    std::string Scheduledend = "17:00";
+    std::string Midnightstart = "22:00";
+    std::string Midnightend = "5:00";
+    std::array<std::string, 5> Breaks;
+    std::array<std::string, 5> Breake;
+    int Standflg = 0;
+    int Standtime = 0;
+    int Movement = 0;
+    std::string Movementname;
+    int Condition = 0;
+    std::string Conditionname;
+    int Sleep1 = 6;
+    int Sleep2 = 5;
+    int Overtime1 = 2;
+    int Overtime2 = 3;
+    int Walking1 = 10000;
+    int Walking2 = 13000;
+    int LeaveGrantMonth = 1;
+    std::array<std::uint8_t, 7> WeeklyHolidays{1, 0, 0, 0, 0, 0, 0};          // Sunday first
+    std::array<std::uint8_t, 10> Backgroundchk{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}; // kind k at k - 1
+    std::array<std::string, 11> Backgroundcolor{"",        "clYellow", "clWhite", "clWhite",
+                                                "clWhite", "clWhite",  "clWhite", "clWhite",
+                                                "clWhite", "clWhite",  "clWhite"}; // kind k at k
+    int Autostart = 0;
+    int Autostartflg = 0;
+    int Autoend = 0;
+    int Autoendflg = 0;
+    int DoubleClick = 0;
+    std::uint8_t Timeoption = 0;
+    std::string Risingtime = "7:00";
+    std::string Sleepingtime = "23:00";
+    std::uint8_t Escflg = 1;
+    std::uint8_t Saveflg = 0;
+    std::uint8_t Autoflg = 1;
+    std::uint8_t Windflg = 0;
+    std::uint8_t Redflg = 0;
+    int Distance = 70;
+};
+
+extern TSettings Settings;
+
+inline constexpr const char* SettingsFileName = "tolmar.ini";
+
+enum class SettingsLoad { Loaded, Missing, Unreadable };
+
+// Fills Settings from the file in the program folder; a missing file or key
+// gives the defaults, a value that is no number gives that key's default.
+// FirstRun becomes 1 when the file does not exist. An unreadable file leaves
+// every value at its default and is reported, never overwritten.
+SettingsLoad LoadSettings(const std::filesystem::path& folder, int* firstRun);
+
+// Writes the window placement and, unless windowOnly is 1, the other 69 keys
+// into the file, keeping keys and sections the program does not know. False
+// when the file could not be read back or written; the old file stays intact.
+bool SaveSettings(const std::filesystem::path& folder, int windowOnly);
+
+// Settings edited by hand are brought into range where they are used.
+int EffectiveDeadline();        // outside 1..31: 31
+int EffectiveLeaveGrantMonth(); // clamped into 1..12
+// The colour of day kind k (1..10) as 0x00BBGGRR, or nothing when the
+// category is off or its colour text is not a colour.
+std::optional<std::uint32_t> EffectiveBackgroundColor(int kind);
+
+// "tolmar.ini" integer rule: decimal with an optional sign, hexadecimal after
+// "$" or after "0x" / "0X"; nothing for anything else.
+std::optional<std::int32_t> ParseIniInteger(std::string_view text);

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, installs the program into its program
+# folder (~/.local/share/tolmar, outside the build tree) and starts it there.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/dependencies.sh
+tolmar_install_missing "${TOLMAR_RUN_PACKAGES[@]}" libgtest-dev libgmock-dev
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target tolmar
+
+folder="${HOME}/.local/share/tolmar"
+mkdir -p "$folder"
+install -m 0755 build/tolmar "$folder/tolmar"
+install -m 0644 help.txt "$folder/help.txt"
+exec "$folder/tolmar"

@@ -1,0 +1,87 @@
+#include "runningprogram.h"
+
+#include <array>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+void RunningProgram::Install(const fs::path& folder) {
+    const char* binary = std::getenv("TOLMAR_BINARY");
+    if (binary == nullptr) {
+        throw std::runtime_error("TOLMAR_BINARY is not set");
+    }
+    fs::copy_file(binary, folder / "tolmar", fs::copy_options::overwrite_existing);
+}
+
+RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFolder) {
+    std::string program = (folder / "tolmar").string();
+    std::string runtime = runtimeFolder.string();
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        ::unsetenv("QT_QPA_PLATFORM");
+        ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+}
+
+RunningProgram::~RunningProgram() {
+    if (pid_ > 0 && !exitCode_) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+}
+
+std::optional<int> RunningProgram::WaitForExit(std::chrono::milliseconds limit) {
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (!exitCode_) {
+        int status = 0;
+        pid_t done = ::waitpid(pid_, &status, WNOHANG);
+        if (done == pid_) {
+            exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            break;
+        }
+        if (std::chrono::steady_clock::now() > end) {
+            break;
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    return exitCode_;
+}
+
+std::optional<std::string> RunningProgram::WaitForWindow(std::chrono::milliseconds limit) {
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        std::string id = RunCommand("xdotool search --onlyvisible --pid " + std::to_string(pid_) +
+                                    " --class tolmar 2>/dev/null | tail -n 1");
+        if (!id.empty()) {
+            return id;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    return std::nullopt;
+}
+
+std::string RunCommand(const std::string& command) {
+    std::string output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return output;
+    }
+    std::array<char, 4096> buffer{};
+    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
+        output += buffer.data();
+    }
+    ::pclose(pipe);
+    while (!output.empty() && (output.back() == '\n' || output.back() == '\r')) {
+        output.pop_back();
+    }
+    return output;
+}

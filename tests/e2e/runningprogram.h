@@ -1,0 +1,34 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// The real program, copied into a program folder of the test's own and
+// started there as a separate process in the test's X server.
+class RunningProgram {
+public:
+    // Copies the binary under test (TOLMAR_BINARY) into folder.
+    static void Install(const std::filesystem::path& folder);
+
+    // Starts folder/tolmar with runtimeFolder as the user's runtime folder,
+    // where the single-instance lock lives.
+    RunningProgram(const std::filesystem::path& folder, const std::filesystem::path& runtimeFolder);
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    // The exit code once the process has ended within the time, else nothing.
+    std::optional<int> WaitForExit(std::chrono::milliseconds limit);
+
+    // The X window id of the program's main window once it is visible.
+    std::optional<std::string> WaitForWindow(std::chrono::milliseconds limit);
+
+private:
+    int pid_ = -1;
+    std::optional<int> exitCode_;
+};
+
+// Runs a shell command and returns what it printed, trailing newline removed.
+std::string RunCommand(const std::string& command);

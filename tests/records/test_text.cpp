@@ -1,0 +1,49 @@
+#include "records/cp932.h"
+#include "records/initable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Cp932, ConvertsTheCharactersShiftJisCannotHold) {
+    // "～" U+FF5E, a circled digit and half-width kana are CP932-only.
+    EXPECT_EQ(Utf8ToCp932("～①ﾌﾟ"), std::string("\x81\x60\x87\x40\xcc\xdf"));
+    EXPECT_EQ(Cp932ToUtf8(std::string("\x81\x60\x87\x40\xcc\xdf")), "～①ﾌﾟ");
+    EXPECT_FALSE(Utf8ToCp932("😀").has_value());
+    EXPECT_FALSE(IsCp932Representable("a😀"));
+    EXPECT_TRUE(IsCp932Representable("休日"));
+    EXPECT_EQ(Cp932ToUtf8Lossy(std::string("a\x81")), "a"); // a lead byte without trail
+    EXPECT_EQ(Utf8ToCp932Lossy("a😀b"), "ab");
+}
+
+TEST(Cp932, ByteLimitsCountCp932BytesAndKeepWholeCharacters) {
+    EXPECT_EQ(Cp932ByteLength("ｼﾞｮｷﾞﾝｸﾞ"), 8u);
+    EXPECT_EQ(Cp932ByteLength("体重abc"), 7u);
+    EXPECT_EQ(CutToCp932Bytes("あいうえお", 8), "あいうえ");
+    EXPECT_EQ(CutToCp932Bytes("aあいうえ", 8), "aあいう"); // never half a character
+    EXPECT_EQ(CutToCp932Bytes("ｱｲｳｴｵｶｷｸｹ", 8), "ｱｲｳｴｵｶｷｸ");
+    EXPECT_EQ(CutToCp932Bytes("short", 8), "short");
+}
+
+TEST(IniTable, KeepsOrderAndUnknownLinesAndMatchesNamesIgnoringCase) {
+    IniTable table = IniTable::Parse("ignored=1\r\n; comment\r\n[A]\r\n k = v \r\nbare\r\n"
+                                     "[B]\r\nx=1\r\n[a]\r\nk2=w\r\n");
+    EXPECT_EQ(table.Read("a", "K"), "v");
+    EXPECT_EQ(table.Read("A", "k2"), "w");
+    EXPECT_FALSE(table.Read("A", "bare").has_value());
+    EXPECT_FALSE(table.Read("Z", "k").has_value());
+    table.Write("B", "y", "2");
+    table.Write("A", "k", "changed");
+    table.Write("C", "z", "3");
+    EXPECT_EQ(table.Serialize(), "[A]\r\nk=changed\r\nbare\r\nk2=w\r\n\r\n"
+                                 "[B]\r\nx=1\r\ny=2\r\n\r\n[C]\r\nz=3\r\n\r\n");
+}
+
+TEST(IniTable, TrimsOnlyBytesBelow33SoCp932TrailBytesStay) {
+    // "休日" is 8B 78 93 FA: a signed-char trim would eat the 0xFA.
+    std::string kyujitsu = "\x8b\x78\x93\xfa";
+    EXPECT_EQ(TrimBlanks(" \t" + kyujitsu + " \r"), kyujitsu);
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd").size(), 4u);
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+// Answers message boxes and save dialogs ahead of time. Each planned answer
+// names a piece of the text it expects; the test fails when a box appears
+// that was not planned, when it does not match the plan, or when a planned
+// answer is left over at the end.
+class PlannedAnswers {
+public:
+    PlannedAnswers();
+    ~PlannedAnswers();
+    PlannedAnswers(const PlannedAnswers&) = delete;
+    PlannedAnswers& operator=(const PlannedAnswers&) = delete;
+
+    void Box(const QString& textPart, MsgAnswer answer);
+    void SaveFile(const QString& namePart, std::optional<QString> chosen);
+
+    // Every box shown so far, as "caption: text".
+    const QStringList& Shown() const { return shown_; }
+
+private:
+    struct PlannedBox {
+        QString textPart;
+        MsgAnswer answer;
+    };
+    struct PlannedFile {
+        QString namePart;
+        std::optional<QString> chosen;
+    };
+    std::deque<PlannedBox> boxes_;
+    std::deque<PlannedFile> files_;
+    QStringList shown_;
+};
