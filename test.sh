@@ -21,3 +21,23 @@ ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build-asan -j "$jobs" --output-on-failure
+
+echo "== fuzzing (each file reader for 30 s)"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTOLMAR_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j "$jobs"
+rm -rf build-fuzz/artifacts
+mkdir -p build-fuzz/artifacts
+for target in dayfile holidayfile vacationfile settings; do
+  # New inputs go to a scratch corpus; the seeds under fuzz/corpus stay as kept.
+  mkdir -p "build-fuzz/corpus/$target"
+  echo "-- fuzz_$target"
+  if ! "build-fuzz/fuzz/fuzz_$target" -max_total_time=30 -timeout=10 \
+      -artifact_prefix="build-fuzz/artifacts/$target-" \
+      "build-fuzz/corpus/$target" "fuzz/corpus/$target" >"build-fuzz/fuzz_$target.log" 2>&1; then
+    tail -n 40 "build-fuzz/fuzz_$target.log"
+    echo "fuzz_$target failed; the input is in build-fuzz/artifacts/" >&2
+    exit 1
+  fi
+  tail -n 1 "build-fuzz/fuzz_$target.log"
+done

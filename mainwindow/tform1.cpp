@@ -1,5 +1,9 @@
 #include "tform1.h"
 
+#include "mainwindow/mainsaveport.h"
+#include "mainwindow/period.h"
+#include "mainwindow/periodgrid.h"
+#include "mainwindow/savecycle.h"
 #include "platform/mainwindowref.h"
 #include "platform/stringgrid.h"
 #include "platform/trayicon.h"
@@ -8,6 +12,7 @@
 #include "records/cp932.h"
 #include "records/settings.h"
 #include "records/state.h"
+#include "records/yearslots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,6 +64,8 @@ TForm1::TForm1(QWidget* owner) : QMainWindow(owner) {
     setWindowTitle(QStringLiteral("トルマーﾌﾟﾛｸﾞﾗﾑ"));
     BuildControls();
     BuildMenus();
+    period_ = new PeriodGrid(StringGrid1, Memo1, Memo2, this);
+    savePort_ = std::make_unique<MainSavePort>(this);
     ApplySizeLimits();
     resize(MinimumWidth, MinimumHeight);
     tray_ = new TrayIcon(this);
@@ -73,20 +80,18 @@ TForm1::~TForm1() {
 }
 
 void TForm1::ConnectCommands() {
+    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(S1, &QAction::triggered, this, &TForm1::Button6Click);
     connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
     connect(X1, &QAction::triggered, this, &TForm1::Button7Click);
     connect(tray_, &TrayIcon::restoreRequested, this, &TForm1::N6Click);
     connect(tray_, &TrayIcon::exitRequested, this, &TForm1::N7Click);
 
     // Commands whose windows are not part of the program yet.
-    for (QWidget* button : {static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2),
-                            static_cast<QWidget*>(Button3), static_cast<QWidget*>(Button4),
-                            static_cast<QWidget*>(Button5), static_cast<QWidget*>(Button6),
-                            static_cast<QWidget*>(Button8)}) {
+    for (QPushButton* button : {Button1, Button2, Button3, Button4, Button5, Button8}) {
         button->setEnabled(false);
     }
-    for (QAction* action :
-         {S1, P1, CSVO1, P2, T1, N3, J1, T3, Y1, M1, C1, W1, S3, I1, E1, H2, N5}) {
+    for (QAction* action : {P1, CSVO1, P2, T1, N3, J1, T3, Y1, M1, C1, W1, S3, I1, E1, H2, N5}) {
         action->setEnabled(false);
     }
 }
@@ -151,11 +156,17 @@ void TForm1::FormShow() {
     InitLeaveKinds();
     CurYear = TodayYear;
     CurMonth = TodayMonth;
+    LoadYearSlots(ProgramFolder, CurYear);
     DataModified = 0;
     ApplyStoredPlacement();
     SetColumnTitles();
-    StringGrid1->setFocus();
+    if (LoadPeriod(ClosingDayMonth)) {
+        ShowPeriod(*period_);
+    }
+    StringGrid1->SetCurrentCell(CurCol, CurRow);
+    TodayRow = CurRow;
     SetMainWindowHandle(this);
+    AutoEnterTime(*period_);
 }
 
 void TForm1::FormResize() {
@@ -219,18 +230,48 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (closeAccepted_) {
-        event->accept();
+    if (!closeAccepted_) {
+        closeQueryRunning_ = true;
+        closeAccepted_ = FormCloseQuery();
+        closeQueryRunning_ = false;
+    }
+    if (!closeAccepted_) {
+        event->ignore();
         return;
     }
-    closeQueryRunning_ = true;
-    setEnabled(false);
-    Closing = 1;
-    closeAccepted_ = true;
-    closeQueryRunning_ = false;
     event->accept();
     tray_->Remove();
     QApplication::quit();
+}
+
+bool TForm1::FormCloseQuery() {
+    setEnabled(false);
+    StringGrid1->FlushEditor();
+    if (!CloseQuery(ProgramFolder, *period_, *savePort_)) {
+        CloseCancelled = 1;
+        setEnabled(true);
+        return false;
+    }
+    if (Settings.Windflg == 1) {
+        StoreWindowPlacement();
+    }
+    Closing = 1;
+    return true;
+}
+
+void TForm1::StoreWindowPlacement() {
+    Settings.Top = y();
+    Settings.Left = x();
+    Settings.Width = width();
+    Settings.Height = height();
+    if (!SaveSettings(ProgramFolder, 1)) {
+        savePort_->ReportWriteFailure(ProgramFolder / SettingsFileName);
+    }
+}
+
+void TForm1::Button6Click() {
+    StringGrid1->FlushEditor();
+    SaveCommand(ProgramFolder, *period_, *savePort_);
 }
 
 void TForm1::Button7Click() {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class MainSavePort;
+class PeriodGrid;
 class TStringGrid;
 class TrayIcon;
 
@@ -34,6 +37,7 @@ public:
     void StartMinimized();
 
     TrayIcon* Tray() const { return tray_; }
+    PeriodGrid* Period() const { return period_; }
 
     // Controls, by their names.
     QLabel *Label1 = nullptr, *Label2 = nullptr;
@@ -62,11 +66,16 @@ private:
     void ApplySizeLimits();
     void SetColumnTitles();
 
+    void Button6Click();
     void Button7Click();
+    bool FormCloseQuery();
+    void StoreWindowPlacement();
     void N6Click();
     void N7Click();
 
     TrayIcon* tray_ = nullptr;
+    PeriodGrid* period_ = nullptr;
+    std::unique_ptr<MainSavePort> savePort_;
     bool showStepDone_ = false;
     bool closeQueryRunning_ = false;
     bool closeAccepted_ = false;

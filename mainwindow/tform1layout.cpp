@@ -1,6 +1,7 @@
 // Building the main window's controls and menus.
 #include "tform1.h"
 
+#include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/stringgrid.h"
 
@@ -13,15 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setAutoDefault(false);
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
 
 QLineEdit* MakeReadOnlyBox(QWidget* parent, const char* name, int maxChars, int width) {
     auto* box = new QLineEdit(parent);
@@ -54,6 +46,11 @@ void TForm1::BuildControls() {
     Button6 = MakeButton(central, "Button6", "保存", "入力データを保存します。");
     Button7 = MakeButton(central, "Button7", "終了", "プログラムを終了します。");
     Button8 = MakeButton(central, "Button8", "月指定集計", "月指定集計画面を表示します。");
+    // A click on a button leaves the grid's open cell where it is.
+    for (QPushButton* button :
+         {Button1, Button2, Button3, Button4, Button5, Button6, Button7, Button8}) {
+        button->setFocusPolicy(Qt::TabFocus);
+    }
 
     Memo1 = MakeReadOnlyBox(central, "Memo1", 4, 44);
     Memo2 = MakeReadOnlyBox(central, "Memo2", 2, 28);

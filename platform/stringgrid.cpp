@@ -1,7 +1,12 @@
 #include "stringgrid.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
 
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -95,7 +100,11 @@ Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
     if (index.column() < fixedCols_) {
         return Qt::ItemIsEnabled;
     }
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (IsEditableColumn(index.column())) {
+        flags |= Qt::ItemIsEditable;
+    }
+    return flags;
 }
 
 StringGridDelegate::StringGridDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
@@ -104,6 +113,10 @@ QWidget* StringGridDelegate::createEditor(QWidget* parent, const QStyleOptionVie
                                           const QModelIndex& index) const {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
+    // The editor is always open, so it has to mark the current cell itself.
+    QPalette palette = editor->palette();
+    palette.setColor(QPalette::Base, QColor(0xCC, 0xE8, 0xFF));
+    editor->setPalette(palette);
     auto* model = const_cast<QAbstractItemModel*>(index.model());
     QPersistentModelIndex target(index);
     connect(editor, &QLineEdit::textEdited, editor, [model, target](const QString& text) {
@@ -116,6 +129,41 @@ QWidget* StringGridDelegate::createEditor(QWidget* parent, const QStyleOptionVie
     }
     emit editorCreated(editor, index.column(), index.row() + 1);
     return editor;
+}
+
+bool StringGridDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && editorKey_) {
+        if (auto* editor = qobject_cast<QLineEdit*>(watched);
+            editor != nullptr && editorKey_(editor, static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(watched, event);
+}
+
+void StringGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    // The cells are narrow (20 to 40 pixels): draw the text with a small
+    // margin and clip it instead of eliding it to "…".
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString text = opt.text;
+    opt.text.clear();
+    const QWidget* widget = opt.widget;
+    QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    // A cell coloured by its day keeps its colour when selected; the focus
+    // frame still marks the current cell.
+    if (index.data(Qt::BackgroundRole).isValid()) {
+        opt.state &= ~QStyle::State_Selected;
+    }
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    painter->save();
+    painter->setClipRect(opt.rect);
+    painter->setPen(opt.state & QStyle::State_Selected
+                        ? opt.palette.color(QPalette::HighlightedText)
+                        : opt.palette.color(QPalette::Text));
+    painter->drawText(opt.rect.adjusted(2, 0, -2, 0), int(opt.displayAlignment), text);
+    painter->restore();
 }
 
 void StringGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
@@ -151,11 +199,19 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    // The editor is always open in the current cell, so typing goes
+    // straight into it and a click into a cell can place the caret.
+    setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::AnyKeyPressed |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setTabKeyNavigation(true);
     setWordWrap(false);
     connect(delegate_, &StringGridDelegate::editorCreated, this,
-            [this](QLineEdit* editor, int, int) { editor_ = editor; });
+            [this](QLineEdit* editor, int, int) {
+                editor_ = editor;
+                editor->installEventFilter(this);
+            });
+    delegate_->SetEditorKey(
+        [this](QLineEdit* editor, QKeyEvent* event) { return EditorKey(editor, event); });
 }
 
 void TStringGrid::SetHeaderHeight(int height) {
@@ -208,6 +264,127 @@ void TStringGrid::FlushEditor() {
     if (editor != nullptr && editor->isModified()) {
         model_->setData(currentIndex(), editor->text(), Qt::EditRole);
     }
+}
+
+int TStringGrid::NextEditableColumn(int col, int step) const {
+    for (int c = col + step; c >= 0 && c < model_->ColCount(); c += step) {
+        if (model_->IsEditableColumn(c)) {
+            return c;
+        }
+    }
+    return -1;
+}
+
+bool TStringGrid::MoveByKey(int key, Qt::KeyboardModifiers modifiers) {
+    int col = Col();
+    int row = Row();
+    if (col < 0 || row < 1) {
+        return false;
+    }
+    int lastRow = model_->RowCount() - 1;
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        int step = key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) ? -1 : 1;
+        int next = NextEditableColumn(col, step);
+        if (next < 0) {
+            // Past the row's end: on to the next (or previous) row.
+            int nextRow = row + step;
+            if (nextRow < 1 || nextRow > lastRow) {
+                return true;
+            }
+            next =
+                step > 0 ? NextEditableColumn(-1, 1) : NextEditableColumn(model_->ColCount(), -1);
+            row = nextRow;
+        }
+        SetCurrentCell(next, row);
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Down:
+        SetCurrentCell(col, std::min(row + 1, lastRow));
+        return true;
+    case Qt::Key_Up:
+        SetCurrentCell(col, std::max(row - 1, 1));
+        return true;
+    case Qt::Key_Left:
+        SetCurrentCell(std::max(col - 1, model_->FixedCols()), row);
+        return true;
+    case Qt::Key_Right:
+        SetCurrentCell(std::min(col + 1, model_->ColCount() - 1), row);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event) {
+    bool handled = false;
+    emit cellKeyPressed(event->key(), &handled);
+    if (handled) {
+        event->accept();
+        return;
+    }
+    if (MoveByKey(event->key(), event->modifiers())) {
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
+    auto* editor = qobject_cast<QLineEdit*>(watched);
+    if (editor == nullptr || editor != editor_) {
+        return QTableView::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        emit cellDoubleClicked(Col(), Row(), mouse->modifiers());
+        return true;
+    }
+    case QEvent::ContextMenu: {
+        auto* menu = static_cast<QContextMenuEvent*>(event);
+        bool handled = false;
+        emit cellRightClicked(Col(), Row(), menu->globalPos(), &handled);
+        return handled;
+    }
+    default:
+        break;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+bool TStringGrid::EditorKey(QLineEdit* editor, QKeyEvent* key) {
+    bool atStart = editor->cursorPosition() == 0 && !editor->hasSelectedText();
+    bool atEnd = editor->cursorPosition() == editor->text().size() && !editor->hasSelectedText();
+    bool move = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                (key->key() == Qt::Key_Left && atStart) || (key->key() == Qt::Key_Right && atEnd);
+    return move && MoveByKey(key->key(), key->modifiers());
+}
+
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    int col = 0;
+    int row = 0;
+    if (CellAt(event->position().toPoint(), &col, &row)) {
+        emit cellDoubleClicked(col, row, event->modifiers());
+        return;
+    }
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+void TStringGrid::contextMenuEvent(QContextMenuEvent* event) {
+    int col = 0;
+    int row = 0;
+    if (!CellAt(viewport()->mapFrom(this, event->pos()), &col, &row)) {
+        setFocus();
+        return;
+    }
+    bool handled = false;
+    emit cellRightClicked(col, row, event->globalPos(), &handled);
 }
 
 QModelIndex TStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {

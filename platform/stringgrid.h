@@ -21,6 +21,13 @@ public:
     int RowCount() const { return rowCount_; }
     void SetFixedCols(int fixed) { fixedCols_ = fixed; }
     int FixedCols() const { return fixedCols_; }
+    // Columns that take typed text; the others are changed by commands only.
+    void SetEditableColumn(std::function<bool(int col)> editable) {
+        editable_ = std::move(editable);
+    }
+    bool IsEditableColumn(int col) const {
+        return col >= fixedCols_ && (!editable_ || editable_(col));
+    }
 
     QString Cell(int col, int row) const;
     void SetCell(int col, int row, const QString& text);
@@ -45,6 +52,7 @@ private:
     int fixedCols_ = 0;
     std::vector<std::vector<QString>> cells_; // [row][col]
     StyleProvider style_;
+    std::function<bool(int col)> editable_;
 };
 
 // The cell editor: a line editor whose text goes into the cell as it is
@@ -54,13 +62,19 @@ class StringGridDelegate : public QStyledItemDelegate {
 public:
     using EditorSetup = std::function<void(QLineEdit* editor, int col, int row)>;
     using EditText = std::function<QString(int col, int row, const QString& cellText)>;
+    using EditorKey = std::function<bool(QLineEdit* editor, QKeyEvent* event)>;
 
     explicit StringGridDelegate(QObject* parent = nullptr);
     void SetEditorSetup(EditorSetup setup) { setup_ = std::move(setup); }
     void SetEditText(EditText editText) { editText_ = std::move(editText); }
+    // Sees the editor's keys before the delegate's own handling; true
+    // consumes the key.
+    void SetEditorKey(EditorKey editorKey) { editorKey_ = std::move(editorKey); }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
@@ -68,9 +82,13 @@ public:
 signals:
     void editorCreated(QLineEdit* editor, int col, int row) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     EditorSetup setup_;
     EditText editText_;
+    EditorKey editorKey_;
 };
 
 class TStringGrid : public QTableView {
@@ -109,11 +127,31 @@ public:
 
     QLineEdit* OpenEditor() const;
 
+signals:
+    // A double click on a cell or on its open editor, in grid coordinates.
+    void cellDoubleClicked(int col, int row, Qt::KeyboardModifiers modifiers);
+    // A right click on a cell or its open editor; handled = true keeps the
+    // editor's own menu away.
+    void cellRightClicked(int col, int row, const QPoint& globalPos, bool* handled);
+    // A key pressed on the grid itself (not in an open editor); handled =
+    // true swallows it.
+    void cellKeyPressed(int key, bool* handled);
+
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     StringGridModel* model_;
     StringGridDelegate* delegate_;
     QPointer<QLineEdit> editor_;
+
+    // Moves the current cell like a spreadsheet: Tab within the row's
+    // editable cells, Enter down, arrows by one cell.
+    bool MoveByKey(int key, Qt::KeyboardModifiers modifiers);
+    bool EditorKey(QLineEdit* editor, QKeyEvent* event);
+    int NextEditableColumn(int col, int step) const;
 };

@@ -3,7 +3,32 @@
 #include "mainwindowref.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QPrinter>
+#include <QScreen>
 #include <QWidget>
+
+namespace {
+
+// A window that has not been shown nor sized by its code takes its size from
+// its layout only when shown; take it now, so it is measured at the size it
+// will have.
+void SettleSize(QWidget* window) {
+    if (!window->isVisible() && !window->testAttribute(Qt::WA_Resized)) {
+        window->adjustSize();
+    }
+}
+
+// The first coordinate at which a length fits between low and high, or low
+// when it does not fit at all (the title bar stays reachable).
+int ClampInto(int position, int length, int low, int high) {
+    if (position + length > high) {
+        position = high - length;
+    }
+    return position < low ? low : position;
+}
+
+} // namespace
 
 void MinimizeOnEscape() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -28,4 +53,44 @@ void RestoreApplication() {
             window->activateWindow();
         }
     }
+}
+
+void RemoveSizeCommand(QWidget* window) {
+    if (window == nullptr) {
+        return;
+    }
+    SettleSize(window);
+    window->setFixedSize(window->size());
+    if (auto* dialog = qobject_cast<QDialog*>(window)) {
+        dialog->setSizeGripEnabled(false);
+    }
+}
+
+void CenterOnMainWindow(QWidget* window) {
+    QWidget* main = MainWindowHandle();
+    if (window == nullptr || main == nullptr) {
+        return;
+    }
+    SettleSize(window);
+    const QRect owner = main->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    // Halves truncate toward zero, also when the window is the larger one.
+    int x = owner.left() + (owner.width() - size.width()) / 2;
+    int y = owner.top() + (owner.height() - size.height()) / 2;
+
+    QScreen* screen = QGuiApplication::screenAt(owner.center());
+    if (screen == nullptr) {
+        screen = main->screen();
+    }
+    if (screen != nullptr) {
+        const QRect available = screen->availableGeometry();
+        x = ClampInto(x, size.width(), available.left(), available.right() + 1);
+        y = ClampInto(y, size.height(), available.top(), available.bottom() + 1);
+    }
+    window->move(x, y);
+    window->update();
+}
+
+void SetPrinterOrientation(QPrinter& printer, int landscape) {
+    printer.setPageOrientation(landscape == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
 }

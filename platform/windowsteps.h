@@ -1,5 +1,8 @@
 #pragma once
 
+class QPrinter;
+class QWidget;
+
 // Steps every window shares.
 
 // Minimises the program as a whole: every visible top-level window is
@@ -10,3 +13,17 @@ void MinimizeOnEscape();
 // Brings every minimised window of the program back and the main window to
 // the front (the notification icon's restore).
 void RestoreApplication();
+
+// Fixes the window at its present size and takes away its size grip, so the
+// user cannot resize it.
+void RemoveSizeCommand(QWidget* window);
+
+// Moves the window, keeping its size, so that it is centred over the main
+// window: x = L + (W - w) / 2, y = T + (H - h) / 2, halves truncated toward
+// zero; then clamped into the available screen so that no part is lost off
+// its edges. Without a main window nothing moves.
+void CenterOnMainWindow(QWidget* window);
+
+// Sets the page orientation of one print job's printer: landscape for 1,
+// portrait for any other value.
+void SetPrinterOrientation(QPrinter& printer, int landscape);

@@ -1,5 +1,6 @@
 #include "colors.h"
 
+#include "initable.h"
 #include "settings.h"
 
 #include <array>
@@ -17,24 +18,11 @@ constexpr std::array<std::pair<const char*, std::uint32_t>, 20> NamedColors{{
     {"clCream", 0xF0FBFF}, {"clMedGray", 0xA4A0A0},
 }};
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 std::optional<std::uint32_t> ColorFromText(std::string_view text) {
     for (const auto& [name, value] : NamedColors) {
-        if (SameNameIgnoringCase(name, text)) {
+        if (EqualsIgnoringAsciiCase(name, text)) {
             return value;
         }
     }

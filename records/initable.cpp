@@ -2,16 +2,11 @@
 
 #include <algorithm>
 
-namespace {
-
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
-
-} // namespace
 
 std::string_view TrimBlanks(std::string_view text) {
     auto blank = [](char c) { return static_cast<unsigned char>(c) < 33; };
@@ -78,7 +73,7 @@ IniTable IniTable::Parse(std::string_view bytes) {
 
 IniTable::Section* IniTable::FindSection(std::string_view name) {
     for (Section& s : sections_) {
-        if (SameName(s.name, name)) {
+        if (EqualsIgnoringAsciiCase(s.name, name)) {
             return &s;
         }
     }
@@ -99,7 +94,7 @@ std::optional<std::string> IniTable::Read(std::string_view section, std::string_
         return std::nullopt;
     }
     for (const Line& line : s->lines) {
-        if (line.hasValue && SameName(line.key, key)) {
+        if (line.hasValue && EqualsIgnoringAsciiCase(line.key, key)) {
             return line.value;
         }
     }
@@ -113,7 +108,7 @@ void IniTable::Write(std::string_view section, std::string_view key, std::string
         s = &sections_.back();
     }
     for (Line& line : s->lines) {
-        if (line.hasValue && SameName(line.key, key)) {
+        if (line.hasValue && EqualsIgnoringAsciiCase(line.key, key)) {
             line.value = std::string(value);
             return;
         }

@@ -41,6 +41,9 @@ private:
     std::vector<Section> sections_;
 };
 
+// Names of sections, keys and colours match regardless of ASCII letter case.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // Trims bytes below 33 (blanks and control characters) from both ends; works
 // on unsigned bytes so that CP932 trail bytes are never taken for blanks.
 std::string_view TrimBlanks(std::string_view text);

@@ -136,6 +136,12 @@ void ReadKey(const IniTable& table, const Key& key) {
 void WriteKey(IniTable& table, const Key& key) {
     std::string value;
     if (auto* text = std::get_if<std::string*>(&key.field)) {
+        // A text nobody changed keeps the file's own bytes, also bytes that
+        // are no CP932 and could not be converted back the same way.
+        std::optional<std::string> stored = table.Read(key.section, key.key);
+        if (stored && Cp932ToUtf8Lossy(*stored) == **text) {
+            return;
+        }
         value = Utf8ToCp932Lossy(**text);
     } else if (auto* integer = std::get_if<int*>(&key.field)) {
         value = std::to_string(**integer);

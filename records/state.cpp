@@ -24,6 +24,7 @@ std::array<Rectotal, 14> MonthCountTable;
 std::array<Rectotal, 14> MonthTotalTable;
 std::array<Rectotal, 14> MonthAverageTable;
 
+std::array<std::array<std::string, 10>, MaxPeriodDays> PeriodShownCells;
 std::int32_t CurYear, CurMonth, PeriodLength;
 double TodayNow;
 std::int32_t TodayYear, TodayMonth, TodayDay, TodayMonthDays, TodayRow;
@@ -72,6 +73,7 @@ void ResetProgramState() {
     MonthCountTable = {};
     MonthTotalTable = {};
     MonthAverageTable = {};
+    PeriodShownCells = {};
     CurYear = CurMonth = PeriodLength = 0;
     TodayNow = 0.0;
     TodayYear = TodayMonth = TodayDay = TodayMonthDays = TodayRow = 0;
@@ -100,11 +102,17 @@ void ResetProgramState() {
     KuriFlg = 0;
     NowZan = 0.0f;
     Settings = TSettings{};
+    ProgramFolder.clear();
+}
+
+const std::array<std::string, 11>& DayKindTexts() {
+    static const std::array<std::string, 11> Kinds{"",     "休日", "年休", "前休", "後休", "代休",
+                                                   "欠勤", "前欠", "後欠", "土曜", "日曜"};
+    return Kinds;
 }
 
 bool InitLeaveKinds() {
-    LeaveKinds = {"",     "休日", "年休", "前休", "後休", "代休",
-                  "欠勤", "前欠", "後欠", "土曜", "日曜"};
+    LeaveKinds = DayKindTexts();
     SettingsPageIndex = 0;
     return true;
 }

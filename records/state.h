@@ -39,6 +39,10 @@ extern std::array<Rectotal, 14> MonthCountTable;
 extern std::array<Rectotal, 14> MonthTotalTable;
 extern std::array<Rectotal, 14> MonthAverageTable;
 
+// The text the display put into each data cell of the main grid (row r at
+// r - 1, column c at c): a commit takes only cells that differ from it.
+extern std::array<std::array<std::string, 10>, MaxPeriodDays> PeriodShownCells;
+
 extern std::int32_t CurYear, CurMonth, PeriodLength;
 extern double TodayNow; // days since 1899-12-30, time of day as fraction
 extern std::int32_t TodayYear, TodayMonth, TodayDay, TodayMonthDays, TodayRow;
@@ -70,6 +74,11 @@ extern float NowZan;
 extern std::filesystem::path ProgramFolder;
 
 void ResetProgramState();
+
+// The eleven day kinds in their fixed order: the work day "", "休日", "年休",
+// "前休", "後休", "代休", "欠勤", "前欠", "後欠", and "土曜", "日曜", which
+// name the Saturday and Sunday colour categories.
+const std::array<std::string, 11>& DayKindTexts();
 
 // Fills LeaveKinds and sets SettingsPageIndex to 0.
 bool InitLeaveKinds();

@@ -85,3 +85,34 @@ std::string RunCommand(const std::string& command) {
     }
     return output;
 }
+
+namespace {
+
+void ClickButtonFromRight(const std::string& window, int fromRight) {
+    int width = std::stoi(
+        RunCommand("xdotool getwindowgeometry --shell " + window + " | sed -n 's/^WIDTH=//p'"));
+    RunCommand("xdotool mousemove --window " + window + " " + std::to_string(width - fromRight) +
+               " 34 click 1");
+    std::this_thread::sleep_for(300ms);
+}
+
+} // namespace
+
+void ClickEndButton(const std::string& window) {
+    ClickButtonFromRight(window, 20);
+}
+
+void ClickSaveButton(const std::string& window) {
+    ClickButtonFromRight(window, 85);
+}
+
+void TypeKeys(const std::string& window, const std::string& xdotoolArguments) {
+    RunCommand("xdotool windowfocus --sync " + window);
+    RunCommand("xdotool " + xdotoolArguments);
+}
+
+std::string CopyCurrentCell(const std::string& window) {
+    TypeKeys(window, "key ctrl+a ctrl+c");
+    std::this_thread::sleep_for(300ms);
+    return RunCommand("xclip -o -selection clipboard 2>/dev/null");
+}

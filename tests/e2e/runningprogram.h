@@ -30,5 +30,17 @@ private:
     std::optional<int> exitCode_;
 };
 
+// Clicks the "終了" button, which sits at the right end of the row of buttons
+// under the menu bar, or the "保存" button left of it (both captions are two
+// characters wide, so the buttons are of one width).
+void ClickEndButton(const std::string& window);
+void ClickSaveButton(const std::string& window);
+
+// Types into the focused window of the program, as a user would.
+void TypeKeys(const std::string& window, const std::string& xdotoolArguments);
+
+// The text of the grid's open cell editor, copied through the clipboard.
+std::string CopyCurrentCell(const std::string& window);
+
 // Runs a shell command and returns what it printed, trailing newline removed.
 std::string RunCommand(const std::string& command);

@@ -99,6 +99,19 @@ TEST_F(SettingsFile, UnknownKeysSectionsAndJapaneseNamesSurviveLoadAndSave) {
     EXPECT_EQ(IniBytes(), file);
 }
 
+TEST_F(SettingsFile, TextsThatAreNoCp932KeepTheirBytesUntilChanged) {
+    std::string file = Golden("tolmar-defaults.ini");
+    const std::string broken = std::string("\x95\x5c\xff\x05\x00x", 6);
+    file.replace(file.find("Movementname="), 13, "Movementname=" + broken);
+    WriteIni(file);
+    Load();
+    ASSERT_TRUE(SaveSettings(folder.Path(), 0));
+    EXPECT_EQ(IniBytes(), file);
+    Settings.Movementname = "歩数";
+    ASSERT_TRUE(SaveSettings(folder.Path(), 0));
+    EXPECT_NE(IniBytes().find("Movementname=\x95\xe0\x90\x94\r\n"), std::string::npos);
+}
+
 TEST_F(SettingsFile, MisspeltEighthFlagKeepsItsDefaultAndTheStoredKeyIsAdded) {
     std::string file = Golden("tolmar-defaults.ini");
     file.replace(file.find("Backgroundcohk8=0"), 17, "Backgroundchk8=1");

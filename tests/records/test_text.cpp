@@ -1,4 +1,5 @@
 #include "records/cp932.h"
+#include "records/datanumbers.h"
 #include "records/initable.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,21 @@ TEST(IniTable, TrimsOnlyBytesBelow33SoCp932TrailBytesStay) {
     std::string kyujitsu = "\x8b\x78\x93\xfa";
     EXPECT_EQ(TrimBlanks(" \t" + kyujitsu + " \r"), kyujitsu);
     EXPECT_EQ(SplitLines("a\r\nb\nc\rd").size(), 4u);
+}
+
+TEST(NumberTexts, ThousandsAreGroupedAndZeroIsEmpty) {
+    EXPECT_EQ(FormatThousands(12345), "12,345");
+    EXPECT_EQ(FormatThousands(123456789), "123,456,789");
+    EXPECT_EQ(FormatThousands(999), "999");
+    EXPECT_EQ(FormatThousands(-1000), "-1,000");
+    EXPECT_EQ(FormatThousands(0), "");
+}
+
+TEST(NumberTexts, ParseWholeTextsOnly) {
+    EXPECT_EQ(ParseInteger(" 42 "), 42);
+    EXPECT_EQ(ParseInteger("12345"), 12345);
+    EXPECT_FALSE(ParseInteger("12,345"));
+    EXPECT_FALSE(ParseInteger("99999999999"));
 }
 
 } // namespace

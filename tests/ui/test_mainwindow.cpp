@@ -1,13 +1,17 @@
+#include "common/tempfolder.h"
 #include "mainwindow/tform1.h"
+#include "platform/modalform.h"
 #include "platform/stringgrid.h"
 #include "records/clock.h"
 #include "records/settings.h"
 #include "records/state.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,12 +20,15 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProgramState();
+        ProgramFolder = folder.Path();
         SetClockForTest(LocalDateTime{2004, 9, 27, 8, 15, 0});
     }
     void TearDown() override {
         SetClockForTest(std::nullopt);
         ResetProgramState();
     }
+
+    TempFolder folder;
 };
 
 TEST_F(MainWindowTest, ControlsAndMenusCarryTheirCaptionsAndNames) {
@@ -105,6 +112,40 @@ TEST_F(MainWindowTest, MinimisedStartWithoutATrayStaysReachable) {
     EXPECT_EQ(CurMonth, 9); // the show step ran while the window was hidden
     EXPECT_TRUE(form.isMinimized());
     EXPECT_TRUE(form.isVisible()); // the offscreen platform has no tray
+}
+
+TEST_F(MainWindowTest, RestoringAfterAMinimisedStartDoesNotRunTheShowStepAgain) {
+    Settings.Timeoption = 1;
+    Settings.Autostart = 1;
+    TForm1 form;
+    form.StartMinimized();
+    const int row = TodayRow;
+    ASSERT_GE(row, 1);
+    EXPECT_EQ(form.StringGrid1->Cells(4, row), QStringLiteral("8:15"));
+    // The user empties the stamp, then restores the window a minute later.
+    form.StringGrid1->SetCells(4, row, QString());
+    SetClockForTest(LocalDateTime{2004, 9, 27, 8, 16, 0});
+    form.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(form.StringGrid1->Cells(4, row), QString());
+}
+
+TEST_F(MainWindowTest, CloseRequestsWaitForAnOpenDialog) {
+    TForm1 form;
+    form.show();
+    TModalForm dialog(&form);
+    bool closedWhileOpen = true;
+    QTimer::singleShot(0, &dialog, [&] {
+        closedWhileOpen = form.close();
+        form.findChild<QAction*>(QStringLiteral("N7"))->trigger(); // only restores
+        dialog.ConfirmAndClose();
+    });
+    dialog.RunModal();
+    EXPECT_FALSE(closedWhileOpen);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(Closing, 0);
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(Closing, 1);
 }
 
 } // namespace

@@ -1,0 +1,122 @@
+// Figures for the yearly data files: loading and saving both year slots,
+// loading twelve monthly periods for the summaries, and, for comparison,
+// reading the same bytes without parsing them.
+#include "common/tempfolder.h"
+#include "records/dates.h"
+#include "records/dayfile.h"
+#include "records/fileio.h"
+#include "records/state.h"
+#include "records/yearslots.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Two filled years: every work day with four times, a step count, a
+// condition and a Japanese remark on every third day.
+class FilledYears {
+public:
+    FilledYears() {
+        ResetProgramState();
+        LoadYearSlots(folder_.Path(), 2004);
+        for (auto* slot : {&YearSlot1, &YearSlot2}) {
+            for (int d = 1; d <= 366; ++d) {
+                Recode1& day = (*slot)[d];
+                if (!day.Kind.empty()) {
+                    continue;
+                }
+                day = {day.Date, day.Weekday,
+                       "",       "6:30",
+                       "8:45",   "19:10",
+                       "23:40",  8000 + d,
+                       65.3f,    d % 3 == 0 ? "会議の予定、表計算" : ""};
+            }
+        }
+        SaveDayFile(folder_.Path(), 1, 2003);
+        SaveDayFile(folder_.Path(), 2, 2004);
+    }
+    const std::filesystem::path& Folder() const { return folder_.Path(); }
+
+private:
+    TempFolder folder_;
+};
+
+const FilledYears& Files() {
+    static const FilledYears files;
+    return files;
+}
+
+std::int64_t FileSize(const char* name) {
+    return static_cast<std::int64_t>(std::filesystem::file_size(Files().Folder() / name));
+}
+
+void LoadBothSlots(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LoadYearSlots(Files().Folder(), 2004));
+    }
+    state.SetBytesProcessed(state.iterations() * (FileSize("2003.dat") + FileSize("2004.dat")));
+}
+BENCHMARK(LoadBothSlots);
+
+void LoadAndSaveBothSlots(benchmark::State& state) {
+    for (auto _ : state) {
+        LoadYearSlots(Files().Folder(), 2004);
+        benchmark::DoNotOptimize(SaveDayFile(Files().Folder(), 1, 2003));
+        benchmark::DoNotOptimize(SaveDayFile(Files().Folder(), 2, 2004));
+    }
+}
+BENCHMARK(LoadAndSaveBothSlots)->Unit(benchmark::kMillisecond);
+
+void ReadBothFilesRaw(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ReadWholeFile(Files().Folder() / "2003.dat"));
+        benchmark::DoNotOptimize(ReadWholeFile(Files().Folder() / "2004.dat"));
+    }
+    state.SetBytesProcessed(state.iterations() * (FileSize("2003.dat") + FileSize("2004.dat")));
+}
+BENCHMARK(ReadBothFilesRaw);
+
+// Writing the same bytes raw, through the same temporary file, flush and
+// rename as every save.
+void WriteBothFilesRaw(benchmark::State& state) {
+    std::string y2003 = ReadWholeFile(Files().Folder() / "2003.dat").bytes;
+    std::string y2004 = ReadWholeFile(Files().Folder() / "2004.dat").bytes;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WriteFileAtomically(Files().Folder() / "2003.dat", y2003));
+        benchmark::DoNotOptimize(WriteFileAtomically(Files().Folder() / "2004.dat", y2004));
+    }
+}
+BENCHMARK(WriteBothFilesRaw)->Unit(benchmark::kMillisecond);
+
+// The twelve calendar months of 2004 as the summaries load them: the day
+// before the month first (31 December 2003 for January), then the month.
+void LoadPeriodDaysTwelveMonths(benchmark::State& state) {
+    for (auto _ : state) {
+        for (int month = 1; month <= 12; ++month) {
+            int first = DayOfYear({2004, month, 1});
+            int last = first + DaysInMonth(2004, month) - 1;
+            int count = -1;
+            if (month == 1) {
+                LoadPeriodDays(Files().Folder(), 2003, 365, 365, count);
+                LoadPeriodDays(Files().Folder(), 2004, first, last, count);
+            } else {
+                LoadPeriodDays(Files().Folder(), 2004, first - 1, last, count);
+            }
+            benchmark::DoNotOptimize(count);
+        }
+    }
+}
+BENCHMARK(LoadPeriodDaysTwelveMonths);
+
+// The same thirteen file reads without parsing.
+void ReadTwelveMonthsRaw(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ReadWholeFile(Files().Folder() / "2003.dat"));
+        for (int month = 1; month <= 12; ++month) {
+            benchmark::DoNotOptimize(ReadWholeFile(Files().Folder() / "2004.dat"));
+        }
+    }
+}
+BENCHMARK(ReadTwelveMonthsRaw);
+
+} // namespace

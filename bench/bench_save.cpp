@@ -1,0 +1,79 @@
+// The whole save of both years (two day files, two ledger rebuilds, two
+// paid-leave files) against writing the same bytes with one plain write each.
+#include "common/tempfolder.h"
+#include "mainwindow/savecycle.h"
+#include "records/state.h"
+#include "records/yearslots.h"
+
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+class SilentPort : public SavePort {
+public:
+    Answer AskSave() override { return Answer::Yes; }
+    std::optional<std::string> AskLeavingTime() override { return std::nullopt; }
+    void ReportWriteFailure(const std::filesystem::path&) override {}
+    void ReportBackup(const std::filesystem::path&) override {}
+    void ReportLedgerFull(int) override {}
+};
+
+void FillYear() {
+    for (auto* slot : {&YearSlot1, &YearSlot2}) {
+        for (int d = 1; d <= 366; ++d) {
+            Recode1& r = (*slot)[static_cast<std::size_t>(d)];
+            r.Rising = "6:30";
+            r.Arrival = "8:45";
+            r.Leaving = "18:10";
+            r.Bedtime = "23:40";
+            r.Exercise = 9000 + d;
+            r.Condition = 65.3f;
+            r.Remark = "通常勤務";
+            if (d % 30 == 0) {
+                r.Kind = "年休";
+            }
+        }
+    }
+}
+
+// Two years of filled days in the slots, displayed year 2004.
+void PrepareYears(const TempFolder& folder) {
+    ResetProgramState();
+    CurYear = 2004;
+    LoadYearSlots(folder.Path(), 2004);
+    FillYear();
+}
+
+void BM_SaveBothYears(benchmark::State& state) {
+    TempFolder folder;
+    PrepareYears(folder);
+    SilentPort port;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WriteBothYearSlots(folder.Path(), port));
+    }
+    ResetProgramState();
+}
+BENCHMARK(BM_SaveBothYears)->Unit(benchmark::kMillisecond);
+
+void BM_PlainWriteOfTheSameBytes(benchmark::State& state) {
+    TempFolder folder;
+    PrepareYears(folder);
+    SilentPort port;
+    WriteBothYearSlots(folder.Path(), port);
+    std::vector<std::pair<std::filesystem::path, std::string>> files;
+    for (const char* name : {"2003.dat", "2003V.dat", "2004.dat", "2004V.dat"}) {
+        files.emplace_back(folder / name, ReadBytes(folder / name));
+    }
+    for (auto _ : state) {
+        for (const auto& [path, bytes] : files) {
+            std::ofstream out(path, std::ios::binary | std::ios::trunc);
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        }
+    }
+    ResetProgramState();
+}
+BENCHMARK(BM_PlainWriteOfTheSameBytes)->Unit(benchmark::kMillisecond);
+
+} // namespace

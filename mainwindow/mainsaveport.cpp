@@ -1,0 +1,56 @@
+#include "mainsaveport.h"
+
+#include "mainwindow/tform9.h"
+#include "platform/dialogs.h"
+#include "records/fileio.h"
+#include "records/state.h"
+
+namespace {
+
+QString FileText(const std::filesystem::path& file) {
+    return QString::fromStdString(DisplayPath(file));
+}
+
+} // namespace
+
+SavePort::Answer MainSavePort::AskSave() {
+    switch (ShowMessageBox(owner_, QStringLiteral("データが変更されています。保存しますか？"),
+                           QStringLiteral("保存確認"), MsgIcon::Question,
+                           MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Yes:
+        return Answer::Yes;
+    case MsgAnswer::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+std::optional<std::string> MainSavePort::AskLeavingTime() {
+    TForm9 form(owner_);
+    if (!form.RunModal()) {
+        return std::nullopt;
+    }
+    return LeavingTime;
+}
+
+void MainSavePort::ReportWriteFailure(const std::filesystem::path& file) {
+    ShowMessageBox(owner_, QStringLiteral("ファイル %1 を作成できません").arg(FileText(file)),
+                   QStringLiteral("エラー"));
+}
+
+void MainSavePort::ReportBackup(const std::filesystem::path& file) {
+    ShowMessageBox(owner_,
+                   QStringLiteral("ファイル %1 は読み取れない形式だったため、%1.bak "
+                                  "として残してから保存しました。")
+                       .arg(FileText(file)),
+                   QStringLiteral("保存確認"), MsgIcon::Information);
+}
+
+void MainSavePort::ReportLedgerFull(int year) {
+    ShowMessageBox(
+        owner_,
+        QStringLiteral("%1年の有給休暇が100件を超えたため、101件目以降は記録されません。")
+            .arg(year),
+        QStringLiteral("保存確認"), MsgIcon::Exclamation);
+}

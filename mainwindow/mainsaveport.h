@@ -1,0 +1,21 @@
+#pragma once
+
+#include "mainwindow/savecycle.h"
+
+class QWidget;
+
+// The save cycle's questions and messages as message boxes and the
+// leaving-time dialog.
+class MainSavePort : public SavePort {
+public:
+    explicit MainSavePort(QWidget* owner) : owner_(owner) {}
+
+    Answer AskSave() override;
+    std::optional<std::string> AskLeavingTime() override;
+    void ReportWriteFailure(const std::filesystem::path& file) override;
+    void ReportBackup(const std::filesystem::path& file) override;
+    void ReportLedgerFull(int year) override;
+
+private:
+    QWidget* owner_;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class PeriodView;
+
+// What the save cycle needs from the window: the save question, the
+// leaving-time dialog and the messages about files.
+class SavePort {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~SavePort() = default;
+    // "データが変更されています。保存しますか？"
+    virtual Answer AskSave() = 0;
+    // The leaving time confirmed in the leaving-time dialog; nothing when
+    // the user cancelled it.
+    virtual std::optional<std::string> AskLeavingTime() = 0;
+    // A file could not be written; the old one is intact.
+    virtual void ReportWriteFailure(const std::filesystem::path& file) = 0;
+    // A file the program could not read was kept under another name
+    // before it was replaced.
+    virtual void ReportBackup(const std::filesystem::path& file) = 0;
+    // More paid-leave days than the ledger holds; the first ones were kept.
+    virtual void ReportLedgerFull(int year) = 0;
+};
+
+// Writes the day file, rebuilds the paid-leave ledger and writes the
+// paid-leave file of the previous and then the displayed year. Clears
+// DataModified only when every file was written; a failure is reported and
+// leaves DataModified at 1.
+bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port);
+
+// "保存": commit, store, write both years (also when nothing changed).
+bool SaveCommand(const std::filesystem::path& folder, PeriodView& view, SavePort& port);
+
+// The question before the displayed year or a view changes. Cancel stops the
+// calling command; so does a save that failed, so nothing unsaved is left
+// behind silently. Without changes nothing is asked.
+SavePort::Answer ConfirmSave(const std::filesystem::path& folder, SavePort& port);
+
+// The close query's own work: commit, the save question, the automatic
+// leaving time and its save. False keeps the program open (Cancel, or a
+// save that failed).
+bool CloseQuery(const std::filesystem::path& folder, PeriodView& view, SavePort& port);
+
+// The automatic arrival time of today's row at start, by "Autostart" and
+// "Autostartflg". It never replaces an arrival time already there.
+void AutoEnterTime(PeriodView& view);

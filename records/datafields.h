@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Lines and fields of the three yearly data files (day, holiday and
+// paid-leave files). The files are CP932 with comma-separated values; inside
+// the program every text is UTF-8. Reading and writing a field goes through
+// here so that the three formats trim, quote and convert alike.
+
+// Reads the field of text that starts at pos into field, as the file's bytes:
+// blanks (space, tab) before it are skipped, a field may be put in double
+// quotes with doubled quotes inside, an unquoted field ends at a comma.
+// Returns the position after the field, or nothing when no field is left (a
+// quoted field followed by stray bytes is kept in field and ends the line).
+// Fields have no length limit. CP932 trail bytes are never a comma, a quote or
+// a blank, so Japanese text passes through unchanged.
+std::optional<std::size_t> GetCsvField(std::string_view text, std::size_t pos, std::string& field);
+
+// The first maxFields fields of a line; fields the line does not have are "".
+std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields);
+
+// A field as the program keeps it: bytes below 33 trimmed from both ends,
+// converted from CP932 to UTF-8 (bytes that are no CP932 are dropped).
+std::string FieldText(std::string_view fieldBytes);
+
+// A text as it is written into a data file, in CP932. A line break or any
+// other byte below 32 becomes a blank, since every record is one line; a
+// text holding a comma or a double quote is put in double quotes with each
+// quote doubled; every other text is written as it is.
+std::string FileField(std::string_view utf8);
+
+// The lines of a data file, split at LF; the CR of a CR LF stays at the end
+// of its line and is trimmed with the last field. No length limit.
+std::vector<std::string_view> DataLines(std::string_view bytes);
+
+// Reads the numbered part of a day or holiday file: the lines after the
+// header line (a line whose first field, trimmed, is header) are days 1, 2,
+// ... by position; a second header starts the count again, lines before the
+// header and after day lastDay are ignored. take(day, fields) gets the first
+// maxFields fields of each day's line. Returns whether a header was found.
+bool ReadNumberedLines(std::string_view bytes, std::string_view header, std::size_t maxFields,
+                       int lastDay,
+                       const std::function<void(int, const std::vector<std::string>&)>& take);
+
+// True when a line of the bytes is the header line.
+bool HasHeaderLine(std::string_view bytes, std::string_view header);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Numbers of the data files and the grid, read and written without the
+// process locale.
+
+// A single-precision value widened to double and written in general form with
+// 15 significant digits, without trailing zeros, and without exponent from
+// 0.00001 up to 15 integer digits: 58.5 -> "58.5", 65.3f ->
+// "65.3000030517578", 0 -> "0".
+std::string FormatSingle(float value);
+
+// One decimal, rounded half away from zero: 65.25 -> "65.3", -0.5 -> "-0.5",
+// 20 -> "20.0".
+std::string FormatOneDecimal(double value);
+
+// The leading decimal integer of a text: leading blanks and a sign allowed,
+// reading stops at the first other byte; no digits or out of range gives 0.
+std::int32_t LeadingInteger(std::string_view text);
+
+// The leading decimal number of a text (sign, digits, point, exponent),
+// narrowed to single precision; no number or out of range gives 0.
+float LeadingSingle(std::string_view text);
+
+// The whole text (blanks around it allowed) as a decimal number narrowed to
+// single precision; anything else gives 0.
+float WholeSingle(std::string_view text);
+
+// "###,###,###": thousands separated by commas, "" for 0.
+std::string FormatThousands(std::int64_t value);
+
+// A whole text (blanks around it allowed) read as a 32-bit integer; nothing
+// when it is not one.
+std::optional<std::int32_t> ParseInteger(std::string_view text);

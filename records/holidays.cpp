@@ -1,0 +1,154 @@
+#include "holidays.h"
+
+#include "datafields.h"
+#include "dates.h"
+#include "fileio.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+constexpr const char* HolidayHeader = "[HolidayData]";
+constexpr const char* RestMark = "休日";
+
+struct NationalHoliday {
+    const char* date;
+    const char* name;
+    int firstYear; // the entry is empty before this year
+};
+
+const NationalHoliday Defaults[15] = {
+    {"1/1", "元旦", 1949},       {"1/15", "成人の日", 0},         {"2/11", "建国記念日", 1967},
+    {"3/20", "春分の日", 0},     {"4/29", "みどりの日", 1949},    {"5/3", "憲法記念日", 1949},
+    {"5/4", "国民の休日", 1985}, {"5/5", "こどもの日", 1949},     {"7/21", "海の日", 0},
+    {"9/15", "敬老の日", 0},     {"9/23", "秋分の日", 0},         {"10/10", "体育の日", 0},
+    {"11/3", "文化の日", 1948},  {"11/23", "勤労感謝の日", 1948}, {"12/23", "天皇誕生日", 1989},
+};
+
+// The holidays that move from year to year, for the years the table knows.
+constexpr int MovableEntries[5] = {1, 3, 8, 9, 11};
+constexpr int FirstMovableYear = 2003;
+const char* const MovableDates[][5] = {
+    {"1/13", "3/21", "7/21", "9/15", "10/13"}, // 2003
+    {"1/12", "3/20", "7/19", "9/20", "10/11"}, // 2004
+    {"1/10", "3/20", "7/18", "9/19", "10/10"}, // 2005
+    {"1/9", "3/21", "7/17", "9/18", "10/9"},   // 2006
+    {"1/8", "3/21", "7/16", "9/17", "10/8"},   // 2007
+    {"1/14", "3/20", "7/21", "9/15", "10/13"}, // 2008
+    {"1/12", "3/20", "7/20", "9/21", "10/12"}, // 2009
+    {"1/11", "3/21", "7/19", "9/20", "10/11"}, // 2010
+    {"1/10", "3/21", "7/18", "9/19", "10/10"}, // 2011
+    {"1/9", "3/20", "7/16", "9/17", "10/8"},   // 2012
+    {"1/14", "3/20", "7/15", "9/16", "10/14"}, // 2013
+};
+constexpr int LastMovableYear = FirstMovableYear + std::size(MovableDates) - 1;
+
+// The autumnal equinox is 9/23 in the table's years except in 2012.
+constexpr int EquinoxEntry = 10;
+constexpr int EarlyEquinoxYear = 2012;
+
+bool RecognisedHolidayFile(std::string_view bytes) {
+    return HasHeaderLine(bytes, HolidayHeader);
+}
+
+} // namespace
+
+std::string HolidayFileName(int year) {
+    return std::to_string(year) + "H.dat";
+}
+
+void FillHolidayTable(int year, NationalHolidayTable& table) {
+    table = {};
+    for (std::size_t k = 0; k < std::size(Defaults); ++k) {
+        if (year >= Defaults[k].firstYear) {
+            table[k] = {Defaults[k].date, Defaults[k].name};
+        }
+    }
+    if (year >= FirstMovableYear && year <= LastMovableYear) {
+        for (std::size_t i = 0; i < std::size(MovableEntries); ++i) {
+            table[MovableEntries[i]].Date = MovableDates[year - FirstMovableYear][i];
+        }
+    }
+    if (year == EarlyEquinoxYear) {
+        table[EquinoxEntry].Date = "9/22";
+    }
+}
+
+int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& calendar) {
+    int count = DaysInYear(year);
+    calendar = {};
+    for (int d = 1; d <= count; ++d) {
+        calendar[d].Date = MonthDayText(DateFromDayOfYear(year, d));
+    }
+    // In table order, so that a later entry on the same day wins.
+    for (const DefHoliday& entry : table) {
+        if (entry.Date.empty()) {
+            continue;
+        }
+        std::optional<CivilDate> date = ParseFullDate(std::to_string(year) + "/" + entry.Date);
+        if (!date) {
+            continue;
+        }
+        Holiday& day = calendar[DayOfYear(*date)];
+        day.Mark = RestMark;
+        day.Name = entry.Name;
+    }
+    return count;
+}
+
+int OverlayHolidayFile(const std::filesystem::path& folder, int year, YearCalendar& calendar,
+                       int count) {
+    ReadResult file = ReadWholeFile(folder / HolidayFileName(year));
+    if (file.status != ReadStatus::Ok) {
+        return 0;
+    }
+    int last = std::min(count, YearSlotSize - 1);
+    bool read = ReadNumberedLines(
+        file.bytes, HolidayHeader, 3, last, [&](int day, const std::vector<std::string>& fields) {
+            // Only the exact mark makes a rest day.
+            calendar[day].Mark = FieldText(fields[1]) == RestMark ? RestMark : "";
+            calendar[day].Name = FieldText(fields[2]);
+        });
+    return read ? 1 : 0;
+}
+
+OwnCalendar BuildOwnCalendar(const std::filesystem::path& folder, int year) {
+    NationalHolidayTable table;
+    FillHolidayTable(year, table);
+    OwnCalendar calendar;
+    calendar.count = FillYearCalendar(year, table, calendar.days);
+    OverlayHolidayFile(folder, year, calendar.days, calendar.count);
+    return calendar;
+}
+
+bool BuildHolidayTable(int year) {
+    FillHolidayTable(year, NationalHolidays);
+    NationalHolidayLast = 14;
+    return true;
+}
+
+bool BuildYearCalendar(int year) {
+    HolidayCalendarDays = FillYearCalendar(year, NationalHolidays, HolidayCalendar);
+    return true;
+}
+
+int LoadHolidayFile(const std::filesystem::path& folder, int year) {
+    BuildYearCalendar(year);
+    return OverlayHolidayFile(folder, year, HolidayCalendar, HolidayCalendarDays);
+}
+
+DataFileWrite SaveHolidayFile(const std::filesystem::path& folder, int year) {
+    DataFileWrite result;
+    result.path = folder / HolidayFileName(year);
+    if (HolidayCalendarDays != DaysInYear(year)) {
+        return result;
+    }
+    std::string bytes = std::string(HolidayHeader) + "\r\n";
+    for (int d = 1; d <= HolidayCalendarDays; ++d) {
+        const Holiday& day = HolidayCalendar[d];
+        bytes += std::to_string(d) + "=" + FileField(day.Date) + "," + FileField(day.Mark) + "," +
+                 FileField(day.Name) + "\r\n";
+    }
+    return ReplaceDataFile(result.path, bytes, RecognisedHolidayFile);
+}

@@ -1,0 +1,80 @@
+#include "yearslots.h"
+
+#include "datafields.h"
+#include "dates.h"
+#include "dayfile.h"
+#include "fileio.h"
+#include "holidays.h"
+#include "initable.h"
+#include "settings.h"
+#include "state.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr const char* DayHeader = "[DayData]";
+constexpr const char* DaySection = "DayData";
+
+// A day as a year without a day file has it: calendar date, weekday and rest
+// mark, every value empty.
+void BuildPeriodDay(const OwnCalendar& calendar, int year, int day, Workdt& element) {
+    CivilDate date = DateFromDayOfYear(year, day);
+    int weekday = WeekdayIndex(date);
+    element.DateWeek = {MonthDayText(date), WeekdayText(weekday)};
+    bool rest = calendar.days[day].Mark == "休日" || Settings.WeeklyHolidays[weekday] != 0;
+    element.Kind = rest ? "休日" : "";
+    element.Values = {};
+}
+
+void ReadPeriodDay(const std::string& value, Workdt& element) {
+    std::vector<std::string> fields = SplitCsvFields(value, 10);
+    element.DateWeek = {FieldText(fields[0]), FieldText(fields[1])};
+    element.Kind = FieldText(fields[2]);
+    for (std::size_t i = 0; i < element.Values.size(); ++i) {
+        element.Values[i] = FieldText(fields[3 + i]);
+    }
+}
+
+} // namespace
+
+int LoadYearSlots(const std::filesystem::path& folder, int year) {
+    int read = 0;
+    for (int slot = 1; slot <= 2; ++slot) {
+        int y = year - 2 + slot;
+        BuildHolidayTable(y);
+        LoadHolidayFile(folder, y);
+        YearSlotDays[slot] = HolidayCalendarDays;
+        read = LoadDayFile(folder, slot, y);
+    }
+    return read;
+}
+
+int LoadPeriodDays(const std::filesystem::path& folder, int year, int firstDay, int lastDay,
+                   int& count) {
+    ReadResult file = ReadWholeFile(folder / DayFileName(year));
+    bool keyed = file.status == ReadStatus::Ok && HasHeaderLine(file.bytes, DayHeader);
+    IniTable table = keyed ? IniTable::Parse(file.bytes) : IniTable();
+    std::optional<OwnCalendar> calendar;
+
+    firstDay = std::max(firstDay, 1);
+    lastDay = std::min(lastDay, DaysInYear(year));
+    count = std::max(count, -1);
+    for (int d = firstDay; d <= lastDay && count + 1 < SummaryWorkSize; ++d) {
+        Workdt& element = SummaryWork[++count];
+        std::optional<std::string> value;
+        if (keyed) {
+            value = table.Read(DaySection, std::to_string(d));
+        }
+        if (value && !value->empty()) {
+            ReadPeriodDay(*value, element);
+            continue;
+        }
+        if (!calendar) {
+            calendar = BuildOwnCalendar(folder, year);
+        }
+        BuildPeriodDay(*calendar, year, d, element);
+    }
+    return keyed ? 1 : 0;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+
+// Loading the two year slots and loading any span of days for the summaries.
+
+// Slot 1 gets year - 1 and slot 2 the year, each built from its holiday
+// calendar and weekly rest days and overlaid with its day file. Afterwards
+// NationalHolidays and HolidayCalendar hold the year's calendar. Nothing is
+// written. 1 when the year's day file was read, else 0.
+int LoadYearSlots(const std::filesystem::path& folder, int year);
+
+// Appends days firstDay..lastDay (days of the year, from 1) of the year to
+// SummaryWork; count is the index of the last element written (-1 before the
+// first call). Days are read by their key in the day file; a day the file
+// lacks, or every day of a year without a readable day file, is built from
+// the year's calendar and weekly rest days with empty values. The full-date
+// field is not written, the program-wide calendar is not replaced, and
+// nothing is written past the end of SummaryWork. 1 when the day file was
+// read, 0 when it is missing or has no "[DayData]" section.
+int LoadPeriodDays(const std::filesystem::path& folder, int year, int firstDay, int lastDay,
+                   int& count);

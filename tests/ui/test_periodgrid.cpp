@@ -1,0 +1,204 @@
+#include "common/tempfolder.h"
+#include "mainwindow/period.h"
+#include "mainwindow/periodgrid.h"
+#include "mainwindow/tform1.h"
+#include "platform/stringgrid.h"
+#include "records/clock.h"
+#include "records/settings.h"
+#include "records/state.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBrush>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window on a fixed day, 2004-09-27 (a Monday), with a program
+// folder of its own and no data files: the year is built in memory.
+class PeriodGridTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramState();
+        ProgramFolder = folder.Path();
+        SetClockForTest(LocalDateTime{2004, 9, 27, 8, 15, 0});
+    }
+    void TearDown() override {
+        SetClockForTest(std::nullopt);
+        ResetProgramState();
+    }
+
+    void Open() {
+        form = std::make_unique<TForm1>();
+        form->show();
+        grid = form->StringGrid1;
+        period = form->Period();
+    }
+
+    QLineEdit* EditCell(int col, int row) {
+        grid->SetCurrentCell(col, row);
+        QApplication::processEvents();
+        return grid->OpenEditor();
+    }
+
+    QVariant Style(int col, int row, int role) {
+        return grid->Model()->index(row - 1, col).data(role);
+    }
+
+    TempFolder folder;
+    std::unique_ptr<TForm1> form;
+    TStringGrid* grid = nullptr;
+    PeriodGrid* period = nullptr;
+};
+
+TEST_F(PeriodGridTest, ShowsTheMonthContainingTodayWithTodaysRowSelected) {
+    Open();
+    EXPECT_EQ(form->Memo1->text(), QStringLiteral("2004"));
+    EXPECT_EQ(form->Memo2->text(), QStringLiteral("9"));
+    EXPECT_EQ(grid->RowCount(), 31);
+    EXPECT_EQ(grid->Cells(0, 27), QStringLiteral("9/27 "));
+    EXPECT_EQ(grid->Cells(1, 27), QStringLiteral("月"));
+    EXPECT_EQ(grid->Cells(2, 26), QStringLiteral("休日")); // Sunday
+    EXPECT_EQ(grid->Cells(2, 23), QStringLiteral("休日")); // autumnal equinox
+    EXPECT_EQ(grid->Row(), 27);
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(TodayRow, 27);
+    EXPECT_FALSE(std::filesystem::exists(folder / "2004.dat")); // loading writes nothing
+}
+
+TEST_F(PeriodGridTest, KeyFiltersAndByteLimitsRefuseWhatAColumnDoesNotTake) {
+    Open();
+    QLineEdit* arrival = EditCell(4, 1);
+    ASSERT_NE(arrival, nullptr);
+    QTest::keyClicks(arrival, "a8:3-0x");
+    EXPECT_EQ(grid->Cells(4, 1), QStringLiteral("8:30"));
+    QTest::keyClicks(arrival, "99");
+    EXPECT_EQ(grid->Cells(4, 1), QStringLiteral("8:309")); // five characters at most
+    QTest::keyClick(arrival, Qt::Key_Backspace);
+    EXPECT_EQ(grid->Cells(4, 1), QStringLiteral("8:30"));
+
+    QLineEdit* steps = EditCell(7, 1);
+    QTest::keyClicks(steps, "12.3456789");
+    EXPECT_EQ(grid->Cells(7, 1), QStringLiteral("123456"));
+
+    grid->SetCurrentCell(2, 1);
+    QApplication::processEvents();
+    EXPECT_EQ(grid->OpenEditor(), nullptr); // the kind column takes no typing
+
+    QLineEdit* remark = EditCell(9, 1);
+    remark->insert(QStringLiteral("休み～①"));
+    remark->insert(QStringLiteral("😀")); // no CP932 form: refused where typed
+    EXPECT_EQ(grid->Cells(9, 1), QStringLiteral("休み～①"));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("です"));
+    QApplication::sendEvent(remark, &commit);
+    EXPECT_EQ(grid->Cells(9, 1), QStringLiteral("休み～①です"));
+}
+
+TEST_F(PeriodGridTest, KindPopupAndDeleteChangeOnlyTheCellUntilTheCommit) {
+    Open();
+    CurRow = 5;
+    CurCol = 2;
+    period->LeaveKindItem(2)->trigger(); // "年休"
+    EXPECT_EQ(grid->Cells(2, 5), QStringLiteral("年休"));
+    EXPECT_EQ(DataModified, 0);
+    CommitGrid(*period);
+    EXPECT_EQ(DataModified, 1);
+    EXPECT_EQ(MonthWork[4].Kind, "年休");
+
+    grid->SetCurrentCell(2, 5);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(grid->Cells(2, 5), QString());
+
+    // The kind popup only acts on the kind column.
+    CurCol = 4;
+    period->LeaveKindItem(1)->trigger();
+    EXPECT_EQ(grid->Cells(4, 5), QString());
+}
+
+TEST_F(PeriodGridTest, DoubleClickStampsByTheSettingAndTheKeys) {
+    Open();
+    Settings.DoubleClick = 0;
+    period->StringGrid1DblClick(4, 3, Qt::NoModifier);
+    EXPECT_EQ(grid->Cells(4, 3), QStringLiteral("8:00"));
+    period->StringGrid1DblClick(5, 3, Qt::ShiftModifier);
+    EXPECT_EQ(grid->Cells(5, 3), QStringLiteral("08:15"));
+    period->StringGrid1DblClick(4, 3, Qt::ShiftModifier);
+    EXPECT_EQ(grid->Cells(4, 3), QStringLiteral("8:00")); // a time is there: no stamp
+    period->StringGrid1DblClick(4, 3, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(grid->Cells(4, 3), QStringLiteral("08:15"));
+    Settings.DoubleClick = 1;
+    period->StringGrid1DblClick(3, 4, Qt::NoModifier);
+    EXPECT_EQ(grid->Cells(3, 4), QStringLiteral("08:15"));
+    period->StringGrid1DblClick(6, 4, Qt::ShiftModifier);
+    EXPECT_EQ(grid->Cells(6, 4), QStringLiteral("23:00"));
+
+    for (int i = 0; i < 9; ++i) {
+        period->StringGrid1DblClick(2, 6, Qt::NoModifier);
+    }
+    EXPECT_EQ(grid->Cells(2, 6), QString());
+
+    CurCol = 5;
+    CurRow = 8;
+    form->Period()->N9()->trigger();
+    EXPECT_EQ(grid->Cells(5, 8), QStringLiteral("17:00"));
+    form->Period()->N10()->trigger();
+    EXPECT_EQ(grid->Cells(5, 8), QStringLiteral("08:15"));
+}
+
+TEST_F(PeriodGridTest, ColoursComeFromTheSettings) {
+    Settings.Backgroundchk[1] = 1; // 年休
+    Settings.Backgroundcolor[2] = "clLime";
+    Settings.Backgroundchk[8] = 1; // Saturday
+    Settings.Backgroundcolor[9] = "clAqua";
+    Settings.Redflg = 1;
+    Open();
+    grid->SetCells(2, 1, QStringLiteral("年休"));
+    auto background = [&](int col, int row) {
+        return Style(col, row, Qt::BackgroundRole).value<QBrush>().color();
+    };
+    EXPECT_EQ(background(5, 26), QColor(255, 255, 0)); // Sunday, a rest day: clYellow
+    EXPECT_EQ(background(9, 25), QColor(0, 255, 255)); // Saturday: clAqua
+    EXPECT_EQ(background(3, 1), QColor(0, 255, 0));    // paid leave: clLime
+    EXPECT_FALSE(Style(3, 2, Qt::BackgroundRole).isValid());
+
+    grid->SetCells(4, 2, QStringLiteral("8:01"));
+    grid->SetCells(4, 3, QStringLiteral("8:00"));
+    EXPECT_EQ(Style(4, 2, Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+    EXPECT_EQ(Style(4, 3, Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 0, 0));
+    EXPECT_EQ(Style(1, 25, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::blue));
+    EXPECT_EQ(Style(4, 2, Qt::ToolTipRole).toString(),
+              QStringLiteral("出勤時刻を入力してください。"));
+}
+
+TEST_F(PeriodGridTest, KeyboardMovesLikeASpreadsheet) {
+    Open();
+    QLineEdit* editor = EditCell(3, 10);
+    QTest::keyClicks(editor, "7");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(grid->Col(), 4);
+    EXPECT_EQ(grid->Cells(3, 10), QStringLiteral("7"));
+    QTest::keyClick(grid->OpenEditor(), Qt::Key_Backtab);
+    EXPECT_EQ(grid->Col(), 3);
+    QTest::keyClick(grid->OpenEditor(), Qt::Key_Return);
+    EXPECT_EQ(grid->Row(), 11);
+    editor = grid->OpenEditor();
+    QTest::keyClicks(editor, "12");
+    QTest::keyClick(editor, Qt::Key_Left); // the caret moves inside the text first
+    EXPECT_EQ(grid->Col(), 3);
+    QTest::keyClick(editor, Qt::Key_Right);
+    QTest::keyClick(editor, Qt::Key_Right); // at the end: next cell
+    EXPECT_EQ(grid->Col(), 4);
+    EXPECT_EQ(grid->Cells(3, 11), QStringLiteral("12"));
+    // From the last column Tab goes on to the next row's first editable cell.
+    EditCell(9, 11);
+    QTest::keyClick(grid->OpenEditor(), Qt::Key_Tab);
+    EXPECT_EQ(grid->Row(), 12);
+    EXPECT_EQ(grid->Col(), 3);
+}
+
+} // namespace
