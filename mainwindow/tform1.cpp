@@ -110,12 +110,14 @@ void TForm1::ApplyStoredPlacement() {
     wanted.setSize(wanted.size().expandedTo(minimumSize()).boundedTo(maximumSize()));
     // A placement from another screen layout must not put the window out of
     // reach.
+    // The position is the frame's; the frame adds to the size.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
+        QSize frame = wanted.size() + (frameGeometry().size() - geometry().size());
         int x = std::clamp(wanted.x(), area.left(),
-                           std::max(area.left(), area.right() - wanted.width() + 1));
+                           std::max(area.left(), area.right() - frame.width() + 1));
         int y = std::clamp(wanted.y(), area.top(),
-                           std::max(area.top(), area.bottom() - wanted.height() + 1));
+                           std::max(area.top(), area.bottom() - frame.height() + 1));
         wanted.moveTo(x, y);
     }
     resize(wanted.size());

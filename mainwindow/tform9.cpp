@@ -65,6 +65,8 @@ TForm9::TForm9(QWidget* owner) : TModalForm(owner) {
     Button4->setFixedWidth(22);
     Button1 = MakeButton(this, "Button1", "OK", "表示されている時刻を確定します。");
     Button2 = MakeButton(this, "Button2", "ｷｬﾝｾﾙ", "自動入力をｷｬﾝｾﾙします。");
+    // Enter confirms the time shown, as the hint of "OK" says.
+    Button1->setDefault(true);
 
     auto* layout1 = new QHBoxLayout(group1);
     layout1->addWidget(Memo1);
@@ -103,6 +105,8 @@ void TForm9::FormShow() {
     Memo1->setText(now);
     Memo2->setText(now);
     Label1->setText(QString::fromStdString(LeavingDayText(TodayRow)));
+    Memo2->setFocus();
+    Memo2->selectAll();
 }
 
 void TForm9::Button1Click() {

@@ -1,4 +1,6 @@
+#include "common/tempfolder.h"
 #include "records/clock.h"
+#include "records/programfolder.h"
 #include "records/settings.h"
 #include "records/state.h"
 
@@ -72,6 +74,19 @@ TEST(ProgramState, ResetClearsEverythingAndLeaveKindsAreInOrder) {
     EXPECT_EQ(DataModified, 0);
     EXPECT_EQ(Settings.Deadline, 31);
     EXPECT_EQ(SettingsPageIndex, 0);
+}
+
+TEST(ProgramFolderTest, TheExecutablesFolderUnlessItIsNotWritable) {
+    TempFolder executable;
+    TempFolder home;
+    EXPECT_EQ(ProgramFolderFor(executable.Path(), home.Path()), executable.Path());
+    ReadOnlyFolder readOnly(executable.Path());
+    if (!readOnly.Refused()) {
+        GTEST_SKIP() << "this file system lets every write through";
+    }
+    std::filesystem::path fallback = home / ".local/share/tolmar";
+    EXPECT_EQ(ProgramFolderFor(executable.Path(), home.Path()), fallback);
+    EXPECT_TRUE(std::filesystem::is_directory(fallback));
 }
 
 } // namespace

@@ -8,9 +8,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -91,6 +93,17 @@ TEST_F(MainWindowTest, SizeIsKeptBetweenTheLimits) {
     EXPECT_LE(form.maximumHeight(), 650);
     EXPECT_EQ(form.width(), 640);
     EXPECT_LE(form.height(), 650);
+}
+
+TEST_F(MainWindowTest, APlacementFromAnotherScreenIsBroughtBackOntoThisOne) {
+    Settings.Left = 5000;
+    Settings.Top = -300;
+    TForm1 form;
+    form.show();
+    QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(form.geometry()))
+        << form.geometry().x() << "," << form.geometry().y() << " " << form.width() << "x"
+        << form.height() << " in " << screen.width() << "x" << screen.height();
 }
 
 TEST_F(MainWindowTest, AnUnknownItemNumberLeavesTheTitleAsItWas) {

@@ -1,0 +1,113 @@
+#include "common/tempfolder.h"
+#include "mainwindow/tform1.h"
+#include "platform/stringgrid.h"
+#include "records/clock.h"
+#include "records/settings.h"
+#include "records/state.h"
+#include "ui/plannedanswers.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The main window's save and close commands with the message boxes answered
+// ahead of time.
+class CloseQueryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramState();
+        ProgramFolder = folder.Path();
+        SetClockForTest(LocalDateTime{2004, 9, 27, 18, 0, 0});
+        form = std::make_unique<TForm1>();
+        form->show();
+    }
+    void TearDown() override {
+        form.reset();
+        SetClockForTest(std::nullopt);
+        ResetProgramState();
+    }
+
+    void Type(int col, int row, const char* text) {
+        form->StringGrid1->SetCells(col, row, QString::fromUtf8(text));
+    }
+
+    TempFolder folder;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(CloseQueryTest, CancelKeepsTheProgramOpenAndYesSavesAndCloses) {
+    Type(4, 27, "845");
+    {
+        PlannedAnswers answers;
+        answers.Box(QStringLiteral("データが変更されています。保存しますか？"), MsgAnswer::Cancel);
+        EXPECT_FALSE(form->close());
+    }
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_EQ(CloseCancelled, 1);
+    EXPECT_FALSE(fs::exists(folder / "2004.dat"));
+    {
+        PlannedAnswers answers;
+        answers.Box(QStringLiteral("保存しますか"), MsgAnswer::Yes);
+        EXPECT_TRUE(form->close());
+    }
+    EXPECT_EQ(Closing, 1);
+    EXPECT_NE(ReadBytes(folder / "2004.dat").find("\r\n271=9/27,\x8c\x8e,,,8:45,,,0,0,\r\n"),
+              std::string::npos);
+}
+
+TEST_F(CloseQueryTest, SaveButtonWritesFourFilesWithoutAsking) {
+    PlannedAnswers answers; // no box may appear
+    form->Button6->click();
+    for (const char* name : {"2003.dat", "2004.dat", "2003V.dat", "2004V.dat"}) {
+        EXPECT_TRUE(fs::exists(folder / name)) << name;
+    }
+    EXPECT_EQ(DataModified, 0);
+}
+
+TEST_F(CloseQueryTest, AFailedSaveSaysWhichFileAndKeepsTheProgramOpen) {
+    Type(9, 3, "メモ");
+    ReadOnlyFolder readOnly(folder.Path());
+    if (!readOnly.Refused()) {
+        GTEST_SKIP() << "this file system lets every write through";
+    }
+    {
+        PlannedAnswers answers;
+        answers.Box(QStringLiteral("2003.dat を作成できません"), MsgAnswer::Ok);
+        answers.Box(QStringLiteral("2003V.dat を作成できません"), MsgAnswer::Ok);
+        answers.Box(QStringLiteral("2004.dat を作成できません"), MsgAnswer::Ok);
+        answers.Box(QStringLiteral("2004V.dat を作成できません"), MsgAnswer::Ok);
+        form->S1->trigger();
+    }
+    EXPECT_EQ(DataModified, 1);
+    {
+        PlannedAnswers answers;
+        answers.Box(QStringLiteral("保存しますか"), MsgAnswer::Yes);
+        for (const char* name : {"2003.dat", "2003V.dat", "2004.dat", "2004V.dat"}) {
+            answers.Box(QString::fromUtf8(name), MsgAnswer::Ok);
+        }
+        EXPECT_FALSE(form->close());
+    }
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(CloseQueryTest, WindowPlacementIsStoredWithWindflgAndNothingElseChanges) {
+    Settings.Windflg = 1;
+    ASSERT_TRUE(SaveSettings(folder.Path(), 0));
+    const std::string before = ReadBytes(folder / "tolmar.ini");
+    Settings.Deadline = 20; // changed in memory only: must not reach the file
+    form->resize(700, 520);
+    PlannedAnswers answers;
+    EXPECT_TRUE(form->close());
+    std::string after = ReadBytes(folder / "tolmar.ini");
+    EXPECT_NE(after.find("Width=700\r\n"), std::string::npos);
+    EXPECT_NE(after.find("Height=520\r\n"), std::string::npos);
+    EXPECT_EQ(after.substr(after.find("[Office Setup]")),
+              before.substr(before.find("[Office Setup]")));
+}
+
+} // namespace
