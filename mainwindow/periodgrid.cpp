@@ -41,6 +41,10 @@ PeriodGrid::PeriodGrid(TStringGrid* grid, QLineEdit* yearBox, QLineEdit* monthBo
     grid_->Delegate()->SetEditText([](int col, int, const QString& text) {
         return col == 7 ? QString(text).remove(QLatin1Char(',')) : text;
     });
+    connect(grid_, &TStringGrid::cellPressed, this, [](int col, int row) {
+        CurCol = col;
+        CurRow = row;
+    });
     connect(grid_, &TStringGrid::cellDoubleClicked, this, &PeriodGrid::StringGrid1DblClick);
     connect(grid_, &TStringGrid::cellRightClicked, this, &PeriodGrid::OnRightClick);
     connect(grid_, &TStringGrid::cellKeyPressed, this, &PeriodGrid::OnKey);
@@ -75,6 +79,14 @@ QAction* PeriodGrid::LeaveKindItem(int index) const {
 }
 
 QVariant PeriodGrid::CellStyle(int col, int row, int role) const {
+    if (row == 0) {
+        // Two-line titles from the top, the others at the bottom of the cell.
+        if (role != Qt::TextAlignmentRole) {
+            return {};
+        }
+        bool twoLines = col == 2 || col == 7 || col == 8;
+        return int(Qt::AlignHCenter | (twoLines ? Qt::AlignTop : Qt::AlignBottom));
+    }
     switch (role) {
     case Qt::TextAlignmentRole:
         if (col == 1 || col == 2) {
@@ -116,12 +128,12 @@ void PeriodGrid::SetUpEditor(QLineEdit* editor, int col) {
                                            GridEditByteLimit(col), editor));
     editor->setAlignment(col == 9 ? Qt::AlignLeft | Qt::AlignVCenter
                                   : Qt::AlignRight | Qt::AlignVCenter);
-    // Numbers must not pass through a Japanese input method, which would
-    // turn "830" into full-width digits; remarks keep it.
-    bool remarks = col == 9;
-    editor->setAttribute(Qt::WA_InputMethodEnabled, remarks);
-    editor->setInputMethodHints(remarks ? (Settings.Autoflg != 0 ? Qt::ImhNone : Qt::ImhPreferLatin)
-                                        : Qt::ImhDigitsOnly);
+    // The input method is on for remarks when the setting asks for it, and
+    // off everywhere else: a Japanese input method would turn "830" into
+    // full-width digits.
+    bool japanese = col == 9 && Settings.Autoflg != 0;
+    editor->setAttribute(Qt::WA_InputMethodEnabled, japanese);
+    editor->setInputMethodHints(col == 9 ? Qt::ImhNone : Qt::ImhDigitsOnly);
 }
 
 void PeriodGrid::PutLeaveKind() {

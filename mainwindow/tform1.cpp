@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -71,6 +72,8 @@ TForm1::TForm1(QWidget* owner) : QMainWindow(owner) {
     tray_ = new TrayIcon(this);
     ConnectCommands();
     StringGrid1->installEventFilter(this);
+    // The window sees every key before its controls do, for Esc.
+    QApplication::instance()->installEventFilter(this);
 }
 
 TForm1::~TForm1() {
@@ -221,6 +224,16 @@ void TForm1::changeEvent(QEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == StringGrid1 && event->type() == QEvent::Resize) {
         FormResize();
+    }
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && Settings.Escflg != 0) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        // Each key reaches the filter once per widget it passes on its way
+        // up; act on the one that received it first.
+        if (widget != nullptr && widget->window() == this &&
+            widget == QApplication::focusWidget()) {
+            MinimizeOnEscape();
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -87,6 +87,9 @@ QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, i
     if (role == Qt::DisplayRole) {
         return Cell(section, 0);
     }
+    if (style_) {
+        return style_(section, 0, role);
+    }
     if (role == Qt::TextAlignmentRole) {
         return int(Qt::AlignCenter);
     }
@@ -194,6 +197,11 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent) {
     setItemDelegate(delegate_);
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The header row is fixed: a click selects nothing, a right click only
+    // focuses the grid.
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(horizontalHeader(), &QWidget::customContextMenuRequested, this, [this] { setFocus(); });
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -357,6 +365,11 @@ bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TStringGrid::EditorKey(QLineEdit* editor, QKeyEvent* key) {
+    // Esc neither reverts nor closes the always-open editor; the window
+    // decides what Esc means.
+    if (key->key() == Qt::Key_Escape) {
+        return true;
+    }
     bool atStart = editor->cursorPosition() == 0 && !editor->hasSelectedText();
     bool atEnd = editor->cursorPosition() == editor->text().size() && !editor->hasSelectedText();
     bool move = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
@@ -376,10 +389,21 @@ void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableView::mouseDoubleClickEvent(event);
 }
 
+void TStringGrid::mousePressEvent(QMouseEvent* event) {
+    int col = 0;
+    int row = 0;
+    if (CellAt(event->position().toPoint(), &col, &row)) {
+        emit cellPressed(col, row);
+    }
+    QTableView::mousePressEvent(event);
+}
+
 void TStringGrid::contextMenuEvent(QContextMenuEvent* event) {
     int col = 0;
     int row = 0;
-    if (!CellAt(viewport()->mapFrom(this, event->pos()), &col, &row)) {
+    // Mouse context-menu events reach the view through its viewport, with the
+    // position already in viewport coordinates.
+    if (!CellAt(event->pos(), &col, &row)) {
         setFocus();
         return;
     }

@@ -32,8 +32,8 @@ public:
     QString Cell(int col, int row) const;
     void SetCell(int col, int row, const QString& text);
 
-    // Colours, alignment and hints of data cells come from the window that
-    // owns the grid: (col, row, role) -> value, row counted with the header.
+    // Colours, alignment and hints of the cells (header row included) come
+    // from the window that owns the grid: (col, row, role) -> value.
     using StyleProvider = std::function<QVariant(int col, int row, int role)>;
     void SetStyleProvider(StyleProvider provider) { style_ = std::move(provider); }
     // Refreshes every cell's colours after the data they depend on changed.
@@ -128,6 +128,8 @@ public:
     QLineEdit* OpenEditor() const;
 
 signals:
+    // A mouse button pressed on a cell, in grid coordinates.
+    void cellPressed(int col, int row);
     // A double click on a cell or on its open editor, in grid coordinates.
     void cellDoubleClicked(int col, int row, Qt::KeyboardModifiers modifiers);
     // A right click on a cell or its open editor; handled = true keeps the
@@ -141,6 +143,7 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

@@ -18,7 +18,9 @@ constexpr const char* DayHeader = "[DayData]";
 constexpr const char* DaySection = "DayData";
 
 // A day as a year without a day file has it: calendar date, weekday and rest
-// mark, every value empty.
+// mark, every value empty. A day missing from a hand-edited file is built the
+// same way, so a summary sees its date and rest day rather than a blank row
+// or whatever an earlier period left in the element.
 void BuildPeriodDay(const OwnCalendar& calendar, int year, int day, Workdt& element) {
     CivilDate date = DateFromDayOfYear(year, day);
     int weekday = WeekdayIndex(date);

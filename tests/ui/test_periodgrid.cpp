@@ -10,8 +10,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QBrush>
+#include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -199,6 +202,51 @@ TEST_F(PeriodGridTest, KeyboardMovesLikeASpreadsheet) {
     QTest::keyClick(grid->OpenEditor(), Qt::Key_Tab);
     EXPECT_EQ(grid->Row(), 12);
     EXPECT_EQ(grid->Col(), 3);
+}
+
+TEST_F(PeriodGridTest, MouseClicksActOnTheCellUnderThePointer) {
+    Open();
+    auto centre = [&](int col, int row) {
+        return grid->visualRect(grid->Model()->index(row - 1, col)).center();
+    };
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(6, 7));
+    EXPECT_EQ(CurCol, 6);
+    EXPECT_EQ(CurRow, 7);
+
+    QPoint point = centre(2, 5);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point,
+                                 grid->viewport()->mapToGlobal(point));
+    QApplication::sendEvent(grid->viewport(), &rightClick);
+    EXPECT_EQ(CurCol, 2);
+    EXPECT_EQ(CurRow, 5);
+    EXPECT_TRUE(period->PopupMenu1()->isVisible());
+    period->LeaveKindItem(2)->trigger();
+    period->PopupMenu1()->hide();
+    EXPECT_EQ(grid->Cells(2, 5), QStringLiteral("年休"));
+
+    // The header row selects nothing.
+    grid->SetCurrentCell(4, 9);
+    QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(grid->columnViewportPosition(5) + 5, 5));
+    EXPECT_EQ(grid->Row(), 9);
+    EXPECT_EQ(grid->Col(), 4);
+}
+
+TEST_F(PeriodGridTest, EscMinimisesTheMainWindowOnlyWithTheSetting) {
+    Open();
+    QApplication::setActiveWindow(form.get());
+    QLineEdit* editor = EditCell(9, 3);
+    ASSERT_NE(editor, nullptr);
+    editor->setFocus();
+    QTest::keyClicks(editor, "abc");
+    Settings.Escflg = 0;
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(form->isMinimized());
+    EXPECT_EQ(grid->Cells(9, 3), QStringLiteral("abc")); // nothing reverted
+    Settings.Escflg = 1;
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_TRUE(form->isMinimized());
+    EXPECT_EQ(grid->Cells(9, 3), QStringLiteral("abc"));
 }
 
 } // namespace
