@@ -199,10 +199,6 @@ void PeriodGrid::OnKey(int key, bool* handled) {
     }
 }
 
-void PeriodGrid::Repaint() {
-    grid_->Model()->RefreshStyles();
-}
-
 std::string PeriodGrid::Cell(int col, int row) const {
     grid_->FlushEditor();
     return Std(grid_->Cells(col, row));

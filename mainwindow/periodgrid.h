@@ -32,8 +32,6 @@ public:
     void SetTimeCell(int mode);
     // A double click on (col, row) with the keys held.
     void StringGrid1DblClick(int col, int row, Qt::KeyboardModifiers modifiers);
-    // Colours depend on the settings; repaint after they changed.
-    void Repaint();
 
     // PeriodView over the grid and the year and month boxes.
     std::string Cell(int col, int row) const override;

@@ -36,7 +36,6 @@ public:
     // one; otherwise the window is minimised to the task bar.
     void StartMinimized();
 
-    TrayIcon* Tray() const { return tray_; }
     PeriodGrid* Period() const { return period_; }
 
     // Controls, by their names.

@@ -45,12 +45,6 @@ void StringGridModel::SetCell(int col, int row, const QString& text) {
     }
 }
 
-void StringGridModel::RefreshStyles() {
-    if (rowCount_ > 1 && colCount_ > 0) {
-        emit dataChanged(index(0, 0), index(rowCount_ - 2, colCount_ - 1));
-    }
-}
-
 int StringGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rowCount_ - 1;
 }

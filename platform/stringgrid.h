@@ -36,8 +36,6 @@ public:
     // from the window that owns the grid: (col, row, role) -> value.
     using StyleProvider = std::function<QVariant(int col, int row, int role)>;
     void SetStyleProvider(StyleProvider provider) { style_ = std::move(provider); }
-    // Refreshes every cell's colours after the data they depend on changed.
-    void RefreshStyles();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -42,10 +42,6 @@ bool TrayIcon::Available() {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-bool TrayIcon::IsShown() const {
-    return icon_ != nullptr && icon_->isVisible();
-}
-
 void TrayIcon::Remove() {
     if (icon_ != nullptr) {
         icon_->hide();

@@ -17,7 +17,6 @@ public:
     ~TrayIcon() override;
 
     static bool Available();
-    bool IsShown() const;
     void Remove();
 
     QMenu* PopupMenu2() const { return menu_; }

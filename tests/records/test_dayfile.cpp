@@ -1,4 +1,5 @@
 #include "common/tempfolder.h"
+#include "common/yearbytes.h"
 #include "records/dayfile.h"
 #include "records/holidays.h"
 #include "records/settings.h"
@@ -26,25 +27,14 @@ using namespace std::string_literals;
 
 const char* const WeekdayBytes[7] = {"\x93\xfa", "\x8c\x8e", "\x89\xce", "\x90\x85",
                                      "\x96\xd8", "\x8b\xe0", "\x93\x79"};
-const int MonthLengths2004[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
 // A 2004 day file, CP932 with CR LF: every day a plain work day
-// "d=m/dd,<weekday>,,,,,,0,0," unless lines gives the text after "d=".
+// "d=m/dd,<weekday>,,,,,,0,0," unless lines gives the text after the date.
 std::string DayFile2004(const std::map<int, std::string>& lines) {
-    std::string bytes = "[DayData]\r\n";
-    int d = 0;
-    for (int m = 1; m <= 12; ++m) {
-        for (int day = 1; day <= MonthLengths2004[m - 1]; ++day) {
-            ++d;
-            auto it = lines.find(d);
-            std::string text = it != lines.end() ? it->second
-                                                 : std::to_string(m) + "/" + (day < 10 ? "0" : "") +
-                                                       std::to_string(day) + "," +
-                                                       WeekdayBytes[(4 + d - 1) % 7] + ",,,,,,0,0,";
-            bytes += std::to_string(d) + "=" + text + "\r\n";
-        }
-    }
-    return bytes;
+    return YearFileBytes2004("[DayData]", [&](int d, const std::string& date) {
+        auto it = lines.find(d);
+        return it != lines.end() ? it->second
+                                 : date + "," + WeekdayBytes[(4 + d - 1) % 7] + ",,,,,,0,0,";
+    });
 }
 
 // 1/05 with every field, 2/29 and 3/01 with remarks that need quotes, 12/31

@@ -1,4 +1,5 @@
 #include "common/tempfolder.h"
+#include "common/yearbytes.h"
 #include "records/holidays.h"
 #include "records/state.h"
 
@@ -14,24 +15,13 @@ namespace {
 #define GANTAN "\x8c\xb3\x92\x55"   // 元旦
 #define KAIGI "\x89\xef\x8b\x63"    // 会議
 
-const int MonthLengths2004[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
 // A 2004 holiday file: every day "d=m/dd,," unless rest gives the text after
 // the date's comma.
 std::string HolidayFile2004(const std::map<int, std::string>& rest) {
-    std::string bytes = "[HolidayData]\r\n";
-    int d = 0;
-    for (int m = 1; m <= 12; ++m) {
-        for (int day = 1; day <= MonthLengths2004[m - 1]; ++day) {
-            ++d;
-            std::string date =
-                std::to_string(m) + "/" + (day < 10 ? "0" : "") + std::to_string(day);
-            auto it = rest.find(d);
-            bytes += std::to_string(d) + "=" + date + "," + (it == rest.end() ? "," : it->second) +
-                     "\r\n";
-        }
-    }
-    return bytes;
+    return YearFileBytes2004("[HolidayData]", [&](int d, const std::string& date) {
+        auto it = rest.find(d);
+        return date + "," + (it == rest.end() ? "," : it->second);
+    });
 }
 
 class HolidayCalendarTest : public ::testing::Test {

@@ -1,4 +1,3 @@
-#include "common/tempfolder.h"
 #include "mainwindow/tform1.h"
 #include "platform/stringgrid.h"
 #include "records/clock.h"
@@ -10,32 +9,32 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "ui/fixedday.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
 // The main window's save and close commands with the message boxes answered
 // ahead of time.
-class CloseQueryTest : public ::testing::Test {
+class CloseQueryTest : public FixedDayTest {
 protected:
+    CloseQueryTest() : FixedDayTest(18, 0) {}
+
     void SetUp() override {
-        ResetProgramState();
-        ProgramFolder = folder.Path();
-        SetClockForTest(LocalDateTime{2004, 9, 27, 18, 0, 0});
+        FixedDayTest::SetUp();
         form = std::make_unique<TForm1>();
         form->show();
     }
     void TearDown() override {
         form.reset();
-        SetClockForTest(std::nullopt);
-        ResetProgramState();
+        FixedDayTest::TearDown();
     }
 
     void Type(int col, int row, const char* text) {
         form->StringGrid1->SetCells(col, row, QString::fromUtf8(text));
     }
 
-    TempFolder folder;
     std::unique_ptr<TForm1> form;
 };
 

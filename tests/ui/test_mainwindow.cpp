@@ -1,4 +1,3 @@
-#include "common/tempfolder.h"
 #include "mainwindow/tform1.h"
 #include "platform/modalform.h"
 #include "platform/stringgrid.h"
@@ -16,22 +15,11 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "ui/fixedday.h"
+
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetProgramState();
-        ProgramFolder = folder.Path();
-        SetClockForTest(LocalDateTime{2004, 9, 27, 8, 15, 0});
-    }
-    void TearDown() override {
-        SetClockForTest(std::nullopt);
-        ResetProgramState();
-    }
-
-    TempFolder folder;
-};
+using MainWindowTest = FixedDayTest;
 
 TEST_F(MainWindowTest, ControlsAndMenusCarryTheirCaptionsAndNames) {
     TForm1 form;

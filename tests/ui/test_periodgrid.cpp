@@ -1,4 +1,3 @@
-#include "common/tempfolder.h"
 #include "mainwindow/period.h"
 #include "mainwindow/periodgrid.h"
 #include "mainwindow/tform1.h"
@@ -18,22 +17,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "ui/fixedday.h"
+
 namespace {
 
 // The main window on a fixed day, 2004-09-27 (a Monday), with a program
 // folder of its own and no data files: the year is built in memory.
-class PeriodGridTest : public ::testing::Test {
+class PeriodGridTest : public FixedDayTest {
 protected:
-    void SetUp() override {
-        ResetProgramState();
-        ProgramFolder = folder.Path();
-        SetClockForTest(LocalDateTime{2004, 9, 27, 8, 15, 0});
-    }
-    void TearDown() override {
-        SetClockForTest(std::nullopt);
-        ResetProgramState();
-    }
-
     void Open() {
         form = std::make_unique<TForm1>();
         form->show();
@@ -51,7 +42,6 @@ protected:
         return grid->Model()->index(row - 1, col).data(role);
     }
 
-    TempFolder folder;
     std::unique_ptr<TForm1> form;
     TStringGrid* grid = nullptr;
     PeriodGrid* period = nullptr;
