@@ -9,7 +9,6 @@
 #include "records/state.h"
 #include "records/yearslots.h"
 
-#include <deque>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
