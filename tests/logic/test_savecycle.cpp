@@ -42,7 +42,7 @@ public:
         return time;
     }
     void ReportWriteFailure(const fs::path& file) override { failures.push_back(file); }
-    void ReportBackup(const fs::path& file) override { backups.push_back(file); }
+    void ReportBackup(const fs::path& file, const fs::path&) override { backups.push_back(file); }
     void ReportLedgerFull(int) override { ++ledgerFull; }
 
     std::deque<Answer> answers;
