@@ -16,6 +16,7 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/yearslots.h"
+#include "summaries/tform6.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,11 +103,13 @@ void TForm1::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm1::J1Click);
     connect(J1, &QAction::triggered, this, &TForm1::J1Click);
     connect(T3, &QAction::triggered, this, &TForm1::T3Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm1::C1Click);
+    connect(C1, &QAction::triggered, this, &TForm1::C1Click);
 
-    for (QPushButton* button : {Button5, Button8}) {
+    for (QPushButton* button : {Button8}) {
         button->setEnabled(false);
     }
-    waitingForWindow_ = {P1, CSVO1, Y1, M1, C1, W1, S3, I1, E1, H2, N5};
+    waitingForWindow_ = {P1, CSVO1, Y1, M1, W1, S3, I1, E1, H2, N5};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -367,6 +370,15 @@ void TForm1::T3Click() {
         return FreePeriodCommand(ProgramFolder, *period_, *savePort_, [this] {
             TForm3 form(this);
             return form.RunModal();
+        });
+    });
+}
+
+void TForm1::C1Click() {
+    RunPeriodCommand([this] {
+        return YearSummaryCommand(ProgramFolder, *period_, *savePort_, [this] {
+            TForm6 form(this);
+            form.RunModal();
         });
     });
 }
