@@ -32,8 +32,18 @@ std::string_view Trimmed(std::string_view text) {
 
 } // namespace
 
-int CalendarYearItem(int year) {
-    return year >= FirstServedYear && year <= LastListedYear ? year - FirstServedYear : 0;
+std::vector<int> CalendarYearList(int calendarYear) {
+    std::vector<int> years;
+    if (calendarYear < FirstServedYear) {
+        years.push_back(calendarYear);
+    }
+    for (int year = FirstServedYear; year <= LastListedYear; ++year) {
+        years.push_back(year);
+    }
+    if (calendarYear > LastListedYear) {
+        years.push_back(calendarYear);
+    }
+    return years;
 }
 
 int CalendarItemYear(std::string_view itemText) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The holiday-calendar editor of the settings dialog: a grid with one row
 // per day of CalendarYear (column 0 the date, 1 the rest mark, 2 the name;
@@ -30,9 +31,11 @@ public:
     virtual void ReportBackup(const std::filesystem::path& file) = 0;
 };
 
-// The year list: 2003 to 2013, each followed by "年". The item of a year,
-// item 0 for a year not in the list; the year of an item's text.
-int CalendarYearItem(int year);
+// The years of the year list: 2003 to 2013, and the calendar's own year
+// when it lies outside them (today's year usually does), so that the list
+// always names the year whose calendar the grid shows and "保存" writes.
+std::vector<int> CalendarYearList(int calendarYear);
+// The year of an item's text ("2004年").
 int CalendarItemYear(std::string_view itemText);
 
 // Builds the national-holiday table of CalendarYear and loads its holiday

@@ -1,5 +1,7 @@
 #include "settingsform.h"
 
+#include "mainwindow/period.h"
+#include "mainwindow/viewcommands.h"
 #include "records/colors.h"
 #include "records/dayfile.h"
 #include "records/settings.h"
@@ -218,4 +220,14 @@ void SetKindColor(int kind, std::uint32_t bgr) {
     if (kind >= 1 && kind <= 10) {
         Settings.Backgroundcolor[static_cast<std::size_t>(kind)] = ColorToText(bgr);
     }
+}
+
+bool RunSettingsCommand(const std::filesystem::path& folder, PeriodView& view, SavePort& port,
+                        MainWindowSteps& window, const std::function<bool()>& openWindow) {
+    if (SettingsCommand(folder, view, port, window, openWindow)) {
+        return true;
+    }
+    RefreshLeaveColumn(view);
+    window.RepaintGrid();
+    return false;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,10 @@
 // edit boxes as the texts they hold, radio groups as the index of the
 // checked button (first = 0), lists as the chosen item, check boxes as
 // their state.
+class MainWindowSteps;
+class PeriodView;
+class SavePort;
+
 struct SettingsControls {
     std::string Memo1;                      // closing day
     std::string Memo2, Memo3, Memo4, Memo5; // office hours, late-night window
@@ -91,3 +96,11 @@ bool HasDayFile(const std::filesystem::path& folder, int year);
 std::optional<std::uint32_t> KindColor(int kind);
 // A colour chosen for day kind 1..10, into the block at once.
 void SetKindColor(int kind, std::uint32_t bgr);
+
+// The main window's "環境設定" (SettingsCommand) with openWindow running the
+// dialog. The colours and the holiday calendar's "保存" act at once, so the
+// kind column is read again from the year slots and the grid repainted also
+// when the dialog was cancelled; otherwise the next store would put the old
+// kinds back. True when the dialog was confirmed.
+bool RunSettingsCommand(const std::filesystem::path& folder, PeriodView& view, SavePort& port,
+                        MainWindowSteps& window, const std::function<bool()>& openWindow);

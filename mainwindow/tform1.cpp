@@ -5,8 +5,10 @@
 #include "mainwindow/period.h"
 #include "mainwindow/periodgrid.h"
 #include "mainwindow/savecycle.h"
+#include "mainwindow/settingsform.h"
 #include "mainwindow/tform2.h"
 #include "mainwindow/tform3.h"
+#include "mainwindow/tform8.h"
 #include "platform/mainwindowref.h"
 #include "platform/stringgrid.h"
 #include "platform/trayicon.h"
@@ -102,11 +104,12 @@ void TForm1::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm1::J1Click);
     connect(J1, &QAction::triggered, this, &TForm1::J1Click);
     connect(T3, &QAction::triggered, this, &TForm1::T3Click);
+    connect(E1, &QAction::triggered, this, &TForm1::E1Click);
 
     for (QPushButton* button : {Button5, Button8}) {
         button->setEnabled(false);
     }
-    waitingForWindow_ = {P1, CSVO1, Y1, M1, C1, W1, S3, I1, E1, H2, N5};
+    waitingForWindow_ = {P1, CSVO1, Y1, M1, C1, W1, S3, I1, H2, N5};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -368,5 +371,13 @@ void TForm1::T3Click() {
             TForm3 form(this);
             return form.RunModal();
         });
+    });
+}
+
+void TForm1::E1Click() {
+    StringGrid1->FlushEditor();
+    RunSettingsCommand(ProgramFolder, *period_, *savePort_, *this, [this] {
+        TForm8 form(this);
+        return form.RunModal();
     });
 }

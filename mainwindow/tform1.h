@@ -87,6 +87,7 @@ private:
     void N3Click();
     void J1Click();
     void T3Click();
+    void E1Click();
     // Runs a period command with the grid's open editor flushed first; the
     // grid's current cell stays where it was.
     void RunPeriodCommand(const std::function<bool()>& command);

@@ -8,7 +8,6 @@
 #include "platform/windowsteps.h"
 #include "records/settings.h"
 #include "records/state.h"
-#include "records/years.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -131,10 +130,10 @@ void TForm8::ShowControls(const SettingsControls& c) {
     ComboBox3->setCurrentIndex(0);
     ComboBox3Change(0);
     ComboBox1->clear();
-    for (int year = FirstServedYear; year <= LastListedYear; ++year) {
+    for (int year : CalendarYearList(CalendarYear)) {
         ComboBox1->addItem(QStringLiteral("%1年").arg(year));
     }
-    ComboBox1->setCurrentIndex(CalendarYearItem(CalendarYear));
+    SelectCalendarYearItem();
     FillHolidayGrid(*holidayView_, true);
     CheckRadio(RadioButton, 9, c.AutostartRadio);
     ComboBox4->setCurrentIndex(c.ComboBox4);

@@ -81,6 +81,7 @@ private:
     void SetUpBreakGrid();
     void ConnectCalendar();
     void ShowKindColor(int kind);
+    void SelectCalendarYearItem();
     void HolidayRightClick(int col, int row, const QPoint& globalPos, bool* handled);
 
     void ShowControls(const SettingsControls& controls);

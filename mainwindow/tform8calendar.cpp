@@ -194,9 +194,13 @@ void TForm8::Button2Click() {
 void TForm8::ComboBox1Change(int index) {
     int year = CalendarItemYear(ComboBox1->itemText(index).toStdString());
     if (ChangeCalendarYear(ProgramFolder, *holidayView_, year, *port_) == YearChange::Refused) {
-        ComboBox1->setCurrentIndex(CalendarYearItem(CalendarYear));
+        SelectCalendarYearItem();
     }
     StringGrid1->viewport()->update();
+}
+
+void TForm8::SelectCalendarYearItem() {
+    ComboBox1->setCurrentIndex(ComboBox1->findText(QStringLiteral("%1年").arg(CalendarYear)));
 }
 
 void TForm8::StringGrid1DblClick(int col, int row) {
