@@ -112,8 +112,8 @@ bool SaveHolidayCalendar(const std::filesystem::path& folder, HolidayGridView& v
         port.ReportWriteFailure(write.path);
         return false;
     }
-    if (write.backedUp) {
-        port.ReportBackup(write.path);
+    if (write.backedUp()) {
+        port.ReportBackup(write.path, write.backup);
     }
     for (int slot = 1; slot <= 2; ++slot) {
         if (YearSlotYear[static_cast<std::size_t>(slot)] == CalendarYear &&

@@ -72,7 +72,10 @@ public:
     void ReportWriteFailure(const std::filesystem::path& file) override {
         files_.ReportWriteFailure(file);
     }
-    void ReportBackup(const std::filesystem::path& file) override { files_.ReportBackup(file); }
+    void ReportBackup(const std::filesystem::path& file,
+                      const std::filesystem::path& backup) override {
+        files_.ReportBackup(file, backup);
+    }
 
 private:
     QWidget* owner_;

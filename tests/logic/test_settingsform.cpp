@@ -331,7 +331,7 @@ public:
     }
     std::optional<std::string> AskLeavingTime() override { return std::nullopt; }
     void ReportWriteFailure(const std::filesystem::path&) override {}
-    void ReportBackup(const std::filesystem::path&) override {}
+    void ReportBackup(const std::filesystem::path&, const std::filesystem::path&) override {}
     void ReportLedgerFull(int) override {}
 };
 

@@ -26,6 +26,8 @@ public:
 
     // Every box shown so far, as "caption: text".
     const QStringList& Shown() const { return shown_; }
+    // The icon of each of them.
+    const QList<MsgIcon>& ShownIcons() const { return shownIcons_; }
 
 private:
     struct PlannedBox {
@@ -44,4 +46,5 @@ private:
     std::deque<PlannedFile> files_;
     std::deque<PlannedColor> colors_;
     QStringList shown_;
+    QList<MsgIcon> shownIcons_;
 };
