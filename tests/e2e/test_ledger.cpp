@@ -23,8 +23,33 @@ std::optional<std::string> WaitForTitle(const std::string& title, std::chrono::m
     return std::nullopt;
 }
 
+// Whether the file is there within the time.
+bool WaitForFile(const fs::path& file, std::chrono::milliseconds limit) {
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (!fs::exists(file)) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    return true;
+}
+
+// The number of the program's visible windows (its main window, dialogs and
+// open menus).
+int VisibleWindows() {
+    return std::stoi(RunCommand("xdotool search --onlyvisible --class tolmar 2>/dev/null | wc -l"));
+}
+
+void WaitForWindows(int count, std::chrono::milliseconds limit) {
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (VisibleWindows() < count && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(100ms);
+    }
+}
+
 void Pause() {
-    std::this_thread::sleep_for(500ms);
+    std::this_thread::sleep_for(1s);
 }
 
 TEST(Ledger, AnAnnualLeaveDayTypedAndSavedIsInTheLedgerWithItsBalance) {
@@ -38,22 +63,26 @@ TEST(Ledger, AnAnnualLeaveDayTypedAndSavedIsInTheLedgerWithItsBalance) {
     // picked from its popup: "出勤", "休日", "年休".
     TypeKeys(*window, "key Left");
     TypeKeys(*window, "key Menu");
+    WaitForWindows(2, 5s);
     Pause();
     TypeKeys(*window, "key Down Down Down Return");
     ClickSaveButton(*window);
+    ASSERT_TRUE(WaitForFile(folder / "2004V.dat", 10s));
     // "表示" -> "有給休暇集計", the menu's first item.
     TypeKeys(*window, "key alt+v");
     Pause();
     TypeKeys(*window, "key Return");
-    auto ledger = WaitForTitle("有給休暇", 10s);
+    auto ledger = WaitForTitle("有給休暇", 20s);
     ASSERT_TRUE(ledger);
     // "ﾌｧｲﾙ" -> "CSVﾌｧｲﾙ出力" (below "保存", past the disabled "印刷"), and the
     // save dialog's proposed name in the program folder.
     TypeKeys(*ledger, "key alt+f");
     Pause();
     TypeKeys(*ledger, "key Down Return");
-    std::this_thread::sleep_for(1500ms);
+    WaitForWindows(3, 10s);
+    Pause();
     RunCommand("xdotool key Return");
+    ASSERT_TRUE(WaitForFile(folder / "2004年度有給休暇.csv", 10s));
     Pause();
     // "閉じる" has the focus when the window opens.
     TypeKeys(*ledger, "key space");
