@@ -89,12 +89,16 @@ void TForm1::ConnectCommands() {
     connect(X1, &QAction::triggered, this, &TForm1::Button7Click);
     connect(tray_, &TrayIcon::restoreRequested, this, &TForm1::N6Click);
     connect(tray_, &TrayIcon::exitRequested, this, &TForm1::N7Click);
+    connect(H2, &QAction::triggered, this, &TForm1::H2Click);
+    connect(I1, &QAction::triggered, this, &TForm1::I1Click);
+    connect(N5, &QAction::triggered, this, &TForm1::N5Click);
+    connect(CSVO1, &QAction::triggered, this, &TForm1::CSVO1Click);
 
     // Commands whose windows are not part of the program yet.
     for (QPushButton* button : {Button1, Button2, Button3, Button4, Button5, Button8}) {
         button->setEnabled(false);
     }
-    for (QAction* action : {P1, CSVO1, P2, T1, N3, J1, T3, Y1, M1, C1, W1, S3, I1, E1, H2, N5}) {
+    for (QAction* action : {P1, P2, T1, N3, J1, T3, Y1, M1, C1, W1, S3, E1}) {
         action->setEnabled(false);
     }
 }

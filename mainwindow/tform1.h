@@ -71,6 +71,10 @@ private:
     void StoreWindowPlacement();
     void N6Click();
     void N7Click();
+    void H2Click();
+    void I1Click();
+    void N5Click();
+    void CSVO1Click();
 
     TrayIcon* tray_ = nullptr;
     PeriodGrid* period_ = nullptr;
