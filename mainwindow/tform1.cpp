@@ -96,6 +96,7 @@ void TForm1::ConnectCommands() {
     connect(I1, &QAction::triggered, this, &TForm1::I1Click);
     connect(N5, &QAction::triggered, this, &TForm1::N5Click);
     connect(CSVO1, &QAction::triggered, this, &TForm1::CSVO1Click);
+    connect(W1, &QAction::triggered, this, &TForm1::W1Click);
 
     connect(Button1, &QPushButton::clicked, this, &TForm1::P2Click);
     connect(P2, &QAction::triggered, this, &TForm1::P2Click);
@@ -110,7 +111,7 @@ void TForm1::ConnectCommands() {
     for (QPushButton* button : {Button5, Button8}) {
         button->setEnabled(false);
     }
-    waitingForWindow_ = {P1, Y1, M1, C1, W1, S3, E1};
+    waitingForWindow_ = {P1, Y1, M1, C1, S3, E1};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }

@@ -84,6 +84,7 @@ private:
     void I1Click();
     void N5Click();
     void CSVO1Click();
+    void W1Click();
 
     // The period commands; a button does what its menu item does.
     void P2Click();

@@ -1,17 +1,20 @@
-// The main window's small commands: help, the web link, the About box and
-// the period CSV export.
+// The main window's small commands: help, the web link, the About box, the
+// period CSV export and the walking-progress map.
 #include "tform1.h"
 
 #include "mainwindow/periodcsv.h"
 #include "mainwindow/periodgrid.h"
 #include "mainwindow/taboutbox.h"
 #include "mainwindow/tform7.h"
+#include "mainwindow/viewcommands.h"
 #include "platform/application.h"
 #include "platform/csvexport.h"
 #include "platform/dialogs.h"
 #include "platform/shellopen.h"
+#include "platform/stringgrid.h"
 #include "records/fileio.h"
 #include "records/state.h"
+#include "summaries/tform10.h"
 
 #include <filesystem>
 #include <system_error>
@@ -45,4 +48,12 @@ void TForm1::CSVO1Click() {
     // The file holds the cells as they are on screen; nothing is committed.
     ExportCsv(this, QString::fromStdString(PeriodCsvName(CurYear, CurMonth)),
               QStringLiteral("csvﾌｧｲﾙ (*.csv)"), PeriodCsvRows(*period_));
+}
+
+void TForm1::W1Click() {
+    StringGrid1->FlushEditor();
+    ProgressMapCommand(ProgramFolder, *period_, *savePort_, [this] {
+        TForm10 form(this);
+        form.RunModal();
+    });
 }
