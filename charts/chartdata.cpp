@@ -112,10 +112,9 @@ LifeChart BuildLifeChart(const std::string& fromYear, const std::string& fromMon
                          const std::vector<std::string>& averageSleep,
                          const std::vector<std::string>& averageWork) {
     LifeChart chart;
-    chart.title = "月平均生活分布(" + fromYear + "年" + fromMonth + "月～" + toYear + "年" +
-                  toMonth + "月)";
-    std::size_t months =
-        std::min({monthLabels.size(), averageSleep.size(), averageWork.size()});
+    chart.title =
+        "月平均生活分布(" + fromYear + "年" + fromMonth + "月～" + toYear + "年" + toMonth + "月)";
+    std::size_t months = std::min({monthLabels.size(), averageSleep.size(), averageWork.size()});
     for (std::size_t i = 0; i < months; ++i) {
         double work = HoursValue(averageWork[i]);
         double sleep = HoursValue(averageSleep[i]);

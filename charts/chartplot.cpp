@@ -11,18 +11,26 @@ const QColor Aqua(0, 255, 255);
 const QColor Green(0, 128, 0);
 const QColor LifeGreen(0, 255, 128);
 
-// Value axis labels as hours ("8:00") or as counts ("10,000").
-class ValueTicker : public QCPAxisTicker {
+// Value axis labels as whole hours ("8:00") every two hours.
+class HourTicker : public QCPAxisTickerFixed {
 public:
-    explicit ValueTicker(bool hours) : hours_(hours) {}
+    HourTicker() {
+        setTickStep(2);
+        setScaleStrategy(QCPAxisTickerFixed::ssNone);
+    }
 
 protected:
     QString getTickLabel(double tick, const QLocale&, QChar, int) override {
-        return QString::fromStdString(hours_ ? HourAxisLabel(tick) : CountAxisLabel(tick));
+        return QString::fromStdString(HourAxisLabel(tick));
     }
+};
 
-private:
-    bool hours_;
+// Value axis labels as counts ("10,000").
+class CountTicker : public QCPAxisTicker {
+protected:
+    QString getTickLabel(double tick, const QLocale&, QChar, int) override {
+        return QString::fromStdString(CountAxisLabel(tick));
+    }
 };
 
 // Labels that may repeat ("1" of two months) and are never thinned out.
@@ -42,8 +50,8 @@ void ResetPlot(QCustomPlot* plot, const std::string& title) {
         plot->plotLayout()->simplify();
     }
     plot->plotLayout()->insertRow(0);
-    auto* heading = new QCPTextElement(plot, QString::fromStdString(title),
-                                       ProgramFont(PMinchoFontName, 16));
+    auto* heading =
+        new QCPTextElement(plot, QString::fromStdString(title), ProgramFont(PMinchoFontName, 16));
     heading->setObjectName(QStringLiteral("title"));
     plot->plotLayout()->addElement(0, 0, heading);
     plot->legend->setVisible(false);
@@ -56,7 +64,8 @@ void SetDayAxes(QCustomPlot* plot, const DayChart& chart, double first, double l
     plot->xAxis->setLabel(QStringLiteral("日"));
     plot->xAxis->grid()->setVisible(false);
     plot->xAxis->setTickLabelFont(ProgramFont(PGothicFontName, 10));
-    plot->yAxis->setTicker(QSharedPointer<QCPAxisTicker>(new ValueTicker(chart.hours)));
+    plot->yAxis->setTicker(chart.hours ? QSharedPointer<QCPAxisTicker>(new HourTicker)
+                                       : QSharedPointer<QCPAxisTicker>(new CountTicker));
     plot->yAxis->setRange(0, chart.cap);
     plot->yAxis->setLabel(QString::fromStdString(chart.valueAxisTitle));
 }

@@ -42,8 +42,8 @@ void PrepareWindow(QDialog* form, const char* name, const char* caption) {
 
 } // namespace
 
-TDayGraphForm::TDayGraphForm(QWidget* owner, const char* name, const char* caption,
-                             DayChart chart, const char* printName, const char* closeName)
+TDayGraphForm::TDayGraphForm(QWidget* owner, const char* name, const char* caption, DayChart chart,
+                             const char* printName, const char* closeName)
     : TModalForm(owner), chart_(std::move(chart)) {
     PrepareWindow(this, name, caption);
     QMenuBar* bar = MakeMenuBar(this);
@@ -123,8 +123,7 @@ TFormGraph4::TFormGraph4(QWidget* owner, LifeChart chart)
     resize(640, 480);
 
     P1->setEnabled(PrinterReady);
-    connect(P1, &QAction::triggered, this,
-            [this] { PrintGraph(this, Chart1, windowTitle()); });
+    connect(P1, &QAction::triggered, this, [this] { PrintGraph(this, Chart1, windowTitle()); });
     connect(X1, &QAction::triggered, this, &TFormGraph4::CancelAndClose);
     FillLifeGraph(Chart1, chart_);
 }

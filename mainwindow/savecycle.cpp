@@ -17,16 +17,6 @@ namespace {
 constexpr int ArrivalColumn = 4;
 constexpr int LeavingColumn = 5;
 
-bool Reported(const DataFileWrite& write, SavePort& port) {
-    if (write.backedUp()) {
-        port.ReportBackup(write.path, write.backup);
-    }
-    if (!write.written) {
-        port.ReportWriteFailure(write.path);
-    }
-    return write.written;
-}
-
 // The leaving time of today's row by "Autoendflg".
 void StampLeavingTime(PeriodView& view, SavePort& port) {
     if (TodayRow < 1 || TodayRow >= view.RowCount()) {
@@ -55,6 +45,16 @@ void StampLeavingTime(PeriodView& view, SavePort& port) {
 }
 
 } // namespace
+
+bool Reported(const DataFileWrite& write, SavePort& port) {
+    if (write.backedUp()) {
+        port.ReportBackup(write.path, write.backup);
+    }
+    if (!write.written) {
+        port.ReportWriteFailure(write.path);
+    }
+    return write.written;
+}
 
 bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port) {
     bool allWritten = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/datafilewrite.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -27,6 +29,11 @@ public:
     // More paid-leave days than the ledger holds; the first ones were kept.
     virtual void ReportLedgerFull(int year) = 0;
 };
+
+// Tells the user what became of one data file write: where an unreadable
+// old file was kept, and that the file could not be written. True when it
+// was written.
+bool Reported(const DataFileWrite& write, SavePort& port);
 
 // Writes the day file, rebuilds the paid-leave ledger and writes the
 // paid-leave file of the previous and then the displayed year. Clears

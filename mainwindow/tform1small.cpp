@@ -2,6 +2,7 @@
 // period CSV export and the walking-progress map.
 #include "tform1.h"
 
+#include "mainwindow/mainsaveport.h"
 #include "mainwindow/periodcsv.h"
 #include "mainwindow/periodgrid.h"
 #include "mainwindow/taboutbox.h"

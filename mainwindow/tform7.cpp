@@ -28,8 +28,8 @@ TForm7::TForm7(QWidget* owner) : TModalForm(owner) {
     Label1 = MakeLabel(this, "Label1", " 以下のボタンをクリックするとソルベナの");
     Label2 = MakeLabel(this, "Label2", "「労働者の疲労蓄積度チェックリスト」にリンクします。");
     Label3 = MakeLabel(this, "Label3", "ソルベナ");
-    Button1 = MakeButton(this, "Button1", FatigueChecklistAddress,
-                         "ソルベナのﾎｰﾑﾍﾟｰｼﾞへｼﾞｬﾝﾌﾟします。");
+    Button1 =
+        MakeButton(this, "Button1", FatigueChecklistAddress, "ソルベナのﾎｰﾑﾍﾟｰｼﾞへｼﾞｬﾝﾌﾟします。");
     Button2 = MakeButton(this, "Button2", "閉じる", "ｳｨﾝﾄﾞｳを閉じて、ﾒｲﾝｳｨﾝﾄﾞに戻ります。");
 
     auto* column = new QVBoxLayout(this);

@@ -109,16 +109,6 @@ void StoreLeaveSheet(const LeaveSheet& sheet) {
     VacationCount = count;
 }
 
-bool Reported(const DataFileWrite& write, SavePort& port) {
-    if (write.backedUp) {
-        port.ReportBackup(write.path);
-    }
-    if (!write.written) {
-        port.ReportWriteFailure(write.path);
-    }
-    return write.written;
-}
-
 } // namespace
 
 const std::array<std::string, 2>& LeaveCapTexts() {

@@ -17,8 +17,8 @@ void PrintWindowPage(QWidget* window, QPrinter& printer) {
     const double offset = 400.0 * dpi / 600.0;
     QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     double scale = dpi / 96.0;
-    double room = std::min((page.width() - offset) / shot.width(),
-                           (page.height() - offset) / shot.height());
+    double room =
+        std::min((page.width() - offset) / shot.width(), (page.height() - offset) / shot.height());
     scale = std::min(scale, room);
     QPainter painter(&printer);
     painter.drawPixmap(QRectF(offset, offset, shot.width() * scale, shot.height() * scale), shot,

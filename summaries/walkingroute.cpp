@@ -147,8 +147,8 @@ WalkingProgress ComputeWalkingProgress(const RouteTable& route, std::int64_t tot
     std::vector<float> pieces;
     float total = 0;
     for (std::size_t k = 0; k + 1 < path.size(); ++k) {
-        auto len = static_cast<float>(
-            std::sqrt(std::pow(path[k + 1].x - path[k].x, 2) + std::pow(path[k + 1].y - path[k].y, 2)));
+        auto len = static_cast<float>(std::sqrt(std::pow(path[k + 1].x - path[k].x, 2) +
+                                                std::pow(path[k + 1].y - path[k].y, 2)));
         pieces.push_back(len);
         total += len;
     }
@@ -176,7 +176,8 @@ WalkingProgress ComputeWalkingProgress(const RouteTable& route, std::int64_t tot
     progress.nextStation = route.StationNames[s == last ? 0 : s + 1];
     progress.distanceText = "長崎から " + FormatOneDecimal(progress.kmTotal) + "km(" +
                             std::to_string(totalSteps) + "歩)歩いてます\n" + progress.nextStation +
-                            "まで後" + FormatOneDecimal(route.StationKm[s] - progress.rem) + "kmです";
+                            "まで後" + FormatOneDecimal(route.StationKm[s] - progress.rem) +
+                            "kmです";
     progress.barWidth =
         static_cast<int>(fullBarWidth * progress.rem / static_cast<double>(route.StationKm[s]));
     return progress;

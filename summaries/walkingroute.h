@@ -37,16 +37,16 @@ struct WalkingProgress {
     double kmTotal = 0; // the whole distance walked, laps included
     double km = 0;      // the distance into the present lap
     std::int64_t laps = 0;
-    int stretch = 0;  // the station the walker last passed
-    double rem = 0;   // kilometres into that stretch
+    int stretch = 0;                                 // the station the walker last passed
+    double rem = 0;                                  // kilometres into that stretch
     std::vector<std::vector<MapPoint>> coveredPaths; // stretches 0 .. stretch-1
     std::vector<MapPoint> currentPath;               // the stretch so far
     MapPoint marker;
     std::string currentStation, nextStation;
     std::string distanceText; // "長崎から 70.0km(100000歩)歩いてます\n肥前鹿島まで後0.7kmです"
-    std::string lapText;      // "" on the first lap
-    std::string stepNote;     // "注）１歩を70cmで計算しています。"
-    int barWidth = 0;         // of a bar fullWidth wide
+    std::string lapText;  // "" on the first lap
+    std::string stepNote; // "注）１歩を70cmで計算しています。"
+    int barWidth = 0;     // of a bar fullWidth wide
 };
 
 WalkingProgress ComputeWalkingProgress(const RouteTable& route, std::int64_t totalSteps,

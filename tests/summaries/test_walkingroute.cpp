@@ -45,8 +45,7 @@ TEST(WalkingRoute, StepsTurnIntoStationsLapsAndTexts) {
     EXPECT_EQ(seventy.stretch, 1);
     EXPECT_NEAR(seventy.rem, 45.1, 1e-3);
     EXPECT_EQ(seventy.currentStation, "諫早");
-    EXPECT_EQ(seventy.distanceText,
-              "長崎から 70.0km(100000歩)歩いてます\n肥前鹿島まで後0.7kmです");
+    EXPECT_EQ(seventy.distanceText, "長崎から 70.0km(100000歩)歩いてます\n肥前鹿島まで後0.7kmです");
     ASSERT_EQ(seventy.coveredPaths.size(), 1u);
     EXPECT_EQ(seventy.coveredPaths[0].size(), 3u);
     EXPECT_EQ(seventy.barWidth, static_cast<int>(Bar * seventy.rem / 45.8f));

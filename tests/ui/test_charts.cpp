@@ -45,8 +45,8 @@ TEST(ChartData, DayValuesAreCappedAndLabelledByMonthChange) {
     EXPECT_EQ(chart.labels[29], "3/1");
     EXPECT_EQ(chart.labels[30], "2");
 
-    DayChart work = BuildDayChart(DayChartKind::Work, "2004", "9", Dates(9, 1, 2),
-                                  {"17:00", "9:15"}, 6, 10000);
+    DayChart work =
+        BuildDayChart(DayChartKind::Work, "2004", "9", Dates(9, 1, 2), {"17:00", "9:15"}, 6, 10000);
     EXPECT_EQ(work.values, (std::vector<double>{16, 9.25}));
     EXPECT_EQ(work.reference, 8);
 

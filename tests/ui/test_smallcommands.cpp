@@ -58,15 +58,14 @@ TEST_F(SmallCommandsTest, PeriodCsvHoldsTheGridAsDisplayedWithQuotedCommas) {
     const auto target = folder / "out.csv";
     {
         PlannedAnswers answers;
-        answers.SaveFile(QStringLiteral("2004年9月.csv"),
-                         QString::fromStdString(target.string()));
+        answers.SaveFile(QStringLiteral("2004年9月.csv"), QString::fromStdString(target.string()));
         Item("CSVO1")->trigger();
     }
     std::string bytes = ReadBytes(target);
-    std::string expectedStart = *Utf8ToCp932(
-        "日付,曜,休日休暇,起床,出勤,退社,就寝,（運動）万歩計数,（体調）体重,備考\r\n"
-        "9/01 ,水,,,,,,\"12,345\",,\"雨,\"\"傘\"\"\"\r\n"
-        "9/02 ,木,,630,,,,,,\r\n");
+    std::string expectedStart =
+        *Utf8ToCp932("日付,曜,休日休暇,起床,出勤,退社,就寝,（運動）万歩計数,（体調）体重,備考\r\n"
+                     "9/01 ,水,,,,,,\"12,345\",,\"雨,\"\"傘\"\"\"\r\n"
+                     "9/02 ,木,,630,,,,,,\r\n");
     EXPECT_EQ(bytes.substr(0, expectedStart.size()), expectedStart);
     // The header and one line per day, every line ended by CR LF.
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 31);
