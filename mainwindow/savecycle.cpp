@@ -46,7 +46,7 @@ void StampLeavingTime(PeriodView& view, SavePort& port) {
 
 } // namespace
 
-bool Reported(const DataFileWrite& write, SavePort& port) {
+bool ReportedWrite(const DataFileWrite& write, SavePort& port) {
     if (write.backedUp()) {
         port.ReportBackup(write.path, write.backup);
     }
@@ -60,13 +60,13 @@ bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port) {
     bool allWritten = true;
     for (int slot = 1; slot <= 2; ++slot) {
         int year = CurYear + slot - 2;
-        allWritten = Reported(SaveDayFile(folder, slot, year), port) && allWritten;
+        allWritten = ReportedWrite(SaveDayFile(folder, slot, year), port) && allWritten;
         LedgerRebuild rebuild = RebuildVacationLedger(folder, slot, year);
         if (rebuild.reachedLimit) {
             port.ReportLedgerFull(year);
         }
         if (rebuild.rebuilt) {
-            allWritten = Reported(SaveVacationFile(folder, year), port) && allWritten;
+            allWritten = ReportedWrite(SaveVacationFile(folder, year), port) && allWritten;
         } else {
             allWritten = false;
         }

@@ -30,10 +30,9 @@ public:
     virtual void ReportLedgerFull(int year) = 0;
 };
 
-// Tells the user what became of one data file write: where an unreadable
-// old file was kept, and that the file could not be written. True when it
-// was written.
-bool Reported(const DataFileWrite& write, SavePort& port);
+// Reports a data file's write through the port: the backup of an old file
+// the program could not read, then a failure. True when it was written.
+bool ReportedWrite(const DataFileWrite& write, SavePort& port);
 
 // Writes the day file, rebuilds the paid-leave ledger and writes the
 // paid-leave file of the previous and then the displayed year. Clears

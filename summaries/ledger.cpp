@@ -246,7 +246,7 @@ LeaveSheet OpenLeaveLedger(const std::filesystem::path& folder) {
 }
 
 bool SaveLeaveCommand(const std::filesystem::path& folder, LeaveSheet& sheet, SavePort& port) {
-    return Reported(SaveLeaveSheet(folder, sheet), port);
+    return ReportedWrite(SaveLeaveSheet(folder, sheet), port);
 }
 
 bool MayLeaveLedger(const std::filesystem::path& folder, LeaveSheet& sheet, SavePort& port) {
