@@ -7,6 +7,7 @@
 #include "mainwindow/savecycle.h"
 #include "mainwindow/tform2.h"
 #include "mainwindow/tform3.h"
+#include "mainwindow/viewcommands.h"
 #include "platform/mainwindowref.h"
 #include "platform/stringgrid.h"
 #include "platform/trayicon.h"
@@ -16,6 +17,8 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/yearslots.h"
+#include "summaries/tform4.h"
+#include "summaries/tform6.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,11 +105,14 @@ void TForm1::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm1::J1Click);
     connect(J1, &QAction::triggered, this, &TForm1::J1Click);
     connect(T3, &QAction::triggered, this, &TForm1::T3Click);
+    connect(Y1, &QAction::triggered, this, &TForm1::Y1Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm1::C1Click);
+    connect(C1, &QAction::triggered, this, &TForm1::C1Click);
 
-    for (QPushButton* button : {Button5, Button8}) {
+    for (QPushButton* button : {Button8}) {
         button->setEnabled(false);
     }
-    waitingForWindow_ = {P1, CSVO1, Y1, M1, C1, W1, S3, I1, E1, H2, N5};
+    waitingForWindow_ = {P1, CSVO1, M1, W1, S3, I1, E1, H2, N5};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -368,5 +374,22 @@ void TForm1::T3Click() {
             TForm3 form(this);
             return form.RunModal();
         });
+    });
+}
+
+void TForm1::C1Click() {
+    RunPeriodCommand([this] {
+        return YearSummaryCommand(ProgramFolder, *period_, *savePort_, [this] {
+            TForm6 form(this);
+            form.RunModal();
+        });
+    });
+}
+
+void TForm1::Y1Click() {
+    StringGrid1->FlushEditor();
+    LeaveLedgerCommand(ProgramFolder, *period_, *savePort_, [this] {
+        TForm4 form(this);
+        form.RunModal();
     });
 }

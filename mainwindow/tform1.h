@@ -87,9 +87,13 @@ private:
     void N3Click();
     void J1Click();
     void T3Click();
+    // "期間集計": the 12-month summary window.
+    void C1Click();
     // Runs a period command with the grid's open editor flushed first; the
     // grid's current cell stays where it was.
     void RunPeriodCommand(const std::function<bool()>& command);
+    // The paid-leave ledger.
+    void Y1Click();
 
     TrayIcon* tray_ = nullptr;
     PeriodGrid* period_ = nullptr;
