@@ -5,6 +5,7 @@
 #include "mainwindow/periodgrid.h"
 #include "mainwindow/savecycle.h"
 #include "platform/mainwindowref.h"
+#include "platform/printservice.h"
 #include "platform/stringgrid.h"
 #include "platform/trayicon.h"
 #include "platform/waitcursor.h"
@@ -13,6 +14,9 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/yearslots.h"
+#include "reports/gridrows.h"
+#include "reports/reports.h"
+#include "summaries/tformunitstchk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -89,12 +93,16 @@ void TForm1::ConnectCommands() {
     connect(X1, &QAction::triggered, this, &TForm1::Button7Click);
     connect(tray_, &TrayIcon::restoreRequested, this, &TForm1::N6Click);
     connect(tray_, &TrayIcon::exitRequested, this, &TForm1::N7Click);
+    connect(P1, &QAction::triggered, this, &TForm1::P1Click);
+    connect(S3, &QAction::triggered, this, &TForm1::S3Click);
+    // Printing waits for the show step's printer check.
+    P1->setEnabled(false);
 
     // Commands whose windows are not part of the program yet.
     for (QPushButton* button : {Button1, Button2, Button3, Button4, Button5, Button8}) {
         button->setEnabled(false);
     }
-    for (QAction* action : {P1, CSVO1, P2, T1, N3, J1, T3, Y1, M1, C1, W1, S3, I1, E1, H2, N5}) {
+    for (QAction* action : {CSVO1, P2, T1, N3, J1, T3, Y1, M1, C1, W1, I1, E1, H2, N5}) {
         action->setEnabled(false);
     }
 }
@@ -157,6 +165,8 @@ void TForm1::FormShow() {
     }
     showStepDone_ = true;
     WaitCursor hourglass;
+    CheckPrinter();
+    P1->setEnabled(PrinterReady);
     InitDateGlobals();
     InitLeaveKinds();
     CurYear = TodayYear;
@@ -303,4 +313,22 @@ void TForm1::N7Click() {
         return;
     }
     close();
+}
+
+void TForm1::P1Click() {
+    // The sheet prints the cells as they are on screen, typed but not yet
+    // committed text included.
+    StringGrid1->FlushEditor();
+    InputSheetSnapshot snapshot;
+    snapshot.year = Memo1->text();
+    snapshot.month = Memo2->text();
+    snapshot.movementTitle = StringGrid1->Cells(7, 0);
+    snapshot.conditionTitle = StringGrid1->Cells(8, 0);
+    snapshot.rows = GridRows(*StringGrid1, 1, StringGrid1->RowCount() - 1);
+    PreviewInputSheetReport(this, snapshot);
+}
+
+void TForm1::S3Click() {
+    TFormUnitstchk form(this);
+    form.exec();
 }

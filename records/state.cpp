@@ -41,6 +41,7 @@ std::int32_t SummaryYear, SummaryMonth, SummaryDays;
 std::int32_t PeriodStartYear, PeriodStartMonth, PeriodScratch;
 std::int32_t ProgressShown, TotalSteps;
 bool PrinterReady;
+std::int32_t SymptomScore, WorkloadScore, BurdenBand;
 std::int32_t FirstRun;
 std::int32_t StartedMinimized;
 std::int32_t CloseCancelled;
@@ -91,6 +92,7 @@ void ResetProgramState() {
     PeriodStartYear = PeriodStartMonth = PeriodScratch = 0;
     ProgressShown = TotalSteps = 0;
     PrinterReady = false;
+    SymptomScore = WorkloadScore = BurdenBand = 0;
     FirstRun = 0;
     StartedMinimized = 0;
     CloseCancelled = 0;

@@ -59,6 +59,8 @@ extern std::int32_t SummaryYear, SummaryMonth, SummaryDays;
 extern std::int32_t PeriodStartYear, PeriodStartMonth, PeriodScratch;
 extern std::int32_t ProgressShown, TotalSteps;
 extern bool PrinterReady;
+// The fatigue self-check's last count and judgement.
+extern std::int32_t SymptomScore, WorkloadScore, BurdenBand;
 extern std::int32_t FirstRun;
 extern std::int32_t StartedMinimized;
 extern std::int32_t CloseCancelled;
