@@ -1,7 +1,7 @@
 // Figures for the yearly data files: loading and saving both year slots,
 // loading twelve monthly periods for the summaries, and, for comparison,
 // reading the same bytes without parsing them.
-#include "common/tempfolder.h"
+#include "filledyears.h"
 #include "records/dates.h"
 #include "records/dayfile.h"
 #include "records/fileio.h"
@@ -11,40 +11,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Two filled years: every work day with four times, a step count, a
-// condition and a Japanese remark on every third day.
-class FilledYears {
-public:
-    FilledYears() {
-        ResetProgramState();
-        LoadYearSlots(folder_.Path(), 2004);
-        for (auto* slot : {&YearSlot1, &YearSlot2}) {
-            for (int d = 1; d <= 366; ++d) {
-                Recode1& day = (*slot)[d];
-                if (!day.Kind.empty()) {
-                    continue;
-                }
-                day = {day.Date, day.Weekday,
-                       "",       "6:30",
-                       "8:45",   "19:10",
-                       "23:40",  8000 + d,
-                       65.3f,    d % 3 == 0 ? "会議の予定、表計算" : ""};
-            }
-        }
-        SaveDayFile(folder_.Path(), 1, 2003);
-        SaveDayFile(folder_.Path(), 2, 2004);
-    }
-    const std::filesystem::path& Folder() const { return folder_.Path(); }
-
-private:
-    TempFolder folder_;
-};
-
-const FilledYears& Files() {
-    static const FilledYears files;
-    return files;
-}
 
 std::int64_t FileSize(const char* name) {
     return static_cast<std::int64_t>(std::filesystem::file_size(Files().Folder() / name));

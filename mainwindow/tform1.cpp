@@ -1,9 +1,12 @@
 #include "tform1.h"
 
 #include "mainwindow/mainsaveport.h"
+#include "mainwindow/navigation.h"
 #include "mainwindow/period.h"
 #include "mainwindow/periodgrid.h"
 #include "mainwindow/savecycle.h"
+#include "mainwindow/tform2.h"
+#include "mainwindow/tform3.h"
 #include "platform/mainwindowref.h"
 #include "platform/printservice.h"
 #include "platform/stringgrid.h"
@@ -16,6 +19,7 @@
 #include "records/yearslots.h"
 #include "reports/gridrows.h"
 #include "reports/reports.h"
+#include "summaries/tform6.h"
 #include "summaries/tformunitstchk.h"
 
 #include <QAction>
@@ -98,13 +102,38 @@ void TForm1::ConnectCommands() {
     // Printing waits for the show step's printer check.
     P1->setEnabled(false);
 
-    // Commands whose windows are not part of the program yet.
-    for (QPushButton* button : {Button1, Button2, Button3, Button4, Button5, Button8}) {
+    connect(Button1, &QPushButton::clicked, this, &TForm1::P2Click);
+    connect(P2, &QAction::triggered, this, &TForm1::P2Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::T1Click);
+    connect(T1, &QAction::triggered, this, &TForm1::T1Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::N3Click);
+    connect(N3, &QAction::triggered, this, &TForm1::N3Click);
+    connect(Button4, &QPushButton::clicked, this, &TForm1::J1Click);
+    connect(J1, &QAction::triggered, this, &TForm1::J1Click);
+    connect(T3, &QAction::triggered, this, &TForm1::T3Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm1::C1Click);
+    connect(C1, &QAction::triggered, this, &TForm1::C1Click);
+
+    for (QPushButton* button : {Button8}) {
         button->setEnabled(false);
     }
-    for (QAction* action : {CSVO1, P2, T1, N3, J1, T3, Y1, M1, C1, W1, I1, E1, H2, N5}) {
+    waitingForWindow_ = {CSVO1, Y1, M1, W1, I1, E1, H2, N5};
+    for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
+}
+
+void TForm1::UpdateProgressMenu() {
+    W1->setEnabled(Settings.Movement == 0 && !waitingForWindow_.contains(W1));
+}
+
+void TForm1::SelectCell(int col, int row) {
+    StringGrid1->setFocus();
+    StringGrid1->SetCurrentCell(col, row);
+}
+
+void TForm1::RepaintGrid() {
+    StringGrid1->viewport()->update();
 }
 
 void TForm1::ApplySizeLimits() {
@@ -182,6 +211,7 @@ void TForm1::FormShow() {
     TodayRow = CurRow;
     SetMainWindowHandle(this);
     AutoEnterTime(*period_);
+    UpdateProgressMenu();
 }
 
 void TForm1::FormResize() {
@@ -313,6 +343,54 @@ void TForm1::N7Click() {
         return;
     }
     close();
+}
+
+void TForm1::RunPeriodCommand(const std::function<bool()>& command) {
+    StringGrid1->FlushEditor();
+    int col = std::max(StringGrid1->Col(), 2);
+    int row = StringGrid1->Row();
+    if (command()) {
+        SelectCell(col, std::clamp(row, 1, std::max(1, StringGrid1->RowCount() - 1)));
+    }
+}
+
+void TForm1::P2Click() {
+    RunPeriodCommand([this] { return PreviousMonthCommand(ProgramFolder, *period_, *savePort_); });
+}
+
+void TForm1::T1Click() {
+    RunPeriodCommand([this] { return CurrentMonthCommand(ProgramFolder, *period_, *savePort_); });
+}
+
+void TForm1::N3Click() {
+    RunPeriodCommand([this] { return NextMonthCommand(ProgramFolder, *period_, *savePort_); });
+}
+
+void TForm1::J1Click() {
+    RunPeriodCommand([this] {
+        return ChosenMonthCommand(ProgramFolder, *period_, *savePort_, [this] {
+            TForm2 form(this);
+            return form.RunModal();
+        });
+    });
+}
+
+void TForm1::T3Click() {
+    RunPeriodCommand([this] {
+        return FreePeriodCommand(ProgramFolder, *period_, *savePort_, [this] {
+            TForm3 form(this);
+            return form.RunModal();
+        });
+    });
+}
+
+void TForm1::C1Click() {
+    RunPeriodCommand([this] {
+        return YearSummaryCommand(ProgramFolder, *period_, *savePort_, [this] {
+            TForm6 form(this);
+            form.RunModal();
+        });
+    });
 }
 
 void TForm1::P1Click() {

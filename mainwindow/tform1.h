@@ -1,6 +1,10 @@
 #pragma once
 
+#include "mainwindow/viewcommands.h"
+
+#include <QList>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -16,7 +20,7 @@ class TrayIcon;
 // The main window: one period of days in a grid, the navigation and command
 // buttons above it, the menus, and the icon in the notification area. It is
 // created once and lives for the whole run; closing it ends the program.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public MainWindowSteps {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* owner = nullptr);
@@ -30,7 +34,12 @@ public:
     void FormResize();
 
     // Column titles that depend on the settings (exercise and condition).
-    void SetSettingsColumnTitles();
+    void SetSettingsColumnTitles() override;
+    void SelectCell(int col, int row) override;
+    void RepaintGrid() override;
+    // "進行位置表示" is enabled exactly when the exercise value is pedometer
+    // steps (and its window is part of the program).
+    void UpdateProgressMenu() override;
 
     // Starts minimised: only the notification icon remains where there is
     // one; otherwise the window is minimised to the task bar.
@@ -74,9 +83,23 @@ private:
     void N6Click();
     void N7Click();
 
+    // The period commands; a button does what its menu item does.
+    void P2Click();
+    void T1Click();
+    void N3Click();
+    void J1Click();
+    void T3Click();
+    // "期間集計": the 12-month summary window.
+    void C1Click();
+    // Runs a period command with the grid's open editor flushed first; the
+    // grid's current cell stays where it was.
+    void RunPeriodCommand(const std::function<bool()>& command);
+
     TrayIcon* tray_ = nullptr;
     PeriodGrid* period_ = nullptr;
     std::unique_ptr<MainSavePort> savePort_;
+    // Commands whose windows are not part of the program yet: disabled.
+    QList<QAction*> waitingForWindow_;
     bool showStepDone_ = false;
     bool closeQueryRunning_ = false;
     bool closeAccepted_ = false;

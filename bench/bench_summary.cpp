@@ -1,0 +1,47 @@
+// Figures for the period-summary engine: each of the twelve months of 2004
+// loaded and summarised as the summary windows do it, beside loading the two
+// year slots that the main window loads at start.
+#include "filledyears.h"
+#include "records/settings.h"
+#include "summaries/engine.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void LoadBothSlots(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LoadYearSlots(Files().Folder(), 2004));
+    }
+}
+BENCHMARK(LoadBothSlots)->Unit(benchmark::kMicrosecond);
+
+// With a lunch break and the late-night window, so every day runs every
+// computation.
+void SummarizeTwelveMonths(benchmark::State& state) {
+    Settings.Breaks[0] = "12:00";
+    Settings.Breake[0] = "13:00";
+    for (auto _ : state) {
+        ClearRectotalTables();
+        for (int month = 1; month <= 12; ++month) {
+            int days = 0;
+            LoadSummaryPeriod(Files().Folder(), SummaryClosingDayMonth, 2004, month, days);
+            SummarizePeriodDays();
+            benchmark::DoNotOptimize(PeriodTotals);
+        }
+    }
+}
+BENCHMARK(SummarizeTwelveMonths)->Unit(benchmark::kMicrosecond);
+
+// The computation alone over one loaded month.
+void SummarizeOneLoadedMonth(benchmark::State& state) {
+    int days = 0;
+    LoadSummaryPeriod(Files().Folder(), SummaryClosingDayMonth, 2004, 9, days);
+    for (auto _ : state) {
+        SummarizePeriodDays();
+        benchmark::DoNotOptimize(PeriodTotals);
+    }
+}
+BENCHMARK(SummarizeOneLoadedMonth)->Unit(benchmark::kMicrosecond);
+
+} // namespace

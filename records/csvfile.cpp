@@ -1,0 +1,45 @@
+#include "csvfile.h"
+
+#include "cp932.h"
+#include "fileio.h"
+
+std::string CsvLine(const CsvRow& fields) {
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            line += ',';
+        }
+        const std::string& field = fields[i];
+        if (field.find_first_of(",\"\r\n") == std::string::npos) {
+            line += field;
+            continue;
+        }
+        line += '"';
+        for (char c : field) {
+            line += c;
+            if (c == '"') {
+                line += '"';
+            }
+        }
+        line += '"';
+    }
+    return line;
+}
+
+std::optional<std::string> CsvFileBytes(const std::vector<CsvRow>& rows) {
+    std::string bytes;
+    for (const CsvRow& row : rows) {
+        std::optional<std::string> line = Utf8ToCp932(CsvLine(row));
+        if (!line) {
+            return std::nullopt;
+        }
+        bytes += *line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool WriteCsvFile(const std::filesystem::path& path, const std::vector<CsvRow>& rows) {
+    std::optional<std::string> bytes = CsvFileBytes(rows);
+    return bytes && WriteFileAtomically(path, *bytes);
+}

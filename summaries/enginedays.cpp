@@ -1,0 +1,225 @@
+#include "engine.h"
+
+#include "records/datanumbers.h"
+#include "records/settings.h"
+#include "records/state.h"
+#include "records/timetext.h"
+#include "records/worktime.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr std::int64_t MinutesPerDay = 24 * 60;
+
+enum TimeIndex { SleepTime = 0, WorkedTime = 1, OvertimeTime = 2, LateNightTimeIndex = 3 };
+
+// A stored time as the day's figures use it: a day file edited by hand may
+// hold a text that is no time ("8:7x", "8:75"); it counts as not entered
+// rather than stopping the summary. A text without ":" reads as 0:00, as
+// everywhere else.
+std::string Usable(const std::string& time) {
+    if (time.empty()) {
+        return time;
+    }
+    bool readable = TimeAdd(time, "0:00").has_value() && StrToTime(SplitDays(time).hm).has_value();
+    return readable ? time : std::string();
+}
+
+struct Span {
+    std::string start;
+    std::string end;
+};
+
+// The work span of a day: the leaving time is put on the next day when it is
+// earlier than the arrival, and only then, when the times are those of
+// leaving home and getting home, both ends move inward by the commuting
+// time. Shifting first would turn a short trip into a span of nearly a day;
+// a span whose start reaches its end is a span of zero length.
+Span WorkSpan(const std::string& arrival, const std::string& leaving, std::int64_t shift) {
+    OrderedSpan raw = OrderSpan(arrival, leaving);
+    if (Settings.Standflg == 0) {
+        return {raw.start, raw.end};
+    }
+    std::int64_t start = TimeToMinutes(raw.start) + shift;
+    std::int64_t end = std::max(start, TimeToMinutes(raw.end) - shift);
+    if (start < 0) {
+        // A negative commuting time from a hand-edited file can move the
+        // start before midnight; whole days keep the times of day.
+        std::int64_t days = (-start + MinutesPerDay - 1) / MinutesPerDay;
+        start += days * MinutesPerDay;
+        end += days * MinutesPerDay;
+    }
+    OrderedSpan shifted = OrderSpan(MinutesToTime(start), MinutesToTime(end));
+    return {shifted.start, shifted.end};
+}
+
+bool IsOneOf(const std::string& kind, std::initializer_list<const char*> kinds) {
+    return std::any_of(kinds.begin(), kinds.end(), [&](const char* k) { return kind == k; });
+}
+
+std::optional<std::string> Overtime(const std::string& kind, const std::string& worked,
+                                    const std::string& lateNight, const Span& span) {
+    OrderedSpan office = OrderSpan(Settings.Scheduledstart, Settings.Scheduledend);
+    std::optional<std::string> overtime;
+    if (IsOneOf(kind, {"休日", "年休", "代休"})) {
+        overtime = worked;
+    } else if (IsOneOf(kind, {"前休", "後休"})) {
+        std::optional<std::string> regular =
+            WorkTimeLessBreaks(office.start, office.end, Settings.Breaks, Settings.Breake);
+        std::optional<std::string> half = regular ? TimeHalf(*regular) : std::nullopt;
+        std::optional<int> order = half ? TimeCompare(worked, *half) : std::nullopt;
+        if (order) {
+            overtime = *order == 1 ? TimeSubClamp(worked, *half) : "0:00";
+        }
+    } else {
+        std::optional<std::string> regular = RegularHoursTime(
+            span.start, span.end, office.start, office.end, Settings.Breaks, Settings.Breake);
+        if (regular) {
+            overtime = TimeSubClamp(worked, *regular);
+        }
+    }
+    if (!overtime) {
+        return std::nullopt;
+    }
+    // Late-night time is paid as such, not as overtime.
+    return TimeSubClamp(*overtime, lateNight);
+}
+
+struct Running {
+    std::array<std::int64_t, 4> minutes{};
+    std::int64_t exerciseSum = 0;
+    float conditionSum = 0.0f;
+};
+
+void AddTime(Running& running, int index, const std::string& time) {
+    running.minutes[static_cast<std::size_t>(index)] += TimeToMinutes(time);
+    ++PeriodValueCounts[static_cast<std::size_t>(index)];
+}
+
+void SummarizeTimes(const Workdt& day, const Workdt& before, RectotalM& out, Running& running) {
+    out.Times[SleepTime].clear();
+    out.Times[WorkedTime].clear();
+    out.Times[OvertimeTime].clear();
+    out.Times[LateNightTimeIndex].clear();
+
+    std::string bedtime = Usable(before.Values[WorkBedtime]);
+    std::string rising = Usable(day.Values[WorkRising]);
+    if (!bedtime.empty() && !rising.empty()) {
+        OrderedSpan night = OrderSpan(bedtime, rising);
+        out.Times[SleepTime] = TimeDiff(night.start, night.end);
+        AddTime(running, SleepTime, out.Times[SleepTime]);
+    }
+    std::int64_t slept = TimeToMinutes(out.Times[SleepTime]);
+    if (slept > 0) {
+        PeriodThresholdCounts[0] += slept < std::int64_t{Settings.Sleep1} * 60 ? 1 : 0;
+        PeriodThresholdCounts[1] += slept < std::int64_t{Settings.Sleep2} * 60 ? 1 : 0;
+    }
+
+    std::string arrival = Usable(day.Values[WorkArrival]);
+    std::string leaving = Usable(day.Values[WorkLeaving]);
+    if (!arrival.empty() && !leaving.empty()) {
+        PeriodDayCounts[0] += 1.0f;
+        Span span = WorkSpan(arrival, leaving, Settings.Standtime);
+        if (auto worked =
+                WorkTimeLessBreaks(span.start, span.end, Settings.Breaks, Settings.Breake)) {
+            out.Times[WorkedTime] = *worked;
+            AddTime(running, WorkedTime, *worked);
+        }
+        if (!Settings.Midnightstart.empty() && !Settings.Midnightend.empty()) {
+            OrderedSpan window = OrderSpan(Settings.Midnightstart, Settings.Midnightend);
+            if (auto late = LateNightTime(span.start, span.end, window.start, window.end,
+                                          Settings.Breaks, Settings.Breake)) {
+                out.Times[LateNightTimeIndex] = *late;
+                AddTime(running, LateNightTimeIndex, *late);
+            }
+        }
+        if (!Settings.Scheduledstart.empty() && !Settings.Scheduledend.empty() &&
+            !out.Times[WorkedTime].empty()) {
+            // Overtime keeps half of the commuting time inside the span.
+            Span halfSpan = WorkSpan(arrival, leaving, Settings.Standtime / 2);
+            if (auto overtime = Overtime(day.Kind, out.Times[WorkedTime],
+                                         out.Times[LateNightTimeIndex], halfSpan)) {
+                out.Times[OvertimeTime] = *overtime;
+                AddTime(running, OvertimeTime, *overtime);
+            }
+        }
+    }
+    std::int64_t overtime = TimeToMinutes(out.Times[OvertimeTime]);
+    if (overtime > 0) {
+        PeriodThresholdCounts[2] += overtime > std::int64_t{Settings.Overtime1} * 60 ? 1 : 0;
+        PeriodThresholdCounts[3] += overtime > std::int64_t{Settings.Overtime2} * 60 ? 1 : 0;
+    }
+}
+
+void SummarizeValues(const Workdt& day, Running& running) {
+    std::int32_t exercise = ParseInteger(day.Values[WorkExercise]).value_or(0);
+    // Only a day with a value reaches a threshold, also a threshold of 0.
+    if (exercise != 0) {
+        ++PeriodValueCounts[4];
+        running.exerciseSum += exercise;
+        PeriodThresholdCounts[4] += exercise >= Settings.Walking1 ? 1 : 0;
+        PeriodThresholdCounts[5] += exercise >= Settings.Walking2 ? 1 : 0;
+    }
+    float condition = WholeSingle(day.Values[WorkCondition]);
+    if (condition != 0.0f) {
+        ++PeriodValueCounts[5];
+        running.conditionSum += condition;
+    }
+}
+
+void CountDayKind(const Workdt& day) {
+    const std::string& kind = day.Kind;
+    if (kind == "休日") {
+        PeriodDayCounts[2] += 1.0f;
+        if (!Usable(day.Values[WorkArrival]).empty() && !Usable(day.Values[WorkLeaving]).empty()) {
+            PeriodDayCounts[1] += 1.0f;
+        }
+    } else if (kind == "年休") {
+        PeriodDayCounts[3] += 1.0f;
+    } else if (IsOneOf(kind, {"前休", "後休"})) {
+        PeriodDayCounts[3] += 0.5f;
+    } else if (kind == "代休") {
+        PeriodDayCounts[4] += 1.0f;
+    } else if (kind == "欠勤") {
+        PeriodDayCounts[5] += 1.0f;
+    } else if (IsOneOf(kind, {"前欠", "後欠"})) {
+        PeriodDayCounts[5] += 0.5f;
+    }
+}
+
+} // namespace
+
+void SummarizePeriodDays() {
+    PeriodDayCounts = {};
+    PeriodValueCounts = {};
+    PeriodThresholdCounts = {};
+    PeriodTotals = {};
+    PeriodAverages = {};
+    Running running;
+
+    const int days = std::clamp(SummaryDays - 1, 0, static_cast<int>(DayTimes.size()));
+    for (int i = 1; i <= days; ++i) {
+        const Workdt& day = SummaryWork[static_cast<std::size_t>(i)];
+        const Workdt& before = SummaryWork[static_cast<std::size_t>(i - 1)];
+        SummarizeTimes(day, before, DayTimes[static_cast<std::size_t>(i - 1)], running);
+        SummarizeValues(day, running);
+        CountDayKind(day);
+    }
+
+    for (std::size_t k = 0; k < 4; ++k) {
+        PeriodTotals[k] = MinutesToTime(running.minutes[k]);
+        PeriodAverages[k] =
+            TimeDivide(PeriodTotals[k], PeriodValueCounts[k]).value_or(std::string("0:00"));
+    }
+    PeriodTotals[4] = std::to_string(running.exerciseSum);
+    PeriodAverages[4] =
+        PeriodValueCounts[4] > 0 ? std::to_string(running.exerciseSum / PeriodValueCounts[4]) : "0";
+    PeriodAverages[5] =
+        PeriodValueCounts[5] > 0
+            ? FormatOneDecimal(static_cast<double>(running.conditionSum) / PeriodValueCounts[5])
+            : "0.0";
+}
