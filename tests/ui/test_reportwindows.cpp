@@ -2,6 +2,7 @@
 #include "platform/printservice.h"
 #include "platform/stringgrid.h"
 #include "records/state.h"
+#include "summaries/tform6.h"
 #include "summaries/tformunitstchk.h"
 #include "ui/fixedday.h"
 #include "ui/plannedanswers.h"
@@ -13,6 +14,7 @@
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -150,6 +152,43 @@ TEST_F(ReportWindowTest, SelfCheckJudgesTheAnswersAndPrintsTheSheet) {
     EXPECT_EQ(WorkloadScore, 0);
     for (int q = 0; q < SelfCheckQuestionCount; ++q) {
         EXPECT_TRUE(form.AnswerButtons(q).front()->isChecked()) << q;
+    }
+}
+
+// Prints the report that the command opens into a PDF through the preview's
+// print command and reads it back.
+PdfContents PrintThroughPreview(QAction* command, const std::filesystem::path& file) {
+    PlannedAnswers answers;
+    answers.SaveFile(QStringLiteral(".pdf"), QString::fromStdString(file.string()));
+    WhenModalOpens([](QWidget* modal) {
+        ASSERT_EQ(modal->objectName(), ReportPreviewName);
+        modal->findChild<QAction*>(ReportPrintActionName)->trigger();
+    });
+    command->trigger();
+    return ReadPdf(file);
+}
+
+TEST_F(ReportWindowTest, TwelveMonthSummaryPrintsTheListOfItsActiveTab) {
+    PrinterReady = true;
+    PeriodStartYear = 2004;
+    PeriodStartMonth = 11;
+    TForm6 form(nullptr);
+    form.show();
+    EXPECT_TRUE(form.P1->isEnabled());
+    const char* const titles[] = {"期間集計（日数）", "期間集計（合計時間）",
+                                  "期間集計（平均時間）"};
+    for (int tab = 0; tab < 3; ++tab) {
+        form.PageControl1->setCurrentIndex(tab);
+        const PdfContents pdf =
+            PrintThroughPreview(form.P1, folder / ("tab" + std::to_string(tab) + ".pdf"));
+        const QString text = pdf.Text();
+        EXPECT_TRUE(text.contains(QString::fromUtf8(titles[tab]))) << tab;
+        EXPECT_TRUE(text.contains(QStringLiteral("2004年11月～2005年10月"))) << tab;
+        EXPECT_TRUE(text.contains(QStringLiteral("2004/11")) &&
+                    text.contains(QStringLiteral("2005/10")))
+            << tab;
+        EXPECT_EQ(text.contains(QStringLiteral("出勤日数")), tab == 0);
+        EXPECT_EQ(text.contains(QStringLiteral("体重")), tab == 2);
     }
 }
 
