@@ -7,6 +7,7 @@
 #include "mainwindow/savecycle.h"
 #include "mainwindow/tform2.h"
 #include "mainwindow/tform3.h"
+#include "mainwindow/viewcommands.h"
 #include "platform/mainwindowref.h"
 #include "platform/printservice.h"
 #include "platform/stringgrid.h"
@@ -19,6 +20,7 @@
 #include "records/yearslots.h"
 #include "reports/gridrows.h"
 #include "reports/reports.h"
+#include "summaries/tform4.h"
 #include "summaries/tform6.h"
 #include "summaries/tformunitstchk.h"
 
@@ -111,13 +113,14 @@ void TForm1::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm1::J1Click);
     connect(J1, &QAction::triggered, this, &TForm1::J1Click);
     connect(T3, &QAction::triggered, this, &TForm1::T3Click);
+    connect(Y1, &QAction::triggered, this, &TForm1::Y1Click);
     connect(Button5, &QPushButton::clicked, this, &TForm1::C1Click);
     connect(C1, &QAction::triggered, this, &TForm1::C1Click);
 
     for (QPushButton* button : {Button8}) {
         button->setEnabled(false);
     }
-    waitingForWindow_ = {CSVO1, Y1, M1, W1, I1, E1, H2, N5};
+    waitingForWindow_ = {CSVO1, M1, W1, I1, E1, H2, N5};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -390,6 +393,14 @@ void TForm1::C1Click() {
             TForm6 form(this);
             form.RunModal();
         });
+    });
+}
+
+void TForm1::Y1Click() {
+    StringGrid1->FlushEditor();
+    LeaveLedgerCommand(ProgramFolder, *period_, *savePort_, [this] {
+        TForm4 form(this);
+        form.RunModal();
     });
 }
 

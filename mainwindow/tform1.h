@@ -94,6 +94,8 @@ private:
     // Runs a period command with the grid's open editor flushed first; the
     // grid's current cell stays where it was.
     void RunPeriodCommand(const std::function<bool()>& command);
+    // The paid-leave ledger.
+    void Y1Click();
 
     TrayIcon* tray_ = nullptr;
     PeriodGrid* period_ = nullptr;

@@ -38,7 +38,9 @@ public:
     void ReportWriteFailure(const std::filesystem::path& file) override {
         failures.push_back(file);
     }
-    void ReportBackup(const std::filesystem::path& file) override { backups.push_back(file); }
+    void ReportBackup(const std::filesystem::path& file, const std::filesystem::path&) override {
+        backups.push_back(file);
+    }
     void ReportLedgerFull(int) override { ++ledgerFull; }
 
     std::deque<Answer> answers;
