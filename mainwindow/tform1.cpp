@@ -5,8 +5,10 @@
 #include "mainwindow/period.h"
 #include "mainwindow/periodgrid.h"
 #include "mainwindow/savecycle.h"
+#include "mainwindow/settingsform.h"
 #include "mainwindow/tform2.h"
 #include "mainwindow/tform3.h"
+#include "mainwindow/tform8.h"
 #include "mainwindow/viewcommands.h"
 #include "platform/mainwindowref.h"
 #include "platform/printservice.h"
@@ -113,6 +115,7 @@ void TForm1::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm1::J1Click);
     connect(J1, &QAction::triggered, this, &TForm1::J1Click);
     connect(T3, &QAction::triggered, this, &TForm1::T3Click);
+    connect(E1, &QAction::triggered, this, &TForm1::E1Click);
     connect(Y1, &QAction::triggered, this, &TForm1::Y1Click);
     connect(Button5, &QPushButton::clicked, this, &TForm1::C1Click);
     connect(C1, &QAction::triggered, this, &TForm1::C1Click);
@@ -120,7 +123,7 @@ void TForm1::ConnectCommands() {
     for (QPushButton* button : {Button8}) {
         button->setEnabled(false);
     }
-    waitingForWindow_ = {CSVO1, M1, W1, I1, E1, H2, N5};
+    waitingForWindow_ = {CSVO1, M1, W1, I1, H2, N5};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -401,6 +404,14 @@ void TForm1::Y1Click() {
     LeaveLedgerCommand(ProgramFolder, *period_, *savePort_, [this] {
         TForm4 form(this);
         form.RunModal();
+    });
+}
+
+void TForm1::E1Click() {
+    StringGrid1->FlushEditor();
+    RunSettingsCommand(ProgramFolder, *period_, *savePort_, *this, [this] {
+        TForm8 form(this);
+        return form.RunModal();
     });
 }
 

@@ -89,6 +89,7 @@ private:
     void N3Click();
     void J1Click();
     void T3Click();
+    void E1Click();
     // "期間集計": the 12-month summary window.
     void C1Click();
     // Runs a period command with the grid's open editor flushed first; the
