@@ -105,6 +105,11 @@ void TForm1::ConnectCommands() {
     connect(S3, &QAction::triggered, this, &TForm1::S3Click);
     // Printing waits for the show step's printer check.
     P1->setEnabled(false);
+    connect(H2, &QAction::triggered, this, &TForm1::H2Click);
+    connect(I1, &QAction::triggered, this, &TForm1::I1Click);
+    connect(N5, &QAction::triggered, this, &TForm1::N5Click);
+    connect(CSVO1, &QAction::triggered, this, &TForm1::CSVO1Click);
+    connect(W1, &QAction::triggered, this, &TForm1::W1Click);
 
     connect(Button1, &QPushButton::clicked, this, &TForm1::P2Click);
     connect(P2, &QAction::triggered, this, &TForm1::P2Click);
@@ -123,7 +128,7 @@ void TForm1::ConnectCommands() {
     for (QPushButton* button : {Button8}) {
         button->setEnabled(false);
     }
-    waitingForWindow_ = {CSVO1, M1, W1, I1, H2, N5};
+    waitingForWindow_ = {M1};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
