@@ -7,6 +7,7 @@
 #include "mainwindow/savecycle.h"
 #include "mainwindow/tform2.h"
 #include "mainwindow/tform3.h"
+#include "mainwindow/viewcommands.h"
 #include "platform/mainwindowref.h"
 #include "platform/stringgrid.h"
 #include "platform/trayicon.h"
@@ -16,6 +17,7 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/yearslots.h"
+#include "summaries/tform5.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,11 +104,11 @@ void TForm1::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm1::J1Click);
     connect(J1, &QAction::triggered, this, &TForm1::J1Click);
     connect(T3, &QAction::triggered, this, &TForm1::T3Click);
+    connect(Button8, &QPushButton::clicked, this, &TForm1::M1Click);
+    connect(M1, &QAction::triggered, this, &TForm1::M1Click);
 
-    for (QPushButton* button : {Button5, Button8}) {
-        button->setEnabled(false);
-    }
-    waitingForWindow_ = {P1, CSVO1, Y1, M1, C1, W1, S3, I1, E1, H2, N5};
+    Button5->setEnabled(false);
+    waitingForWindow_ = {P1, CSVO1, Y1, C1, W1, S3, I1, E1, H2, N5};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -367,6 +369,15 @@ void TForm1::T3Click() {
         return FreePeriodCommand(ProgramFolder, *period_, *savePort_, [this] {
             TForm3 form(this);
             return form.RunModal();
+        });
+    });
+}
+
+void TForm1::M1Click() {
+    RunPeriodCommand([this] {
+        return MonthSummaryCommand(ProgramFolder, *period_, *savePort_, [this] {
+            TForm5 form(this);
+            form.RunModal();
         });
     });
 }

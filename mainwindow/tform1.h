@@ -87,6 +87,8 @@ private:
     void N3Click();
     void J1Click();
     void T3Click();
+    // "月指定集計" (menu and button).
+    void M1Click();
     // Runs a period command with the grid's open editor flushed first; the
     // grid's current cell stays where it was.
     void RunPeriodCommand(const std::function<bool()>& command);
