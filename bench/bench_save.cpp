@@ -16,7 +16,7 @@ public:
     Answer AskSave() override { return Answer::Yes; }
     std::optional<std::string> AskLeavingTime() override { return std::nullopt; }
     void ReportWriteFailure(const std::filesystem::path&) override {}
-    void ReportBackup(const std::filesystem::path&) override {}
+    void ReportBackup(const std::filesystem::path&, const std::filesystem::path&) override {}
     void ReportLedgerFull(int) override {}
 };
 

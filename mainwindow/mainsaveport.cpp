@@ -39,11 +39,12 @@ void MainSavePort::ReportWriteFailure(const std::filesystem::path& file) {
                    QStringLiteral("エラー"));
 }
 
-void MainSavePort::ReportBackup(const std::filesystem::path& file) {
+void MainSavePort::ReportBackup(const std::filesystem::path& file,
+                                const std::filesystem::path& backup) {
     ShowMessageBox(owner_,
-                   QStringLiteral("ファイル %1 は読み取れない形式だったため、%1.bak "
-                                  "として残してから保存しました。")
-                       .arg(FileText(file)),
+                   QStringLiteral("ファイル %1 は読み取れない形式か途中で切れていたため、"
+                                  "元の内容を %2 として残してから保存しました。")
+                       .arg(FileText(file), FileText(backup)),
                    QStringLiteral("保存確認"), MsgIcon::Information);
 }
 

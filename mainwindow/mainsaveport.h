@@ -13,7 +13,8 @@ public:
     Answer AskSave() override;
     std::optional<std::string> AskLeavingTime() override;
     void ReportWriteFailure(const std::filesystem::path& file) override;
-    void ReportBackup(const std::filesystem::path& file) override;
+    void ReportBackup(const std::filesystem::path& file,
+                      const std::filesystem::path& backup) override;
     void ReportLedgerFull(int year) override;
 
 private:

@@ -22,7 +22,9 @@ bool StepMonth(const std::filesystem::path& folder, PeriodView& view, SavePort& 
     if (month < 1 || month > 12) {
         year += direction;
         month = direction < 0 ? 12 : 1;
-        if (year < FirstServedYear || year > LastServedYear) {
+        // Each direction stops only at its own bound: from a year past the
+        // served ones (today's) the way back is open.
+        if (direction < 0 ? year < FirstServedYear : year > LastServedYear) {
             return false;
         }
         if (ConfirmSave(folder, port) == SavePort::Answer::Cancel) {

@@ -18,8 +18,8 @@ constexpr int ArrivalColumn = 4;
 constexpr int LeavingColumn = 5;
 
 bool Reported(const DataFileWrite& write, SavePort& port) {
-    if (write.backedUp) {
-        port.ReportBackup(write.path);
+    if (write.backedUp()) {
+        port.ReportBackup(write.path, write.backup);
     }
     if (!write.written) {
         port.ReportWriteFailure(write.path);

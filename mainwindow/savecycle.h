@@ -20,9 +20,10 @@ public:
     virtual std::optional<std::string> AskLeavingTime() = 0;
     // A file could not be written; the old one is intact.
     virtual void ReportWriteFailure(const std::filesystem::path& file) = 0;
-    // A file the program could not read was kept under another name
-    // before it was replaced.
-    virtual void ReportBackup(const std::filesystem::path& file) = 0;
+    // A file the program could not read whole was kept under the name
+    // backup before it was replaced.
+    virtual void ReportBackup(const std::filesystem::path& file,
+                              const std::filesystem::path& backup) = 0;
     // More paid-leave days than the ledger holds; the first ones were kept.
     virtual void ReportLedgerFull(int year) = 0;
 };

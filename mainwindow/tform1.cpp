@@ -17,7 +17,9 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/yearslots.h"
+#include "summaries/tform4.h"
 #include "summaries/tform5.h"
+#include "summaries/tform6.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,11 +106,13 @@ void TForm1::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm1::J1Click);
     connect(J1, &QAction::triggered, this, &TForm1::J1Click);
     connect(T3, &QAction::triggered, this, &TForm1::T3Click);
+    connect(Y1, &QAction::triggered, this, &TForm1::Y1Click);
     connect(Button8, &QPushButton::clicked, this, &TForm1::M1Click);
     connect(M1, &QAction::triggered, this, &TForm1::M1Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm1::C1Click);
+    connect(C1, &QAction::triggered, this, &TForm1::C1Click);
 
-    Button5->setEnabled(false);
-    waitingForWindow_ = {P1, CSVO1, Y1, C1, W1, S3, I1, E1, H2, N5};
+    waitingForWindow_ = {P1, CSVO1, W1, S3, I1, E1, H2, N5};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -379,5 +383,22 @@ void TForm1::M1Click() {
             TForm5 form(this);
             form.RunModal();
         });
+    });
+}
+
+void TForm1::C1Click() {
+    RunPeriodCommand([this] {
+        return YearSummaryCommand(ProgramFolder, *period_, *savePort_, [this] {
+            TForm6 form(this);
+            form.RunModal();
+        });
+    });
+}
+
+void TForm1::Y1Click() {
+    StringGrid1->FlushEditor();
+    LeaveLedgerCommand(ProgramFolder, *period_, *savePort_, [this] {
+        TForm4 form(this);
+        form.RunModal();
     });
 }

@@ -89,9 +89,13 @@ private:
     void T3Click();
     // "月指定集計" (menu and button).
     void M1Click();
+    // "期間集計": the 12-month summary window.
+    void C1Click();
     // Runs a period command with the grid's open editor flushed first; the
     // grid's current cell stays where it was.
     void RunPeriodCommand(const std::function<bool()>& command);
+    // The paid-leave ledger.
+    void Y1Click();
 
     TrayIcon* tray_ = nullptr;
     PeriodGrid* period_ = nullptr;

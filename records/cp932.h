@@ -11,6 +11,12 @@
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932);
 std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 
+// The text of a data file: its bytes decoded strictly as CP932. Nothing when
+// a byte sequence is not CP932, and nothing for UTF-8 text with characters
+// beyond ASCII (a file an editor saved as UTF-8), even where its bytes would
+// happen to decode as CP932.
+std::optional<std::string> DataFileText(std::string_view bytes);
+
 // Reading damaged files: bytes that are not CP932 are dropped.
 std::string Cp932ToUtf8Lossy(std::string_view cp932);
 

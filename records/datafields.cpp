@@ -1,23 +1,11 @@
 #include "datafields.h"
 
-#include "cp932.h"
 #include "initable.h"
 
 namespace {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-// Bytes below 0x80 are the same characters in CP932 and UTF-8, so most
-// fields (times, numbers, empty kinds) need no conversion.
-bool IsAscii(std::string_view text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
@@ -94,50 +82,47 @@ std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFi
     return fields;
 }
 
-std::string FieldText(std::string_view fieldBytes) {
-    // Trimmed again after the conversion: dropping a byte that is no CP932
-    // can bare a control character at either end.
-    std::string_view trimmed = TrimBlanks(fieldBytes);
-    if (IsAscii(trimmed)) {
-        return std::string(trimmed);
-    }
-    return std::string(TrimBlanks(Cp932ToUtf8Lossy(trimmed)));
+std::string FieldText(std::string_view field) {
+    return std::string(TrimBlanks(field));
 }
 
-std::string FileField(std::string_view utf8) {
-    std::string bytes = IsAscii(utf8) ? std::string(utf8) : Utf8ToCp932Lossy(utf8);
+std::string FileField(std::string_view text) {
     bool quote = false;
-    for (char& c : bytes) {
-        if (static_cast<unsigned char>(c) < 32) {
-            c = ' ';
-        } else if (c == ',' || c == '"') {
-            quote = true;
-        }
+    bool control = false;
+    for (char c : text) {
+        control = control || static_cast<unsigned char>(c) < 32;
+        quote = quote || c == ',' || c == '"';
     }
-    if (!quote) {
-        return bytes;
+    if (!quote && !control) {
+        return std::string(text);
     }
-    std::string quoted = "\"";
-    for (char c : bytes) {
-        quoted.push_back(c);
+    std::string field;
+    field.reserve(text.size() + 2);
+    if (quote) {
+        field.push_back('"');
+    }
+    for (char c : text) {
+        field.push_back(static_cast<unsigned char>(c) < 32 ? ' ' : c);
         if (c == '"') {
-            quoted.push_back('"');
+            field.push_back('"');
         }
     }
-    quoted.push_back('"');
-    return quoted;
+    if (quote) {
+        field.push_back('"');
+    }
+    return field;
 }
 
-std::vector<std::string_view> DataLines(std::string_view bytes) {
+std::vector<std::string_view> DataLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos) {
-            lines.push_back(bytes.substr(start));
+            lines.push_back(text.substr(start));
             break;
         }
-        lines.push_back(bytes.substr(start, end - start));
+        lines.push_back(text.substr(start, end - start));
         start = end + 1;
     }
     return lines;
@@ -157,32 +142,43 @@ bool IsHeaderLine(std::string_view line, std::string_view header, std::string& s
 
 } // namespace
 
-bool ReadNumberedLines(std::string_view bytes, std::string_view header, std::size_t maxFields,
-                       int lastDay,
-                       const std::function<void(int, const std::vector<std::string>&)>& take) {
-    bool found = false;
-    int day = 0;
+NumberedLines
+ReadNumberedLines(std::string_view text, std::string_view header, std::size_t maxFields,
+                  int lastDay,
+                  const std::function<void(int, const std::vector<std::string>&)>& take) {
+    NumberedLines found;
     std::string scratch;
     std::vector<std::string> fields(maxFields);
-    for (std::string_view line : DataLines(bytes)) {
-        if (IsHeaderLine(line, header, scratch)) {
-            found = true;
-            day = 0;
+    std::vector<std::string_view> lines = DataLines(text);
+    const bool lastLineEnded = !text.empty() && text.back() == '\n';
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (IsHeaderLine(lines[i], header, scratch)) {
+            found.header = true;
+            found.days = 0;
+            found.cutLine = false;
             continue;
         }
-        if (!found || day >= lastDay) {
+        if (!found.header || found.days >= lastDay) {
             continue;
         }
-        ++day;
-        FillCsvFields(line, fields);
-        take(day, fields);
+        ++found.days;
+        found.cutLine = i + 1 == lines.size() && !lastLineEnded;
+        FillCsvFields(lines[i], fields);
+        take(found.days, fields);
     }
     return found;
 }
 
-bool HasHeaderLine(std::string_view bytes, std::string_view header) {
+FileState NumberedFileState(const NumberedLines& lines, int lastDay) {
+    if (!lines.header) {
+        return FileState::Unrecognised;
+    }
+    return lines.days < lastDay || lines.cutLine ? FileState::CutShort : FileState::Read;
+}
+
+bool HasHeaderLine(std::string_view text, std::string_view header) {
     std::string scratch;
-    for (std::string_view line : DataLines(bytes)) {
+    for (std::string_view line : DataLines(text)) {
         if (IsHeaderLine(line, header, scratch)) {
             return true;
         }

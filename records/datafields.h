@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datafilewrite.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -9,43 +11,57 @@
 
 // Lines and fields of the three yearly data files (day, holiday and
 // paid-leave files). The files are CP932 with comma-separated values; inside
-// the program every text is UTF-8. Reading and writing a field goes through
-// here so that the three formats trim, quote and convert alike.
+// the program every text is UTF-8. A reader decodes the whole file once and
+// splits the text; a writer builds the whole text and encodes it once.
+// Reading and writing a field goes through here so that the three formats
+// trim and quote alike.
 
 // Reads the field of text that starts at pos into field, as the file's bytes:
 // blanks (space, tab) before it are skipped, a field may be put in double
 // quotes with doubled quotes inside, an unquoted field ends at a comma.
 // Returns the position after the field, or nothing when no field is left (a
 // quoted field followed by stray bytes is kept in field and ends the line).
-// Fields have no length limit. CP932 trail bytes are never a comma, a quote or
-// a blank, so Japanese text passes through unchanged.
+// Fields have no length limit. Neither UTF-8 nor CP932 has a comma, a quote
+// or a blank inside a double-byte character, so Japanese text passes through
+// unchanged.
 std::optional<std::size_t> GetCsvField(std::string_view text, std::size_t pos, std::string& field);
 
 // The first maxFields fields of a line; fields the line does not have are "".
 std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields);
 
-// A field as the program keeps it: bytes below 33 trimmed from both ends,
-// converted from CP932 to UTF-8 (bytes that are no CP932 are dropped).
-std::string FieldText(std::string_view fieldBytes);
+// A field as the program keeps it: bytes below 33 trimmed from both ends.
+std::string FieldText(std::string_view field);
 
-// A text as it is written into a data file, in CP932. A line break or any
+// A text as it is written into a comma-separated line. A line break or any
 // other byte below 32 becomes a blank, since every record is one line; a
 // text holding a comma or a double quote is put in double quotes with each
 // quote doubled; every other text is written as it is.
-std::string FileField(std::string_view utf8);
+std::string FileField(std::string_view text);
 
 // The lines of a data file, split at LF; the CR of a CR LF stays at the end
 // of its line and is trimmed with the last field. No length limit.
-std::vector<std::string_view> DataLines(std::string_view bytes);
+std::vector<std::string_view> DataLines(std::string_view text);
+
+// What ReadNumberedLines found.
+struct NumberedLines {
+    bool header = false;  // a header line was there
+    int days = 0;         // day lines read after the last header
+    bool cutLine = false; // the last day line read is the file's unended last line
+};
 
 // Reads the numbered part of a day or holiday file: the lines after the
 // header line (a line whose first field, trimmed, is header) are days 1, 2,
 // ... by position; a second header starts the count again, lines before the
 // header and after day lastDay are ignored. take(day, fields) gets the first
-// maxFields fields of each day's line. Returns whether a header was found.
-bool ReadNumberedLines(std::string_view bytes, std::string_view header, std::size_t maxFields,
-                       int lastDay,
-                       const std::function<void(int, const std::vector<std::string>&)>& take);
+// maxFields fields of each day's line.
+NumberedLines
+ReadNumberedLines(std::string_view text, std::string_view header, std::size_t maxFields,
+                  int lastDay,
+                  const std::function<void(int, const std::vector<std::string>&)>& take);
 
-// True when a line of the bytes is the header line.
-bool HasHeaderLine(std::string_view bytes, std::string_view header);
+// Whether a data file's text, read as far as it goes, ends early: no header
+// means it is not the file at all.
+FileState NumberedFileState(const NumberedLines& lines, int lastDay);
+
+// True when a line of the text is the header line.
+bool HasHeaderLine(std::string_view text, std::string_view header);

@@ -2,28 +2,85 @@
 
 #include "fileio.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
-DataFileWrite ReplaceDataFile(const std::filesystem::path& path, std::string_view bytes,
-                              bool (*recognised)(std::string_view oldBytes)) {
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path BackupName(const fs::path& file, int number) {
+    fs::path name = file;
+    name += number == 1 ? ".bak" : ".bak" + std::to_string(number);
+    return name;
+}
+
+// Gives the file a second name under the next free backup name, without
+// ever replacing an existing file: the old bytes stay under the file's own
+// name until the new file replaces them. Empty when no backup could be made.
+fs::path KeepAsBackup(const fs::path& file) {
+    for (int number = 1; number < 10000; ++number) {
+        fs::path backup = BackupName(file, number);
+        if (::link(file.c_str(), backup.c_str()) == 0) {
+            return backup;
+        }
+        if (errno == EEXIST) {
+            continue;
+        }
+        // A file system without hard links: a copy that never replaces
+        // another file.
+        ReadResult old = ReadWholeFile(file);
+        int fd = ::open(backup.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST) {
+                continue;
+            }
+            return {};
+        }
+        bool ok = old.status == ReadStatus::Ok &&
+                  ::write(fd, old.bytes.data(), old.bytes.size()) ==
+                      static_cast<ssize_t>(old.bytes.size()) &&
+                  ::fsync(fd) == 0;
+        ok = ::close(fd) == 0 && ok;
+        if (!ok) {
+            ::unlink(backup.c_str());
+            return {};
+        }
+        return backup;
+    }
+    return {};
+}
+
+} // namespace
+
+DataFileWrite ReplaceDataFile(const fs::path& path, std::string_view bytes,
+                              const std::function<FileState(std::string_view oldBytes)>& check) {
     DataFileWrite result;
     result.path = path;
-    ReadResult old = ReadWholeFile(path);
-    if (old.status == ReadStatus::Missing || recognised(old.bytes)) {
-        result.written = WriteFileAtomically(path, bytes);
+    std::optional<WriteTarget> target = PrepareWrite(path);
+    if (!target) {
         return result;
     }
-    std::filesystem::path backup = path;
-    backup += ".bak";
-    if (std::rename(path.c_str(), backup.c_str()) != 0) {
-        return result;
+    if (target->exists) {
+        ReadResult old = ReadWholeFile(target->file);
+        if (old.status != ReadStatus::Ok) {
+            return result;
+        }
+        FileState state = check(old.bytes);
+        if (state == FileState::CutShort || state == FileState::Unrecognised) {
+            result.backup = KeepAsBackup(target->file);
+            if (result.backup.empty()) {
+                return result;
+            }
+        }
     }
-    result.written = WriteFileAtomically(path, bytes);
-    if (!result.written) {
-        // Put the old file back, so that a failed save changes nothing.
-        std::rename(backup.c_str(), path.c_str());
-        return result;
+    result.written = WriteToTarget(*target, bytes);
+    if (!result.written && !result.backup.empty()) {
+        // The old file is still in place: a failed save leaves nothing behind.
+        ::unlink(result.backup.c_str());
+        result.backup.clear();
     }
-    result.backedUp = true;
     return result;
 }

@@ -1,22 +1,37 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
+
+// What the program found in a data file.
+enum class FileState {
+    Missing,      // no file of that name
+    Read,         // recognised and complete
+    CutShort,     // recognised, but it ends early: read as far as it goes
+    Unrecognised, // no header, or bytes that are not CP932 (re-encoded, damaged)
+    Unreadable,   // no permission, or not a regular file: never opened, never replaced
+};
 
 // Outcome of writing a data file. A failed write leaves the old file as it
 // was; the caller shows the message, the core never does.
 struct DataFileWrite {
-    bool written = false;  // the file now holds the new contents
-    bool backedUp = false; // an unrecognised old file was first renamed to <name>.bak
+    bool written = false; // the file now holds the new contents
     std::filesystem::path path;
+    // Where the old bytes were kept first, when the old file was not one the
+    // program could read whole; empty otherwise.
+    std::filesystem::path backup;
 
+    bool backedUp() const { return !backup.empty(); }
     explicit operator bool() const { return written; }
 };
 
-// Replaces the file with bytes through a temporary file and a rename. When
-// an existing file is not recognised by recognised(bytes) (no header line,
-// hand-edited, re-encoded or unreadable), it is first renamed to <name>.bak,
-// so that nothing the program could not read is overwritten; when the rename
-// or the write after it fails, the old file stays where it was.
+// Replaces the file with bytes through a temporary file and a rename (a
+// symbolic link is written through to its target, whose permission bits
+// stay). When check(oldBytes) finds the existing file cut short or not
+// recognised, its bytes are first kept under the next free name of
+// "<name>.bak", "<name>.bak2", ... (never over another backup). A file that
+// is unreadable or not writable is never replaced: the write fails, and so
+// does it when the backup cannot be made; the old file then stays as it was.
 DataFileWrite ReplaceDataFile(const std::filesystem::path& path, std::string_view bytes,
-                              bool (*recognised)(std::string_view oldBytes));
+                              const std::function<FileState(std::string_view oldBytes)>& check);

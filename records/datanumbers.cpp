@@ -104,30 +104,49 @@ std::string FormatOneDecimal(double value) {
     return text + std::to_string(whole / 10) + "." + std::to_string(whole % 10);
 }
 
-std::int32_t LeadingInteger(std::string_view text) {
+std::optional<std::int32_t> ScanDecimal(std::string_view text, std::size_t& consumed) {
+    consumed = 0;
     std::size_t pos = 0;
-    while (pos < text.size() && IsCSpace(text[pos])) {
-        ++pos;
-    }
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         negative = text[pos] == '-';
         ++pos;
     }
     if (pos >= text.size() || !IsDigit(text[pos])) {
-        return 0;
+        return std::nullopt;
     }
     std::int64_t value = 0;
-    auto [end, ec] = std::from_chars(text.data() + pos, text.data() + text.size(), value);
-    if (ec != std::errc()) {
-        return 0;
+    while (pos < text.size() && IsDigit(text[pos])) {
+        value = value * 10 + (text[pos] - '0');
+        if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) {
+            return std::nullopt;
+        }
+        ++pos;
     }
     value = negative ? -value : value;
-    if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max()) {
-        return 0;
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
     }
+    consumed = pos;
     return static_cast<std::int32_t>(value);
+}
+
+std::optional<std::int32_t> ParseDecimal(std::string_view text) {
+    std::size_t consumed = 0;
+    std::optional<std::int32_t> value = ScanDecimal(text, consumed);
+    if (!value || consumed != text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::int32_t LeadingInteger(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && IsCSpace(text[pos])) {
+        ++pos;
+    }
+    std::size_t consumed = 0;
+    return ScanDecimal(text.substr(pos), consumed).value_or(0);
 }
 
 float LeadingSingle(std::string_view text) {
@@ -175,14 +194,5 @@ std::string FormatThousands(std::int64_t value) {
 }
 
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
-    text = TrimBlanks(text);
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    std::int32_t value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
+    return ParseDecimal(TrimBlanks(text));
 }

@@ -18,6 +18,15 @@ std::string FormatSingle(float value);
 // 20 -> "20.0".
 std::string FormatOneDecimal(double value);
 
+// The one integer reader of the core: a decimal integer with an optional
+// sign at the start of text. consumed gets the bytes it took. Nothing when
+// no digit follows the sign or the value does not fit in 32 bits.
+std::optional<std::int32_t> ScanDecimal(std::string_view text, std::size_t& consumed);
+
+// The whole text as a decimal integer with an optional sign, nothing else
+// around it; nothing otherwise.
+std::optional<std::int32_t> ParseDecimal(std::string_view text);
+
 // The leading decimal integer of a text: leading blanks and a sign allowed,
 // reading stops at the first other byte; no digits or out of range gives 0.
 std::int32_t LeadingInteger(std::string_view text);

@@ -1,7 +1,8 @@
 #include "dates.h"
 
+#include "datanumbers.h"
+
 #include <array>
-#include <charconv>
 #include <chrono>
 
 namespace chr = std::chrono;
@@ -22,12 +23,12 @@ CivilDate FromYmd(const chr::year_month_day& ymd) {
 }
 
 std::optional<int> ReadNumber(std::string_view& text) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end == text.data()) {
+    std::size_t consumed = 0;
+    std::optional<std::int32_t> value = ScanDecimal(text, consumed);
+    if (!value || (text.front() == '+')) {
         return std::nullopt;
     }
-    text.remove_prefix(static_cast<std::size_t>(end - text.data()));
+    text.remove_prefix(consumed);
     return value;
 }
 

@@ -1,9 +1,11 @@
 #include "dayfile.h"
 
+#include "cp932.h"
 #include "datafields.h"
 #include "datanumbers.h"
 #include "dates.h"
 #include "fileio.h"
+#include "filenotices.h"
 #include "settings.h"
 
 #include <algorithm>
@@ -13,10 +15,6 @@ namespace {
 constexpr const char* DayHeader = "[DayData]";
 constexpr const char* RestMark = "休日";
 
-bool RecognisedDayFile(std::string_view bytes) {
-    return HasHeaderLine(bytes, DayHeader);
-}
-
 int SlotDays(int slot) {
     return std::clamp(YearSlotDays[slot], 0, YearSlotSize - 1);
 }
@@ -25,9 +23,14 @@ bool IsWeeklyRestDay(int year, int day) {
     return Settings.WeeklyHolidays[WeekdayIndex(DateFromDayOfYear(year, day))] != 0;
 }
 
-// HolidayCalendar holds a year of this length starting on 1 January.
-bool CalendarFits(int year) {
-    return HolidayCalendarDays == DaysInYear(year) && HolidayCalendar[1].Date == "1/01";
+// HolidayCalendar holds the calendar of this year.
+bool CalendarHolds(int year) {
+    return HolidayCalendarYear == year && HolidayCalendarDays == DaysInYear(year);
+}
+
+void AppendField(std::string& line, std::string_view text) {
+    line += FileField(text);
+    line += ',';
 }
 
 } // namespace
@@ -46,20 +49,79 @@ std::array<Recode1, YearSlotSize>* SlotRecords(int slot) {
     return nullptr;
 }
 
+FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count) {
+    std::optional<std::string> text = DataFileText(bytes);
+    if (!text) {
+        return FileState::Unrecognised;
+    }
+    if (!HasHeaderLine(*text, DayHeader)) {
+        return FileState::Unrecognised;
+    }
+    count = std::clamp(count, 0, YearSlotSize - 1);
+    NumberedLines lines = ReadNumberedLines(*text, DayHeader, 10, count,
+                                            [&](int d, const std::vector<std::string>& fields) {
+                                                // The date and weekday stay the calendar's.
+                                                Recode1& day = days[d];
+                                                day.Kind = FieldText(fields[2]);
+                                                day.Rising = FieldText(fields[3]);
+                                                day.Arrival = FieldText(fields[4]);
+                                                day.Leaving = FieldText(fields[5]);
+                                                day.Bedtime = FieldText(fields[6]);
+                                                day.Exercise = LeadingInteger(fields[7]);
+                                                day.Condition = LeadingSingle(fields[8]);
+                                                day.Remark = FieldText(fields[9]);
+                                            });
+    return NumberedFileState(lines, count);
+}
+
+FileState CheckDayFileBytes(std::string_view bytes, int count) {
+    std::optional<std::string> text = DataFileText(bytes);
+    if (!text) {
+        return FileState::Unrecognised;
+    }
+    return NumberedFileState(
+        ReadNumberedLines(*text, DayHeader, 0, count, [](int, const std::vector<std::string>&) {}),
+        count);
+}
+
+std::string DayFileBytes(const YearDays& days, int count) {
+    count = std::clamp(count, 0, YearSlotSize - 1);
+    std::string text = std::string(DayHeader) + "\r\n";
+    text.reserve(static_cast<std::size_t>(count) * 64);
+    for (int d = 1; d <= count; ++d) {
+        const Recode1& day = days[d];
+        text += std::to_string(d);
+        text += '=';
+        AppendField(text, day.Date);
+        AppendField(text, day.Weekday);
+        AppendField(text, day.Kind);
+        AppendField(text, day.Rising);
+        AppendField(text, day.Arrival);
+        AppendField(text, day.Leaving);
+        AppendField(text, day.Bedtime);
+        text += std::to_string(day.Exercise);
+        text += ',';
+        text += FormatSingle(day.Condition);
+        text += ',';
+        text += FileField(day.Remark);
+        text += "\r\n";
+    }
+    return Utf8ToCp932Lossy(text);
+}
+
 bool InitDayTable(int slot, int year) {
     auto* days = SlotRecords(slot);
-    if (days == nullptr) {
+    if (days == nullptr || !CalendarHolds(year)) {
         return false;
     }
     int count = DaysInYear(year);
-    bool marks = CalendarFits(year);
     *days = {};
     for (int d = 1; d <= count; ++d) {
         CivilDate date = DateFromDayOfYear(year, d);
         Recode1& day = (*days)[d];
         day.Date = MonthDayText(date);
         day.Weekday = WeekdayText(WeekdayIndex(date));
-        day.Kind = marks ? HolidayCalendar[d].Mark : "";
+        day.Kind = HolidayCalendar[d].Mark;
     }
     YearSlotDays[slot] = count;
     YearSlotYear[slot] = year;
@@ -68,7 +130,7 @@ bool InitDayTable(int slot, int year) {
 
 bool MarkWeeklyHolidays(int slot, int year) {
     auto* days = SlotRecords(slot);
-    if (days == nullptr) {
+    if (days == nullptr || YearSlotYear[slot] != year) {
         return false;
     }
     for (int d = 1; d <= std::min(SlotDays(slot), DaysInYear(year)); ++d) {
@@ -82,7 +144,7 @@ bool MarkWeeklyHolidays(int slot, int year) {
 
 bool RederiveRestDays(int slot, int year) {
     auto* days = SlotRecords(slot);
-    if (days == nullptr || YearSlotYear[slot] != year || !CalendarFits(year)) {
+    if (days == nullptr || YearSlotYear[slot] != year || !CalendarHolds(year)) {
         return false;
     }
     for (int d = 1; d <= std::min(SlotDays(slot), DaysInYear(year)); ++d) {
@@ -100,25 +162,19 @@ int LoadDayFile(const std::filesystem::path& folder, int slot, int year) {
         return 0;
     }
     MarkWeeklyHolidays(slot, year);
-    ReadResult file = ReadWholeFile(folder / DayFileName(year));
-    if (file.status != ReadStatus::Ok) {
+    const std::filesystem::path path = folder / DayFileName(year);
+    ReadResult file = ReadWholeFile(path);
+    if (file.status == ReadStatus::Missing) {
         return 0;
     }
-    auto& days = *SlotRecords(slot);
-    bool read = ReadNumberedLines(file.bytes, DayHeader, 10, SlotDays(slot),
-                                  [&](int d, const std::vector<std::string>& fields) {
-                                      // The date and weekday stay the calendar's.
-                                      Recode1& day = days[d];
-                                      day.Kind = FieldText(fields[2]);
-                                      day.Rising = FieldText(fields[3]);
-                                      day.Arrival = FieldText(fields[4]);
-                                      day.Leaving = FieldText(fields[5]);
-                                      day.Bedtime = FieldText(fields[6]);
-                                      day.Exercise = LeadingInteger(fields[7]);
-                                      day.Condition = LeadingSingle(fields[8]);
-                                      day.Remark = FieldText(fields[9]);
-                                  });
-    return read ? 1 : 0;
+    FileState state = file.status == ReadStatus::Ok
+                          ? ReadDayFileBytes(file.bytes, *SlotRecords(slot), SlotDays(slot))
+                          : FileState::Unreadable;
+    if (state == FileState::Unrecognised || state == FileState::Unreadable) {
+        NoteUnreadableFile(path);
+        return 0;
+    }
+    return 1;
 }
 
 DataFileWrite SaveDayFile(const std::filesystem::path& folder, int slot, int year) {
@@ -129,16 +185,10 @@ DataFileWrite SaveDayFile(const std::filesystem::path& folder, int slot, int yea
     if (days == nullptr || YearSlotYear[slot] != year || YearSlotDays[slot] != DaysInYear(year)) {
         return result;
     }
-    std::string bytes = std::string(DayHeader) + "\r\n";
-    for (int d = 1; d <= YearSlotDays[slot]; ++d) {
-        const Recode1& day = (*days)[d];
-        bytes += std::to_string(d) + "=" + FileField(day.Date) + "," + FileField(day.Weekday) +
-                 "," + FileField(day.Kind) + "," + FileField(day.Rising) + "," +
-                 FileField(day.Arrival) + "," + FileField(day.Leaving) + "," +
-                 FileField(day.Bedtime) + "," + std::to_string(day.Exercise) + "," +
-                 FormatSingle(day.Condition) + "," + FileField(day.Remark) + "\r\n";
-    }
-    result = ReplaceDataFile(result.path, bytes, RecognisedDayFile);
+    const int count = YearSlotDays[slot];
+    result =
+        ReplaceDataFile(result.path, DayFileBytes(*days, count),
+                        [count](std::string_view old) { return CheckDayFileBytes(old, count); });
     if (result.written) {
         DataModified = 0;
     }

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 // The day file of a year ("2004.dat": a "[DayData]" line, then one line per
 // day) and the year slots it is loaded into. A slot is 1 (YearSlot1, the year
@@ -15,31 +16,49 @@
 
 std::string DayFileName(int year); // "2004.dat"
 
+using YearDays = std::array<Recode1, YearSlotSize>; // index 1..366
+
+// The day file's bytes over days 1..count, which are built beforehand, by
+// line position: kinds, times, values and remarks from the file, dates and
+// weekdays stay. Read, CutShort (read as far as it goes) or Unrecognised (no
+// "[DayData]" line, or not CP932: the days stay as they were).
+FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count);
+
+// What ReadDayFileBytes would find, without reading the days.
+FileState CheckDayFileBytes(std::string_view bytes, int count);
+
+// Days 1..count as a day file: CP932, CR LF.
+std::string DayFileBytes(const YearDays& days, int count);
+
 // The days of slot 1 or 2, index 1..366; nullptr for any other slot.
 std::array<Recode1, YearSlotSize>* SlotRecords(int slot);
 
-// Builds the slot for the year from HolidayCalendar (which must hold that
-// year): dates, weekdays, the calendar's marks as kinds, every value empty.
-// Takes the day count from the calendar and records the slot's year.
+// Builds the slot for the year from HolidayCalendar: dates, weekdays, the
+// calendar's marks as kinds, every value empty; records the slot's year and
+// day count. False, and the slot untouched, when HolidayCalendar holds
+// another year.
 bool InitDayTable(int slot, int year);
 
 // Sets the kind of every work day ("") that falls on a weekly rest day
-// (Settings.WeeklyHolidays) to "休日"; every other kind stays.
+// (Settings.WeeklyHolidays) to "休日"; every other kind stays. False when
+// the slot does not hold the year.
 bool MarkWeeklyHolidays(int slot, int year);
 
 // After the holiday calendar or the weekly rest days changed: every day whose
-// kind is "" or "休日" takes its kind again from HolidayCalendar (the year's)
-// and the weekly rest days; every other kind and every value stays. False
-// when the slot does not hold the year.
+// kind is "" or "休日" takes its kind again from HolidayCalendar and the
+// weekly rest days; every other kind and every value stays. False when the
+// slot or HolidayCalendar holds another year.
 bool RederiveRestDays(int slot, int year);
 
 // InitDayTable and MarkWeeklyHolidays, then the year's day file over the
-// slot by line position. 1 when the file was read; 0 when it is missing or
-// has no "[DayData]" line (the slot stays as built, the file is kept and is
-// backed up by the next save).
+// slot by line position. 1 when the file was read (also when it is cut
+// short); 0 when it is missing, unreadable or not recognised: the slot stays
+// as built, and a file that is there is noted for the user (see
+// filenotices.h) and kept under a backup name by the next save.
 int LoadDayFile(const std::filesystem::path& folder, int slot, int year);
 
-// Writes the slot as the year's day file. Refused (nothing written) when the
-// slot does not hold that year. On success DataModified becomes 0; on failure
-// it stays as it was.
+// Writes the slot as the year's day file (see ReplaceDataFile: a file cut
+// short or not recognised is kept as a backup first). Refused (nothing
+// written) when the slot does not hold that year. On success DataModified
+// becomes 0; on failure it stays as it was.
 DataFileWrite SaveDayFile(const std::filesystem::path& folder, int slot, int year);

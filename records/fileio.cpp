@@ -1,49 +1,37 @@
 #include "fileio.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
-ReadResult ReadWholeFile(const fs::path& path) {
-    ReadResult result;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        result.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
-        return result;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        result.status = ReadStatus::Unreadable;
-        return result;
-    }
-    char buffer[65536];
+namespace {
+
+constexpr int MaxLinkHops = 40;
+
+bool ReadAll(int fd, std::string& bytes) {
     for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        std::size_t used = bytes.size();
+        if (bytes.capacity() - used < 4096) {
+            bytes.reserve(bytes.capacity() * 2 + 65536);
+        }
+        bytes.resize(bytes.capacity());
+        ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
         if (n < 0) {
+            bytes.resize(used);
             if (errno == EINTR) {
                 continue;
             }
-            ::close(fd);
-            result.status = ReadStatus::Unreadable;
-            result.bytes.clear();
-            return result;
+            return false;
         }
+        bytes.resize(used + static_cast<std::size_t>(n));
         if (n == 0) {
-            break;
+            return true;
         }
-        result.bytes.append(buffer, static_cast<std::size_t>(n));
     }
-    ::close(fd);
-    result.status = ReadStatus::Ok;
-    return result;
 }
-
-namespace {
 
 bool WriteAll(int fd, std::string_view bytes) {
     const char* p = bytes.data();
@@ -62,33 +50,111 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The permission bits a new file gets: everything the umask allows, as for
+// any file a program creates.
+mode_t NewFileMode() {
+    static const mode_t mode = [] {
+        mode_t mask = ::umask(022);
+        ::umask(mask);
+        return static_cast<mode_t>(0666 & ~mask);
+    }();
+    return mode;
+}
+
+// Whether the user may write the existing file. The write permission bits
+// are honoured also for a user with rights beyond them: a file made
+// read-only stays as it is.
+bool UserMayWrite(const fs::path& file, const struct stat& info) {
+    if (::access(file.c_str(), W_OK) != 0) {
+        return false;
+    }
+    return ::geteuid() != 0 || (info.st_mode & 0222) != 0;
+}
+
 } // namespace
 
-bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
-    fs::path folder = path.parent_path();
+ReadResult ReadWholeFile(const fs::path& path) {
+    ReadResult result;
+    struct stat info {};
+    // The type is checked before opening: opening a FIFO blocks until a
+    // writer appears, and opening a device can act on it.
+    if (::stat(path.c_str(), &info) != 0) {
+        bool missing = errno == ENOENT || errno == ENOTDIR;
+        result.status = missing ? ReadStatus::Missing : ReadStatus::Unreadable;
+        return result;
+    }
+    result.status = ReadStatus::Unreadable;
+    if (!S_ISREG(info.st_mode)) {
+        return result;
+    }
+    // Non-blocking as well, in case something else took the name meanwhile.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        return result;
+    }
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (ok) {
+        result.bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
+        ok = ReadAll(fd, result.bytes);
+    }
+    ::close(fd);
+    if (!ok) {
+        result.bytes.clear();
+        return result;
+    }
+    result.status = ReadStatus::Ok;
+    return result;
+}
+
+std::optional<WriteTarget> PrepareWrite(const fs::path& path) {
+    fs::path file = path;
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(file.c_str(), &info) != 0) {
+            if (errno != ENOENT) {
+                return std::nullopt;
+            }
+            return WriteTarget{file, false, NewFileMode()};
+        }
+        if (S_ISLNK(info.st_mode)) {
+            std::error_code error;
+            fs::path link = fs::read_symlink(file, error);
+            if (error) {
+                return std::nullopt;
+            }
+            file = link.is_absolute() ? link : file.parent_path() / link;
+            continue;
+        }
+        if (!S_ISREG(info.st_mode) || !UserMayWrite(file, info)) {
+            return std::nullopt;
+        }
+        return WriteTarget{file, true, static_cast<mode_t>(info.st_mode & 07777)};
+    }
+    return std::nullopt;
+}
+
+bool WriteToTarget(const WriteTarget& target, std::string_view bytes) {
+    fs::path folder = target.file.parent_path();
     if (folder.empty()) {
         folder = ".";
     }
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(pattern.data());
+    std::string temporary = (folder / ("." + target.file.filename().string() + ".XXXXXX")).string();
+    int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         return false;
     }
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    // mkstemp creates the file 0600; data files are ordinary user files.
-    ok = ok && ::fchmod(fd, 0644) == 0;
+    bool ok = WriteAll(fd, bytes) && ::fchmod(fd, target.mode) == 0 && ::fdatasync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(pattern.c_str(), path.c_str()) == 0;
+    ok = ok && ::rename(temporary.c_str(), target.file.c_str()) == 0;
     if (!ok) {
-        ::unlink(pattern.c_str());
-        return false;
+        ::unlink(temporary.c_str());
     }
-    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return true;
+    return ok;
+}
+
+bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+    std::optional<WriteTarget> target = PrepareWrite(path);
+    return target && WriteToTarget(*target, bytes);
 }
 
 std::string DisplayPath(const fs::path& path) {

@@ -4,12 +4,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 // Whole-file reading and crash-safe writing shared by every file the program
 // keeps: a write goes to a temporary file in the same folder, is flushed to
 // disk and then renamed over the old file, so the old file stays intact until
 // the new one is complete.
 
+// Missing: no file of that name. Unreadable: something is there but cannot
+// be read as a file: no permission, or not a regular file at all (a FIFO, a
+// device, a folder), which is never opened in a way that could block.
 enum class ReadStatus { Ok, Missing, Unreadable };
 
 struct ReadResult {
@@ -19,8 +23,28 @@ struct ReadResult {
 
 ReadResult ReadWholeFile(const std::filesystem::path& path);
 
-// True when the file now holds exactly these bytes; false leaves any previous
-// file untouched and no temporary file behind.
+// Where a write of a path lands. A symbolic link is written through: the
+// file it points to is replaced in its own folder and the link stays. The
+// file's permission bits are kept.
+struct WriteTarget {
+    std::filesystem::path file; // the link's target, or the path itself
+    bool exists = false;
+    mode_t mode = 0; // permission bits for the new file
+};
+
+// Nothing when the write must be refused: something other than a regular
+// file is in the way, the existing file is not writable by the user (its
+// write permission is off: the program honours that even when it runs with
+// rights that would let it through), or the link cannot be followed.
+std::optional<WriteTarget> PrepareWrite(const std::filesystem::path& path);
+
+// Writes bytes to the target through a temporary file ".<name>.XXXXXX" in
+// the target's folder and renames it over the target. True when the file now
+// holds exactly these bytes; false leaves any previous file untouched and no
+// temporary file behind.
+bool WriteToTarget(const WriteTarget& target, std::string_view bytes);
+
+// PrepareWrite, then WriteToTarget.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // The file name as the user sees it in messages, in UTF-8.

@@ -1,8 +1,10 @@
 #include "holidays.h"
 
+#include "cp932.h"
 #include "datafields.h"
 #include "dates.h"
 #include "fileio.h"
+#include "filenotices.h"
 
 #include <algorithm>
 #include <iterator>
@@ -48,8 +50,20 @@ constexpr int LastMovableYear = FirstMovableYear + std::size(MovableDates) - 1;
 constexpr int EquinoxEntry = 10;
 constexpr int EarlyEquinoxYear = 2012;
 
-bool RecognisedHolidayFile(std::string_view bytes) {
-    return HasHeaderLine(bytes, HolidayHeader);
+// The numbered lines of a holiday file over the calendar; without one, only
+// counted.
+NumberedLines ReadHolidayLines(const std::string& text, YearCalendar* calendar, int count) {
+    if (calendar == nullptr) {
+        return ReadNumberedLines(text, HolidayHeader, 0, count,
+                                 [](int, const std::vector<std::string>&) {});
+    }
+    return ReadNumberedLines(text, HolidayHeader, 3, count,
+                             [&](int day, const std::vector<std::string>& fields) {
+                                 // Only the exact mark makes a rest day.
+                                 Holiday& entry = (*calendar)[day];
+                                 entry.Mark = FieldText(fields[1]) == RestMark ? RestMark : "";
+                                 entry.Name = FieldText(fields[2]);
+                             });
 }
 
 } // namespace
@@ -97,20 +111,50 @@ int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& 
     return count;
 }
 
+FileState ReadHolidayFileBytes(std::string_view bytes, YearCalendar& calendar, int count) {
+    std::optional<std::string> text = DataFileText(bytes);
+    if (!text || !HasHeaderLine(*text, HolidayHeader)) {
+        return FileState::Unrecognised;
+    }
+    count = std::clamp(count, 0, YearSlotSize - 1);
+    return NumberedFileState(ReadHolidayLines(*text, &calendar, count), count);
+}
+
+FileState CheckHolidayFileBytes(std::string_view bytes, int count) {
+    std::optional<std::string> text = DataFileText(bytes);
+    if (!text) {
+        return FileState::Unrecognised;
+    }
+    count = std::clamp(count, 0, YearSlotSize - 1);
+    return NumberedFileState(ReadHolidayLines(*text, nullptr, count), count);
+}
+
+std::string HolidayFileBytes(const YearCalendar& calendar, int count) {
+    count = std::clamp(count, 0, YearSlotSize - 1);
+    std::string text = std::string(HolidayHeader) + "\r\n";
+    for (int d = 1; d <= count; ++d) {
+        const Holiday& day = calendar[d];
+        text += std::to_string(d) + "=" + FileField(day.Date) + "," + FileField(day.Mark) + "," +
+                FileField(day.Name) + "\r\n";
+    }
+    return Utf8ToCp932Lossy(text);
+}
+
 int OverlayHolidayFile(const std::filesystem::path& folder, int year, YearCalendar& calendar,
                        int count) {
-    ReadResult file = ReadWholeFile(folder / HolidayFileName(year));
-    if (file.status != ReadStatus::Ok) {
+    const std::filesystem::path path = folder / HolidayFileName(year);
+    ReadResult file = ReadWholeFile(path);
+    if (file.status == ReadStatus::Missing) {
         return 0;
     }
-    int last = std::min(count, YearSlotSize - 1);
-    bool read = ReadNumberedLines(
-        file.bytes, HolidayHeader, 3, last, [&](int day, const std::vector<std::string>& fields) {
-            // Only the exact mark makes a rest day.
-            calendar[day].Mark = FieldText(fields[1]) == RestMark ? RestMark : "";
-            calendar[day].Name = FieldText(fields[2]);
-        });
-    return read ? 1 : 0;
+    FileState state = file.status == ReadStatus::Ok
+                          ? ReadHolidayFileBytes(file.bytes, calendar, count)
+                          : FileState::Unreadable;
+    if (state == FileState::Unrecognised || state == FileState::Unreadable) {
+        NoteUnreadableFile(path);
+        return 0;
+    }
+    return 1;
 }
 
 OwnCalendar BuildOwnCalendar(const std::filesystem::path& folder, int year) {
@@ -130,6 +174,7 @@ bool BuildHolidayTable(int year) {
 
 bool BuildYearCalendar(int year) {
     HolidayCalendarDays = FillYearCalendar(year, NationalHolidays, HolidayCalendar);
+    HolidayCalendarYear = year;
     return true;
 }
 
@@ -141,14 +186,11 @@ int LoadHolidayFile(const std::filesystem::path& folder, int year) {
 DataFileWrite SaveHolidayFile(const std::filesystem::path& folder, int year) {
     DataFileWrite result;
     result.path = folder / HolidayFileName(year);
-    if (HolidayCalendarDays != DaysInYear(year)) {
+    if (HolidayCalendarYear != year || HolidayCalendarDays != DaysInYear(year)) {
         return result;
     }
-    std::string bytes = std::string(HolidayHeader) + "\r\n";
-    for (int d = 1; d <= HolidayCalendarDays; ++d) {
-        const Holiday& day = HolidayCalendar[d];
-        bytes += std::to_string(d) + "=" + FileField(day.Date) + "," + FileField(day.Mark) + "," +
-                 FileField(day.Name) + "\r\n";
-    }
-    return ReplaceDataFile(result.path, bytes, RecognisedHolidayFile);
+    const int count = HolidayCalendarDays;
+    return ReplaceDataFile(
+        result.path, HolidayFileBytes(HolidayCalendar, count),
+        [count](std::string_view old) { return CheckHolidayFileBytes(old, count); });
 }

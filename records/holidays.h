@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 // The national-holiday table, the day-by-day calendar of a year and the
 // year's holiday file ("2004H.dat"), in which the holiday-calendar editor
@@ -28,8 +29,19 @@ std::string HolidayFileName(int year); // "2004H.dat"
 void FillHolidayTable(int year, NationalHolidayTable& table);
 // The days 1..365/366 of the year marked from the table; returns the count.
 int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& calendar);
+// The holiday file's bytes over a calendar of count days built for its year,
+// by line position: the file's marks and names win. Read, CutShort (read as
+// far as it goes) or Unrecognised (no "[HolidayData]" line, or not CP932:
+// the calendar stays as it was).
+FileState ReadHolidayFileBytes(std::string_view bytes, YearCalendar& calendar, int count);
+// What ReadHolidayFileBytes would find, without reading the days.
+FileState CheckHolidayFileBytes(std::string_view bytes, int count);
+// Days 1..count of the calendar as a holiday file: CP932, CR LF.
+std::string HolidayFileBytes(const YearCalendar& calendar, int count);
+
 // Overlays the year's holiday file on a calendar of count days built for the
-// year; 1 when the file was read, 0 when it is missing or has no header line.
+// year; 1 when the file was read (also when cut short), 0 when it is missing
+// or could not be read (then noted for the user, see filenotices.h).
 int OverlayHolidayFile(const std::filesystem::path& folder, int year, YearCalendar& calendar,
                        int count);
 // Table, calendar and holiday file of the year, without touching the
@@ -39,12 +51,13 @@ OwnCalendar BuildOwnCalendar(const std::filesystem::path& folder, int year);
 // Fills NationalHolidays for the year and sets NationalHolidayLast to 14.
 bool BuildHolidayTable(int year);
 // Builds HolidayCalendar and HolidayCalendarDays from NationalHolidays, which
-// must hold the same year.
+// must hold the same year, and records the year in HolidayCalendarYear.
 bool BuildYearCalendar(int year);
 // BuildYearCalendar, then the year's holiday file over it: its marks and
-// names win. 1 when the file was read, 0 when it is missing or has no header
-// line (the calendar stays as built).
+// names win. 1 when the file was read, 0 when it is missing or could not be
+// read (the calendar stays as built).
 int LoadHolidayFile(const std::filesystem::path& folder, int year);
-// Writes HolidayCalendar days 1..HolidayCalendarDays, which must be the
-// year's, as the year's holiday file.
+// Writes HolidayCalendar days 1..HolidayCalendarDays as the year's holiday
+// file (see ReplaceDataFile). Refused when HolidayCalendar holds another
+// year.
 DataFileWrite SaveHolidayFile(const std::filesystem::path& folder, int year);

@@ -2,10 +2,30 @@
 
 #include <algorithm>
 
+namespace {
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+} // namespace
+
+std::size_t IgnoringAsciiCase::operator()(std::string_view text) const {
+    std::size_t hash = 14695981039346656037ull;
+    for (char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(LowerAscii(c))) * 1099511628211ull;
+    }
+    return hash;
+}
+
+bool IgnoringAsciiCase::operator()(std::string_view a, std::string_view b) const {
+    return EqualsIgnoringAsciiCase(a, b);
+}
+
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return LowerAscii(x) == LowerAscii(y);
+           });
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -49,8 +69,7 @@ IniTable IniTable::Parse(std::string_view bytes) {
             std::string_view name = TrimBlanks(line.substr(1, line.size() - 2));
             current = table.FindSection(name);
             if (current == nullptr) {
-                table.sections_.push_back(Section{std::string(name), {}});
-                current = &table.sections_.back();
+                current = &table.AddSection(name);
             }
             continue;
         }
@@ -66,22 +85,32 @@ IniTable IniTable::Parse(std::string_view bytes) {
             entry.value = std::string(TrimBlanks(line.substr(eq + 1)));
             entry.hasValue = true;
         }
-        current->lines.push_back(std::move(entry));
+        AddLine(*current, std::move(entry));
     }
     return table;
 }
 
-IniTable::Section* IniTable::FindSection(std::string_view name) {
-    for (Section& s : sections_) {
-        if (EqualsIgnoringAsciiCase(s.name, name)) {
-            return &s;
-        }
+IniTable::Section& IniTable::AddSection(std::string_view name) {
+    index_.emplace(std::string(name), sections_.size());
+    sections_.push_back(Section{std::string(name), {}, {}});
+    return sections_.back();
+}
+
+void IniTable::AddLine(Section& section, Line line) {
+    if (line.hasValue) {
+        section.keys.emplace(line.key, section.lines.size());
     }
-    return nullptr;
+    section.lines.push_back(std::move(line));
+}
+
+IniTable::Section* IniTable::FindSection(std::string_view name) {
+    auto found = index_.find(name);
+    return found == index_.end() ? nullptr : &sections_[found->second];
 }
 
 const IniTable::Section* IniTable::FindSection(std::string_view name) const {
-    return const_cast<IniTable*>(this)->FindSection(name);
+    auto found = index_.find(name);
+    return found == index_.end() ? nullptr : &sections_[found->second];
 }
 
 bool IniTable::HasSection(std::string_view section) const {
@@ -93,37 +122,57 @@ std::optional<std::string> IniTable::Read(std::string_view section, std::string_
     if (s == nullptr) {
         return std::nullopt;
     }
-    for (const Line& line : s->lines) {
-        if (line.hasValue && EqualsIgnoringAsciiCase(line.key, key)) {
-            return line.value;
-        }
+    auto found = s->keys.find(key);
+    if (found == s->keys.end()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return s->lines[found->second].value;
 }
 
 void IniTable::Write(std::string_view section, std::string_view key, std::string_view value) {
     Section* s = FindSection(section);
     if (s == nullptr) {
-        sections_.push_back(Section{std::string(section), {}});
-        s = &sections_.back();
+        s = &AddSection(section);
     }
-    for (Line& line : s->lines) {
-        if (line.hasValue && EqualsIgnoringAsciiCase(line.key, key)) {
-            line.value = std::string(value);
-            return;
-        }
+    auto found = s->keys.find(key);
+    if (found != s->keys.end()) {
+        s->lines[found->second].value = std::string(value);
+        return;
     }
-    s->lines.push_back(Line{std::string(key), std::string(value), true});
+    AddLine(*s, Line{std::string(key), std::string(value), true});
+}
+
+void IniTable::EraseSection(std::string_view section) {
+    auto found = index_.find(section);
+    if (found == index_.end()) {
+        return;
+    }
+    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(found->second));
+    index_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        index_.emplace(sections_[i].name, i);
+    }
 }
 
 std::string IniTable::Serialize() const {
-    std::string out;
+    std::size_t size = 0;
     for (const Section& s : sections_) {
-        out += "[" + s.name + "]\r\n";
+        size += s.name.size() + 6;
+        for (const Line& line : s.lines) {
+            size += line.key.size() + line.value.size() + 3;
+        }
+    }
+    std::string out;
+    out.reserve(size);
+    for (const Section& s : sections_) {
+        out += '[';
+        out += s.name;
+        out += "]\r\n";
         for (const Line& line : s.lines) {
             out += line.key;
             if (line.hasValue) {
-                out += "=" + line.value;
+                out += '=';
+                out += line.value;
             }
             out += "\r\n";
         }

@@ -1,14 +1,25 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
+
+// Hashing and comparing names regardless of ASCII letter case.
+struct IgnoringAsciiCase {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const;
+    bool operator()(std::string_view a, std::string_view b) const;
+};
 
 // An in-memory INI file that keeps what it does not understand: sections,
 // keys and key-less lines stay in the order in which they first entered the
-// file. Texts are kept as the file's bytes; section and key names match
-// regardless of ASCII letter case, as hand-edited files expect.
+// file. Texts are kept as they were read; section and key names match
+// regardless of ASCII letter case, as hand-edited files expect. Sections and
+// keys are indexed, so that reading and writing a file of any size takes
+// time in proportion to its size.
 class IniTable {
 public:
     static IniTable Parse(std::string_view bytes);
@@ -18,6 +29,9 @@ public:
     // Replaces the value of an existing key in place; a missing key is appended
     // to its section, a missing section to the file.
     void Write(std::string_view section, std::string_view key, std::string_view value);
+
+    // Removes the section with all its lines.
+    void EraseSection(std::string_view section);
 
     // "[name]", one line per entry, an empty line after each section; CR LF.
     std::string Serialize() const;
@@ -30,15 +44,21 @@ private:
         std::string value;
         bool hasValue = false;
     };
+    using Index =
+        std::unordered_map<std::string, std::size_t, IgnoringAsciiCase, IgnoringAsciiCase>;
     struct Section {
         std::string name;
         std::vector<Line> lines;
+        Index keys; // the first line of each key that has a value
     };
 
+    Section& AddSection(std::string_view name);
+    static void AddLine(Section& section, Line line);
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
 
     std::vector<Section> sections_;
+    Index index_;
 };
 
 // Names of sections, keys and colours match regardless of ASCII letter case.

@@ -2,6 +2,7 @@
 
 #include "colors.h"
 #include "cp932.h"
+#include "datanumbers.h"
 #include "fileio.h"
 #include "initable.h"
 
@@ -157,37 +158,36 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         return ParseHex(text.substr(2), false);
     }
-    bool negative = false;
-    std::string_view rest = text;
-    if (!rest.empty() && (rest[0] == '-' || rest[0] == '+')) {
-        negative = rest[0] == '-';
-        rest.remove_prefix(1);
+    std::size_t sign = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (text.size() > sign && text[sign] == '$') {
+        return ParseHex(text.substr(sign + 1), sign == 1 && text[0] == '-');
     }
-    if (!rest.empty() && rest[0] == '$') {
-        return ParseHex(rest.substr(1), negative);
+    return ParseDecimal(text);
+}
+
+void ReadSettingsBytes(std::string_view bytes, TSettings& settings) {
+    IniTable table = IniTable::Parse(bytes);
+    for (const Key& key : KeyTable(settings)) {
+        ReadKey(table, key);
     }
-    if (rest.empty()) {
-        return std::nullopt;
+}
+
+std::string SettingsBytes(std::string_view oldBytes, const TSettings& settings, int windowOnly) {
+    IniTable table = IniTable::Parse(oldBytes);
+    // The table only reads the fields it writes.
+    std::vector<Key> keys = KeyTable(const_cast<TSettings&>(settings));
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (i < 4 || windowOnly != 1) {
+            WriteKey(table, keys[i]);
+        }
     }
-    std::int64_t value = 0;
-    auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value, 10);
-    if (ec != std::errc() || end != rest.data() + rest.size()) {
-        return std::nullopt;
-    }
-    value = negative ? -value : value;
-    if (value < INT32_MIN || value > INT32_MAX) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(value);
+    return table.Serialize();
 }
 
 SettingsLoad LoadSettings(const std::filesystem::path& folder, int* firstRun) {
     ReadResult file = ReadWholeFile(folder / SettingsFileName);
     *firstRun = file.status == ReadStatus::Missing ? 1 : 0;
-    IniTable table = IniTable::Parse(file.bytes);
-    for (const Key& key : KeyTable(Settings)) {
-        ReadKey(table, key);
-    }
+    ReadSettingsBytes(file.bytes, Settings);
     switch (file.status) {
     case ReadStatus::Ok:
         return SettingsLoad::Loaded;
@@ -205,14 +205,7 @@ bool SaveSettings(const std::filesystem::path& folder, int windowOnly) {
     if (file.status == ReadStatus::Unreadable) {
         return false;
     }
-    IniTable table = IniTable::Parse(file.bytes);
-    std::vector<Key> keys = KeyTable(Settings);
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (i < 4 || windowOnly != 1) {
-            WriteKey(table, keys[i]);
-        }
-    }
-    return WriteFileAtomically(path, table.Serialize());
+    return WriteFileAtomically(path, SettingsBytes(file.bytes, Settings, windowOnly));
 }
 
 int EffectiveDeadline() {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The 73 user settings, mirrored one to one by the keys of "tolmar.ini".
 // Texts are UTF-8 here and CP932 in the file.
@@ -60,6 +61,15 @@ inline constexpr const char* SettingsFileName = "tolmar.ini";
 
 enum class SettingsLoad { Loaded, Missing, Unreadable };
 
+// The settings file's bytes into settings: a missing key gives its default,
+// a value that is no number gives that key's default.
+void ReadSettingsBytes(std::string_view bytes, TSettings& settings);
+
+// The settings file as bytes: the old file's bytes with the window placement
+// and, unless windowOnly is 1, the other 69 keys written in; keys and
+// sections the program does not know are kept.
+std::string SettingsBytes(std::string_view oldBytes, const TSettings& settings, int windowOnly);
+
 // Fills Settings from the file in the program folder; a missing file or key
 // gives the defaults, a value that is no number gives that key's default.
 // FirstRun becomes 1 when the file does not exist. An unreadable file leaves
@@ -68,7 +78,8 @@ SettingsLoad LoadSettings(const std::filesystem::path& folder, int* firstRun);
 
 // Writes the window placement and, unless windowOnly is 1, the other 69 keys
 // into the file, keeping keys and sections the program does not know. False
-// when the file could not be read back or written; the old file stays intact.
+// when the file could not be read back or written (unreadable, not a regular
+// file, made read-only): the old file stays intact.
 bool SaveSettings(const std::filesystem::path& folder, int windowOnly);
 
 // Settings edited by hand are brought into range where they are used.

@@ -2,6 +2,7 @@
 
 #include "clock.h"
 #include "dates.h"
+#include "filenotices.h"
 #include "settings.h"
 
 std::array<Workdt, MaxPeriodDays> MonthWork;
@@ -47,6 +48,7 @@ std::int32_t CloseCancelled;
 std::int32_t Closing;
 std::int32_t NationalHolidayLast;
 std::int32_t HolidayCalendarDays;
+std::int32_t HolidayCalendarYear;
 std::int32_t VacationCount;
 float KuriZan;
 std::int32_t KuriFlg;
@@ -97,12 +99,14 @@ void ResetProgramState() {
     Closing = 0;
     NationalHolidayLast = 0;
     HolidayCalendarDays = 0;
+    HolidayCalendarYear = 0;
     VacationCount = 0;
     KuriZan = 0.0f;
     KuriFlg = 0;
     NowZan = 0.0f;
     Settings = TSettings{};
     ProgramFolder.clear();
+    ForgetUnreadableFiles();
 }
 
 const std::array<std::string, 11>& DayKindTexts() {

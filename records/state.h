@@ -65,6 +65,8 @@ extern std::int32_t CloseCancelled;
 extern std::int32_t Closing;
 extern std::int32_t NationalHolidayLast;
 extern std::int32_t HolidayCalendarDays;
+// The year HolidayCalendar holds; 0 before a calendar was built.
+extern std::int32_t HolidayCalendarYear;
 extern std::int32_t VacationCount;
 extern float KuriZan;
 extern std::int32_t KuriFlg;

@@ -1,6 +1,6 @@
 #include "timetext.h"
 
-#include "settings.h"
+#include "datanumbers.h"
 
 #include <charconv>
 
@@ -13,10 +13,10 @@ struct HourMinute {
     std::int64_t m = 0;
 };
 
-// The integer rule of the rest of the program (decimal with a sign, "$" or
-// "0x" hexadecimal), so a stored time reads the same everywhere.
+// A part of a time is a decimal integer with an optional sign; the
+// hexadecimal forms of the settings file's integers are no time.
 std::optional<std::int64_t> ReadPart(std::string_view part) {
-    std::optional<std::int32_t> value = ParseIniInteger(part);
+    std::optional<std::int32_t> value = ParseDecimal(part);
     if (!value) {
         return std::nullopt;
     }

@@ -1,8 +1,10 @@
 #include "vacation.h"
 
+#include "cp932.h"
 #include "datafields.h"
 #include "datanumbers.h"
 #include "fileio.h"
+#include "filenotices.h"
 #include "initable.h"
 #include "settings.h"
 #include "state.h"
@@ -14,27 +16,43 @@ namespace {
 constexpr const char* SystemSection = "System";
 constexpr const char* RecordSection = "VacationData";
 
-bool RecognisedVacationFile(std::string_view bytes) {
-    IniTable table = IniTable::Parse(bytes);
-    return table.HasSection(SystemSection) || table.HasSection(RecordSection);
+bool IsSectionLine(std::string_view line) {
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
-// The file's lines without the named section, so that it can be written
-// anew after every other section.
-std::string WithoutSection(std::string_view bytes, std::string_view name) {
-    std::string kept;
-    bool dropping = false;
-    for (std::string_view raw : SplitLines(bytes)) {
-        std::string_view line = TrimBlanks(raw);
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            dropping = EqualsIgnoringAsciiCase(TrimBlanks(line.substr(1, line.size() - 2)), name);
-        }
-        if (!dropping) {
-            kept.append(raw);
-            kept += "\r\n";
+// Whether the text stops in the middle of a line of "VacationData": the
+// last line has no line end and belongs to that section.
+bool EndsInsideRecordLine(std::string_view text) {
+    if (text.empty() || text.back() == '\n' || text.back() == '\r') {
+        return false;
+    }
+    std::vector<std::string_view> lines = SplitLines(text);
+    std::string_view last = TrimBlanks(lines.back());
+    if (last.empty() || IsSectionLine(last)) {
+        return false;
+    }
+    for (auto line = lines.rbegin() + 1; line != lines.rend(); ++line) {
+        std::string_view trimmed = TrimBlanks(*line);
+        if (IsSectionLine(trimmed)) {
+            return EqualsIgnoringAsciiCase(TrimBlanks(trimmed.substr(1, trimmed.size() - 2)),
+                                           RecordSection);
         }
     }
-    return kept;
+    return false;
+}
+
+// The text of a recognised file with its state; Unrecognised gives no text.
+FileState TextState(std::string_view bytes, std::optional<std::string>& text,
+                    std::optional<IniTable>& table) {
+    text = DataFileText(bytes);
+    if (!text) {
+        return FileState::Unrecognised;
+    }
+    table = IniTable::Parse(*text);
+    if (!table->HasSection(SystemSection) && !table->HasSection(RecordSection)) {
+        return FileState::Unrecognised;
+    }
+    return EndsInsideRecordLine(*text) ? FileState::CutShort : FileState::Read;
 }
 
 // The number with leading zeros up to width digits.
@@ -70,58 +88,106 @@ std::string RecordValue(const Vacation& record) {
            FileField(record.Remark);
 }
 
+VacationLedger LedgerInMemory() {
+    VacationLedger ledger{KuriZan, KuriFlg, NowZan, {}};
+    int count = std::clamp(VacationCount, 0, MaxVacationRecords);
+    ledger.records.assign(VacationRecords.begin() + 1, VacationRecords.begin() + 1 + count);
+    return ledger;
+}
+
 } // namespace
 
 std::string VacationFileName(int year) {
     return std::to_string(year) + "V.dat";
 }
 
+FileState ReadVacationFileBytes(std::string_view bytes, VacationLedger& ledger) {
+    ledger = {};
+    std::optional<std::string> text;
+    std::optional<IniTable> table;
+    FileState state = TextState(bytes, text, table);
+    if (state == FileState::Unrecognised) {
+        return state;
+    }
+    ledger.kuriZan = WholeSingle(table->Read(SystemSection, "KuriZan").value_or(""));
+    ledger.kuriFlg =
+        ParseIniInteger(table->Read(SystemSection, "KuriFlg").value_or("")).value_or(0);
+    ledger.nowZan = WholeSingle(table->Read(SystemSection, "NowZan").value_or(""));
+    for (int i = 1; i <= MaxVacationRecords; ++i) {
+        std::optional<std::string> value = table->Read(RecordSection, std::to_string(i));
+        if (value && !value->empty()) {
+            ledger.records.push_back(ReadRecord(*value));
+        }
+    }
+    return state;
+}
+
+FileState CheckVacationFileBytes(std::string_view bytes) {
+    std::optional<std::string> text;
+    std::optional<IniTable> table;
+    return TextState(bytes, text, table);
+}
+
+std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& ledger) {
+    std::optional<std::string> text;
+    std::optional<IniTable> old;
+    IniTable table;
+    if (TextState(oldBytes, text, old) != FileState::Unrecognised) {
+        table = std::move(*old);
+        table.EraseSection(RecordSection);
+    }
+    table.Write(SystemSection, "KuriZan", FormatSingle(ledger.kuriZan));
+    table.Write(SystemSection, "KuriFlg", std::to_string(ledger.kuriFlg));
+    table.Write(SystemSection, "NowZan", FormatSingle(ledger.nowZan));
+    std::size_t count = std::min<std::size_t>(ledger.records.size(), MaxVacationRecords);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!ledger.records[i].Date.empty()) {
+            table.Write(RecordSection, std::to_string(i + 1), RecordValue(ledger.records[i]));
+        }
+    }
+    return Utf8ToCp932Lossy(table.Serialize());
+}
+
+void CheckVacationFile(const std::filesystem::path& folder, int year) {
+    const std::filesystem::path path = folder / VacationFileName(year);
+    ReadResult file = ReadWholeFile(path);
+    if (file.status == ReadStatus::Unreadable ||
+        (file.status == ReadStatus::Ok &&
+         CheckVacationFileBytes(file.bytes) == FileState::Unrecognised)) {
+        NoteUnreadableFile(path);
+    }
+}
+
 int LoadVacationFile(const std::filesystem::path& folder, int year) {
+    const std::filesystem::path path = folder / VacationFileName(year);
+    ReadResult file = ReadWholeFile(path);
+    VacationLedger ledger;
+    FileState state = FileState::Missing;
+    if (file.status == ReadStatus::Ok) {
+        state = ReadVacationFileBytes(file.bytes, ledger);
+    } else if (file.status == ReadStatus::Unreadable) {
+        state = FileState::Unreadable;
+    }
+    if (state == FileState::Unrecognised || state == FileState::Unreadable) {
+        NoteUnreadableFile(path);
+    }
+    // A year without a readable file of its own starts from nothing, never
+    // from the values of the year held before.
+    KuriZan = ledger.kuriZan;
+    KuriFlg = ledger.kuriFlg;
+    NowZan = ledger.nowZan;
     for (int i = 1; i <= MaxVacationRecords; ++i) {
         VacationRecords[i] = {};
     }
-    VacationCount = 0;
-    ReadResult file = ReadWholeFile(folder / VacationFileName(year));
-    if (file.status != ReadStatus::Ok || !RecognisedVacationFile(file.bytes)) {
-        // A year without its own file starts from nothing, never from the
-        // values of the year held before.
-        KuriZan = 0.0f;
-        KuriFlg = 0;
-        NowZan = 0.0f;
-        return 0;
-    }
-    IniTable table = IniTable::Parse(file.bytes);
-    KuriZan = WholeSingle(table.Read(SystemSection, "KuriZan").value_or(""));
-    KuriFlg = ParseIniInteger(table.Read(SystemSection, "KuriFlg").value_or("")).value_or(0);
-    NowZan = WholeSingle(table.Read(SystemSection, "NowZan").value_or(""));
-    int count = 0;
-    for (int i = 1; i <= MaxVacationRecords; ++i) {
-        std::optional<std::string> value = table.Read(RecordSection, std::to_string(i));
-        if (!value || value->empty()) {
-            continue;
-        }
-        // A value whose date cannot be read keeps its place as an empty record.
-        VacationRecords[++count] = ReadRecord(*value);
-    }
-    VacationCount = count;
-    return 1;
+    VacationCount = static_cast<int>(ledger.records.size());
+    std::copy(ledger.records.begin(), ledger.records.end(), VacationRecords.begin() + 1);
+    return state == FileState::Read || state == FileState::CutShort ? 1 : 0;
 }
 
 DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year) {
-    std::filesystem::path path = folder / VacationFileName(year);
+    const std::filesystem::path path = folder / VacationFileName(year);
     ReadResult old = ReadWholeFile(path);
-    std::string kept;
-    if (old.status == ReadStatus::Ok && RecognisedVacationFile(old.bytes)) {
-        kept = WithoutSection(old.bytes, RecordSection);
-    }
-    IniTable table = IniTable::Parse(kept);
-    table.Write(SystemSection, "KuriZan", FormatSingle(KuriZan));
-    table.Write(SystemSection, "KuriFlg", std::to_string(KuriFlg));
-    table.Write(SystemSection, "NowZan", FormatSingle(NowZan));
-    for (int i = 1; i <= std::min(VacationCount, MaxVacationRecords); ++i) {
-        if (!VacationRecords[i].Date.empty()) {
-            table.Write(RecordSection, std::to_string(i), RecordValue(VacationRecords[i]));
-        }
-    }
-    return ReplaceDataFile(path, table.Serialize(), RecognisedVacationFile);
+    std::string bytes = VacationFileBytes(old.status == ReadStatus::Ok ? old.bytes : std::string(),
+                                          LedgerInMemory());
+    return ReplaceDataFile(path, bytes, CheckVacationFileBytes);
 }

@@ -1,9 +1,8 @@
 #include "worktime.h"
 
-#include "settings.h"
+#include "datanumbers.h"
 #include "timetext.h"
 
-#include <charconv>
 #include <cstdint>
 
 namespace {
@@ -114,7 +113,7 @@ OverlapMinutes ShareOfDay(int as, int ae, int bs, int be) {
 }
 
 std::int64_t HoursOf(const std::string& time) {
-    return ParseIniInteger(SplitTime(time).hours).value_or(0);
+    return ParseDecimal(SplitTime(time).hours).value_or(0);
 }
 
 // What OverlapSpans computes, in minutes; no pieces when B has an empty end.
@@ -264,14 +263,12 @@ std::optional<int> StrToTime(std::string_view time) {
     if (colon == std::string_view::npos) {
         return std::nullopt;
     }
+    // Digits only: no sign, no blanks.
     auto readDigits = [](std::string_view digits) -> std::optional<int> {
-        int value = 0;
-        auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-        if (digits.empty() || digits.front() == '-' || ec != std::errc() ||
-            end != digits.data() + digits.size()) {
+        if (digits.empty() || digits.front() < '0' || digits.front() > '9') {
             return std::nullopt;
         }
-        return value;
+        return ParseDecimal(digits);
     };
     std::optional<int> hours = readDigits(time.substr(0, colon));
     std::optional<int> minutes = readDigits(time.substr(colon + 1));

@@ -1,13 +1,16 @@
 #include "yearslots.h"
 
+#include "cp932.h"
 #include "datafields.h"
 #include "dates.h"
 #include "dayfile.h"
 #include "fileio.h"
+#include "filenotices.h"
 #include "holidays.h"
 #include "initable.h"
 #include "settings.h"
 #include "state.h"
+#include "vacation.h"
 
 #include <algorithm>
 #include <optional>
@@ -49,15 +52,24 @@ int LoadYearSlots(const std::filesystem::path& folder, int year) {
         LoadHolidayFile(folder, y);
         YearSlotDays[slot] = HolidayCalendarDays;
         read = LoadDayFile(folder, slot, y);
+        CheckVacationFile(folder, y);
     }
     return read;
 }
 
 int LoadPeriodDays(const std::filesystem::path& folder, int year, int firstDay, int lastDay,
                    int& count) {
-    ReadResult file = ReadWholeFile(folder / DayFileName(year));
-    bool keyed = file.status == ReadStatus::Ok && HasHeaderLine(file.bytes, DayHeader);
-    IniTable table = keyed ? IniTable::Parse(file.bytes) : IniTable();
+    const std::filesystem::path path = folder / DayFileName(year);
+    ReadResult file = ReadWholeFile(path);
+    std::optional<std::string> text;
+    if (file.status == ReadStatus::Ok) {
+        text = DataFileText(file.bytes);
+    }
+    bool keyed = text && HasHeaderLine(*text, DayHeader);
+    if (file.status != ReadStatus::Missing && !keyed) {
+        NoteUnreadableFile(path);
+    }
+    IniTable table = keyed ? IniTable::Parse(*text) : IniTable();
     std::optional<OwnCalendar> calendar;
 
     firstDay = std::max(firstDay, 1);

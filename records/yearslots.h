@@ -7,7 +7,9 @@
 // Slot 1 gets year - 1 and slot 2 the year, each built from its holiday
 // calendar and weekly rest days and overlaid with its day file. Afterwards
 // NationalHolidays and HolidayCalendar hold the year's calendar. Nothing is
-// written. 1 when the year's day file was read, else 0.
+// written. Every file of the two years that is there but cannot be read
+// (day, holiday and paid-leave files) is noted for the user (see
+// filenotices.h). 1 when the year's day file was read, else 0.
 int LoadYearSlots(const std::filesystem::path& folder, int year);
 
 // Appends days firstDay..lastDay (days of the year, from 1) of the year to
@@ -17,6 +19,6 @@ int LoadYearSlots(const std::filesystem::path& folder, int year);
 // the year's calendar and weekly rest days with empty values. The full-date
 // field is not written, the program-wide calendar is not replaced, and
 // nothing is written past the end of SummaryWork. 1 when the day file was
-// read, 0 when it is missing or has no "[DayData]" section.
+// read, 0 when it is missing or could not be read (then noted for the user).
 int LoadPeriodDays(const std::filesystem::path& folder, int year, int firstDay, int lastDay,
                    int& count);

@@ -20,13 +20,19 @@ void RunningProgram::Install(const fs::path& folder) {
     fs::copy_file(binary, folder / "tolmar", fs::copy_options::overwrite_existing);
 }
 
-RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFolder) {
+RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFolder,
+                               const std::string& fakeTime) {
     std::string program = (folder / "tolmar").string();
     std::string runtime = runtimeFolder.string();
     pid_ = ::fork();
     if (pid_ == 0) {
         ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         ::unsetenv("QT_QPA_PLATFORM");
+        if (!fakeTime.empty()) {
+            ::execlp("faketime", "faketime", fakeTime.c_str(), program.c_str(),
+                     static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
         ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }

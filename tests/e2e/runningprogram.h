@@ -13,8 +13,10 @@ public:
     static void Install(const std::filesystem::path& folder);
 
     // Starts folder/tolmar with runtimeFolder as the user's runtime folder,
-    // where the single-instance lock lives.
-    RunningProgram(const std::filesystem::path& folder, const std::filesystem::path& runtimeFolder);
+    // where the single-instance lock lives. With a fake time ("2005-03-15
+    // 10:00:00") the program's clock starts there (through faketime).
+    RunningProgram(const std::filesystem::path& folder, const std::filesystem::path& runtimeFolder,
+                   const std::string& fakeTime = {});
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;

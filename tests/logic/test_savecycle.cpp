@@ -1,5 +1,6 @@
 #include "common/tempfolder.h"
 #include "logic/fakeperiodview.h"
+#include "logic/fakesaveport.h"
 #include "mainwindow/period.h"
 #include "mainwindow/savecycle.h"
 #include "records/clock.h"
@@ -8,50 +9,11 @@
 #include "records/state.h"
 #include "records/yearslots.h"
 
-#include <deque>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Answers planned ahead; the test fails on a question nobody planned.
-class FakeSavePort : public SavePort {
-public:
-    ~FakeSavePort() override {
-        EXPECT_TRUE(answers.empty()) << "a planned save answer was not used";
-        EXPECT_TRUE(leavingTimes.empty()) << "a planned leaving time was not used";
-    }
-    Answer AskSave() override {
-        ++questions;
-        if (answers.empty()) {
-            ADD_FAILURE() << "unplanned save question";
-            return Answer::Cancel;
-        }
-        Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::optional<std::string> AskLeavingTime() override {
-        if (leavingTimes.empty()) {
-            ADD_FAILURE() << "unplanned leaving-time dialog";
-            return std::nullopt;
-        }
-        auto time = leavingTimes.front();
-        leavingTimes.pop_front();
-        return time;
-    }
-    void ReportWriteFailure(const fs::path& file) override { failures.push_back(file); }
-    void ReportBackup(const fs::path& file) override { backups.push_back(file); }
-    void ReportLedgerFull(int) override { ++ledgerFull; }
-
-    std::deque<Answer> answers;
-    std::deque<std::optional<std::string>> leavingTimes;
-    std::vector<fs::path> failures;
-    std::vector<fs::path> backups;
-    int questions = 0;
-    int ledgerFull = 0;
-};
 
 // 2004-09-27 17:45, a Monday, in a program folder of its own.
 class SaveCycleTest : public ::testing::Test {

@@ -95,7 +95,7 @@ TEST_F(DayFileTest, LeapYearFileLoadsEveryValueAndSavesTheSameBytes) {
     DataModified = 1;
     DataFileWrite saved = SaveDayFile(folder.Path(), 2, 2004);
     EXPECT_TRUE(saved.written);
-    EXPECT_FALSE(saved.backedUp);
+    EXPECT_FALSE(saved.backedUp());
     EXPECT_EQ(saved.path, File());
     EXPECT_EQ(DataModified, 0);
     const std::string written = ReadBytes(File());
@@ -147,9 +147,12 @@ TEST_F(DayFileTest, DamagedFilesNeverCrashAndKeepWhatTheyHold) {
         EXPECT_EQ(YearSlot2[5].Rising, "6:3");
         EXPECT_EQ(YearSlot2[5].Arrival, "");
         EXPECT_EQ(YearSlot2[11].Kind, "休日") << "days after the cut are built";
-        ASSERT_TRUE(SaveDayFile(folder.Path(), 2, 2004));
+        DataFileWrite saved = SaveDayFile(folder.Path(), 2, 2004);
+        ASSERT_TRUE(saved);
         EXPECT_EQ(Lines(ReadBytes(File())).size(), 367u);
-        EXPECT_FALSE(fs::exists(folder / "2004.dat.bak"));
+        EXPECT_EQ(saved.backup, folder / "2004.dat.bak");
+        EXPECT_EQ(ReadBytes(folder / "2004.dat.bak"), cut);
+        fs::remove(saved.backup);
     }
     {
         SCOPED_TRACE("LF line ends");
@@ -176,7 +179,7 @@ TEST_F(DayFileTest, DamagedFilesNeverCrashAndKeepWhatTheyHold) {
             {6, "1/06,x,,,,,,0,0,a,b"},
             {7, "1/07,x,,,,,,0,0," + longRemark},
             {8, "\"unclosed"},
-            {9, "\xff\xfe\x00\x81,\x81\x81,\x93"s},
+            {9, "\x00\x81\x81,\x81\x81,\x93\xfa"s},
         }));
         EXPECT_EQ(YearSlot2[1].Exercise, 12);
         EXPECT_EQ(YearSlot2[1].Condition, 65.5f);
@@ -226,12 +229,12 @@ TEST_F(DayFileTest, FileWithoutHeaderIsKeptAsBackupBeforeItIsReplaced) {
 
     DataFileWrite first = SaveDayFile(folder.Path(), 2, 2004);
     EXPECT_TRUE(first.written);
-    EXPECT_TRUE(first.backedUp);
+    EXPECT_TRUE(first.backedUp());
     EXPECT_EQ(ReadBytes(folder / "2004.dat.bak"), headless);
     EXPECT_EQ(Lines(ReadBytes(File()))[0], "[DayData]");
     DataFileWrite second = SaveDayFile(folder.Path(), 2, 2004);
     EXPECT_TRUE(second.written);
-    EXPECT_FALSE(second.backedUp) << "the message is shown once";
+    EXPECT_FALSE(second.backedUp()) << "the message is shown once";
 }
 
 TEST_F(DayFileTest, SlotIsNeverWrittenIntoAnotherYearsFile) {
@@ -271,7 +274,7 @@ TEST_F(DayFileTest, SavesIntoReadOnlyFolderFailAndLeaveOldFilesIntact) {
         EXPECT_EQ(DataModified, 1);
         DataFileWrite backup = SaveDayFile(folder.Path(), 1, 2003);
         EXPECT_FALSE(backup.written);
-        EXPECT_FALSE(backup.backedUp);
+        EXPECT_FALSE(backup.backedUp());
         EXPECT_FALSE(SaveHolidayFile(folder.Path(), 2004));
         EXPECT_FALSE(SaveVacationFile(folder.Path(), 2004));
         EXPECT_EQ(DataModified, 1);

@@ -160,11 +160,11 @@ TEST_F(HolidayCalendarTest, FileWithoutHeaderIsIgnoredAndBackedUpOnSave) {
 
     DataFileWrite first = SaveHolidayFile(folder.Path(), 2004);
     EXPECT_TRUE(first.written);
-    EXPECT_TRUE(first.backedUp);
+    EXPECT_TRUE(first.backedUp());
     EXPECT_EQ(ReadBytes(folder / "2004H.dat.bak"), damaged);
     DataFileWrite second = SaveHolidayFile(folder.Path(), 2004);
     EXPECT_TRUE(second.written);
-    EXPECT_FALSE(second.backedUp);
+    EXPECT_FALSE(second.backedUp());
 }
 
 TEST_F(HolidayCalendarTest, CalendarOfAnotherYearIsNotSavedUnderThisYear) {

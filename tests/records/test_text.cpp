@@ -17,6 +17,17 @@ TEST(Cp932, ConvertsTheCharactersShiftJisCannotHold) {
     EXPECT_EQ(Utf8ToCp932Lossy("a😀b"), "ab");
 }
 
+TEST(Cp932, DataFilesMustBeCp932AndNotUtf8) {
+    EXPECT_EQ(DataFileText("[DayData]\r\n1=1/01,\x93\xfa"), "[DayData]\r\n1=1/01,日");
+    EXPECT_EQ(DataFileText("plain ASCII"), "plain ASCII");
+    EXPECT_FALSE(DataFileText("1=1/05,\x81").has_value()) << "a lead byte without trail";
+    EXPECT_FALSE(DataFileText("\x80").has_value());
+    // "日" in UTF-8 happens to be valid CP932 ("譌･"), but a file of it is
+    // one an editor re-encoded.
+    ASSERT_TRUE(Cp932ToUtf8("日").has_value());
+    EXPECT_FALSE(DataFileText("1=1/01,日").has_value());
+}
+
 TEST(Cp932, ByteLimitsCountCp932BytesAndKeepWholeCharacters) {
     EXPECT_EQ(Cp932ByteLength("ｼﾞｮｷﾞﾝｸﾞ"), 8u);
     EXPECT_EQ(Cp932ByteLength("体重abc"), 7u);

@@ -145,6 +145,13 @@ TEST(LenientArithmetic, DiffAndClampedSubtraction) {
     EXPECT_EQ(TimeSub3("8:00", "9:00", "0:00"), "0:00");
 }
 
+TEST(LenientArithmetic, HexadecimalPartsReadAsNothing) {
+    EXPECT_EQ(TimeToMinutes("0x8:00"), 0);
+    EXPECT_EQ(TimeToMinutes("$8:00"), 0);
+    EXPECT_EQ(TimeToMinutes("8:0x1e"), 480);
+    EXPECT_EQ(TimeToMinutes("-1:30"), -30);
+}
+
 TEST(StrictArithmetic, AddAndCompare) {
     struct Add {
         const char* a;
@@ -152,11 +159,20 @@ TEST(StrictArithmetic, AddAndCompare) {
         std::optional<std::string> expected;
     };
     const Add adds[] = {
-        {"", "1:30", "1:30"},           {"8:45", "0:30", "9:15"},
-        {"99:59", "0:01", "100:00"},    {"0:05", "0:04", "0:09"},
-        {"830", "1:00", "1:00"},        {"08:00", "1:00", "9:00"},
-        {":30", "1:00", std::nullopt},  {"8:", "1:00", std::nullopt},
-        {"8:3x", "1:00", std::nullopt}, {"1:00", "a:00", std::nullopt},
+        {"", "1:30", "1:30"},
+        {"8:45", "0:30", "9:15"},
+        {"99:59", "0:01", "100:00"},
+        {"0:05", "0:04", "0:09"},
+        {"830", "1:00", "1:00"},
+        {"08:00", "1:00", "9:00"},
+        {":30", "1:00", std::nullopt},
+        {"8:", "1:00", std::nullopt},
+        {"8:3x", "1:00", std::nullopt},
+        {"1:00", "a:00", std::nullopt},
+        // Times are decimal: the settings file's hexadecimal forms are no time.
+        {"0x8:00", "1:00", std::nullopt},
+        {"$8:00", "1:00", std::nullopt},
+        {"8:0x1e", "1:00", std::nullopt},
     };
     for (const Add& c : adds) {
         EXPECT_EQ(TimeAdd(c.a, c.b), c.expected) << c.a << " + " << c.b;

@@ -64,7 +64,7 @@ TEST_F(VacationTest, FileWithUnknownSectionLoadsAndSavesTheSameBytes) {
     EXPECT_EQ(VacationRecords[2].Remark, "a,b");
     DataFileWrite saved = SaveVacationFile(folder.Path(), 2004);
     EXPECT_TRUE(saved.written);
-    EXPECT_FALSE(saved.backedUp);
+    EXPECT_FALSE(saved.backedUp());
     EXPECT_EQ(FileOf(2004), golden);
 }
 
@@ -235,7 +235,7 @@ TEST_F(VacationTest, DamagedFileReadsAsMissingAndIsBackedUpOnSave) {
     EXPECT_EQ(KuriZan, 0.0f);
     DataFileWrite saved = SaveVacationFile(folder.Path(), 2004);
     EXPECT_TRUE(saved.written);
-    EXPECT_TRUE(saved.backedUp);
+    EXPECT_TRUE(saved.backedUp());
     EXPECT_EQ(ReadBytes(folder / "2004V.dat.bak"), damaged);
 }
 

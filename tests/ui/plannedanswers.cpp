@@ -5,6 +5,7 @@
 PlannedAnswers::PlannedAnswers() {
     SetMessageBoxHook([this](const MessageBoxRequest& request) {
         shown_ << request.caption + QStringLiteral(": ") + request.text;
+        shownIcons_ << request.icon;
         if (boxes_.empty()) {
             ADD_FAILURE() << "unplanned message box: " << request.caption.toStdString() << ": "
                           << request.text.toStdString();

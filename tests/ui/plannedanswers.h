@@ -23,6 +23,8 @@ public:
 
     // Every box shown so far, as "caption: text".
     const QStringList& Shown() const { return shown_; }
+    // The icon of each of them.
+    const QList<MsgIcon>& ShownIcons() const { return shownIcons_; }
 
 private:
     struct PlannedBox {
@@ -36,4 +38,5 @@ private:
     std::deque<PlannedBox> boxes_;
     std::deque<PlannedFile> files_;
     QStringList shown_;
+    QList<MsgIcon> shownIcons_;
 };
