@@ -5,8 +5,10 @@
 #include "mainwindow/period.h"
 #include "mainwindow/periodgrid.h"
 #include "mainwindow/savecycle.h"
+#include "mainwindow/settingsform.h"
 #include "mainwindow/tform2.h"
 #include "mainwindow/tform3.h"
+#include "mainwindow/tform8.h"
 #include "mainwindow/viewcommands.h"
 #include "platform/mainwindowref.h"
 #include "platform/stringgrid.h"
@@ -106,13 +108,14 @@ void TForm1::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm1::J1Click);
     connect(J1, &QAction::triggered, this, &TForm1::J1Click);
     connect(T3, &QAction::triggered, this, &TForm1::T3Click);
+    connect(E1, &QAction::triggered, this, &TForm1::E1Click);
     connect(Y1, &QAction::triggered, this, &TForm1::Y1Click);
     connect(Button8, &QPushButton::clicked, this, &TForm1::M1Click);
     connect(M1, &QAction::triggered, this, &TForm1::M1Click);
     connect(Button5, &QPushButton::clicked, this, &TForm1::C1Click);
     connect(C1, &QAction::triggered, this, &TForm1::C1Click);
 
-    waitingForWindow_ = {P1, CSVO1, W1, S3, I1, E1, H2, N5};
+    waitingForWindow_ = {P1, CSVO1, W1, S3, I1, H2, N5};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -400,5 +403,13 @@ void TForm1::Y1Click() {
     LeaveLedgerCommand(ProgramFolder, *period_, *savePort_, [this] {
         TForm4 form(this);
         form.RunModal();
+    });
+}
+
+void TForm1::E1Click() {
+    StringGrid1->FlushEditor();
+    RunSettingsCommand(ProgramFolder, *period_, *savePort_, *this, [this] {
+        TForm8 form(this);
+        return form.RunModal();
     });
 }

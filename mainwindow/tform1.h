@@ -89,6 +89,7 @@ private:
     void T3Click();
     // "月指定集計" (menu and button).
     void M1Click();
+    void E1Click();
     // "期間集計": the 12-month summary window.
     void C1Click();
     // Runs a period command with the grid's open editor flushed first; the

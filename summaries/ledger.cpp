@@ -109,16 +109,6 @@ void StoreLeaveSheet(const LeaveSheet& sheet) {
     VacationCount = count;
 }
 
-bool Reported(const DataFileWrite& write, SavePort& port) {
-    if (write.backedUp) {
-        port.ReportBackup(write.path);
-    }
-    if (!write.written) {
-        port.ReportWriteFailure(write.path);
-    }
-    return write.written;
-}
-
 } // namespace
 
 const std::array<std::string, 2>& LeaveCapTexts() {
@@ -256,7 +246,7 @@ LeaveSheet OpenLeaveLedger(const std::filesystem::path& folder) {
 }
 
 bool SaveLeaveCommand(const std::filesystem::path& folder, LeaveSheet& sheet, SavePort& port) {
-    return Reported(SaveLeaveSheet(folder, sheet), port);
+    return ReportedWrite(SaveLeaveSheet(folder, sheet), port);
 }
 
 bool MayLeaveLedger(const std::filesystem::path& folder, LeaveSheet& sheet, SavePort& port) {

@@ -23,8 +23,7 @@ TForm6::TForm6(QWidget* owner) : TModalForm(owner) {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("期間集計"));
     // No minimise or maximise box.
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     BuildControls();
     BuildMenus();
 
