@@ -98,6 +98,11 @@ void TForm1::ConnectCommands() {
     connect(X1, &QAction::triggered, this, &TForm1::Button7Click);
     connect(tray_, &TrayIcon::restoreRequested, this, &TForm1::N6Click);
     connect(tray_, &TrayIcon::exitRequested, this, &TForm1::N7Click);
+    connect(H2, &QAction::triggered, this, &TForm1::H2Click);
+    connect(I1, &QAction::triggered, this, &TForm1::I1Click);
+    connect(N5, &QAction::triggered, this, &TForm1::N5Click);
+    connect(CSVO1, &QAction::triggered, this, &TForm1::CSVO1Click);
+    connect(W1, &QAction::triggered, this, &TForm1::W1Click);
 
     connect(Button1, &QPushButton::clicked, this, &TForm1::P2Click);
     connect(P2, &QAction::triggered, this, &TForm1::P2Click);
@@ -115,7 +120,7 @@ void TForm1::ConnectCommands() {
     connect(Button5, &QPushButton::clicked, this, &TForm1::C1Click);
     connect(C1, &QAction::triggered, this, &TForm1::C1Click);
 
-    waitingForWindow_ = {P1, CSVO1, W1, S3, I1, H2, N5};
+    waitingForWindow_ = {P1, S3};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
