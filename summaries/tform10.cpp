@@ -88,6 +88,7 @@ TForm10::TForm10(QWidget* owner) : TModalForm(owner) {
     Image1->setObjectName(QStringLiteral("Image1"));
     ScrollBox1->setWidget(Image1);
     ScrollBox1->setWidgetResizable(false);
+    ScrollBox1->viewport()->installEventFilter(this);
 
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -234,9 +235,23 @@ void TForm10::ShowWalkingProgress() {
     Shape2->setFixedWidth(progress_.barWidth);
 }
 
-void TForm10::resizeEvent(QResizeEvent* event) {
-    TModalForm::resizeEvent(event);
-    QSize area = ScrollBox1->viewport()->size();
+bool TForm10::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ScrollBox1->viewport() && event->type() == QEvent::Resize) {
+        FitImage();
+    }
+    return TModalForm::eventFilter(watched, event);
+}
+
+void TForm10::FitImage() {
+    // The map fills the scroll box; the size becomes the one "元に戻す" goes
+    // back to.
+    QSize area = ScrollBox1->maximumViewportSize();
+    // Scroll bars coming and going after a zoom change the viewport but
+    // not the room the window gives the map.
+    if (area == fittedArea_) {
+        return;
+    }
+    fittedArea_ = area;
     fittedSize_ = QSize(std::max(SmallestImage, area.width() - 5),
                         std::max(SmallestImage, area.height() - 4));
     SetImageSize(fittedSize_);

@@ -45,9 +45,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FitImage();
     void SetImageSize(QSize size);
 
     RouteTable route_;
@@ -55,5 +56,6 @@ private:
     QImage cleanMap_;
     QImage picture_;
     QSize fittedSize_;
+    QSize fittedArea_;
     bool shown_ = false;
 };
