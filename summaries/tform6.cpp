@@ -15,6 +15,7 @@
 #include "summaries/yearsummarytexts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -47,6 +48,7 @@ TForm6::TForm6(QWidget* owner) : TModalForm(owner) {
     connect(Button2, &QPushButton::clicked, this, &TForm6::X1Click);
     // The printed tables are not part of the program yet.
     P1->setEnabled(false);
+    QApplication::instance()->installEventFilter(this);
 }
 
 void TForm6::showEvent(QShowEvent* event) {
@@ -69,10 +71,11 @@ void TForm6::FormShow() {
 }
 
 bool TForm6::eventFilter(QObject* watched, QEvent* event) {
-    // The average grid's open editor keeps Esc to itself; the window still
-    // has to see it.
+    // The average grid's open editor keeps Esc to itself, so the window
+    // takes it before the editor does.
     if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && watched != nullptr &&
+        watched == StringGrid3->OpenEditor()) {
         if (Settings.Escflg != 0) {
             MinimizeOnEscape();
         }
