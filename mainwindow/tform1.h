@@ -79,11 +79,18 @@ private:
     void SetColumnTitles();
 
     void Button6Click();
+    void P1Click();
+    void S3Click();
     void Button7Click();
     bool FormCloseQuery();
     void StoreWindowPlacement();
     void N6Click();
     void N7Click();
+    void H2Click();
+    void I1Click();
+    void N5Click();
+    void CSVO1Click();
+    void W1Click();
 
     // The period commands; a button does what its menu item does.
     void P2Click();
@@ -91,6 +98,7 @@ private:
     void N3Click();
     void J1Click();
     void T3Click();
+    void E1Click();
     // "期間集計": the 12-month summary window.
     void C1Click();
     // Runs a period command with the grid's open editor flushed first; the
