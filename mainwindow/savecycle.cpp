@@ -17,16 +17,6 @@ namespace {
 constexpr int ArrivalColumn = 4;
 constexpr int LeavingColumn = 5;
 
-bool Reported(const DataFileWrite& write, SavePort& port) {
-    if (write.backedUp()) {
-        port.ReportBackup(write.path, write.backup);
-    }
-    if (!write.written) {
-        port.ReportWriteFailure(write.path);
-    }
-    return write.written;
-}
-
 // The leaving time of today's row by "Autoendflg".
 void StampLeavingTime(PeriodView& view, SavePort& port) {
     if (TodayRow < 1 || TodayRow >= view.RowCount()) {
@@ -56,17 +46,27 @@ void StampLeavingTime(PeriodView& view, SavePort& port) {
 
 } // namespace
 
+bool ReportedWrite(const DataFileWrite& write, SavePort& port) {
+    if (write.backedUp()) {
+        port.ReportBackup(write.path, write.backup);
+    }
+    if (!write.written) {
+        port.ReportWriteFailure(write.path);
+    }
+    return write.written;
+}
+
 bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port) {
     bool allWritten = true;
     for (int slot = 1; slot <= 2; ++slot) {
         int year = CurYear + slot - 2;
-        allWritten = Reported(SaveDayFile(folder, slot, year), port) && allWritten;
+        allWritten = ReportedWrite(SaveDayFile(folder, slot, year), port) && allWritten;
         LedgerRebuild rebuild = RebuildVacationLedger(folder, slot, year);
         if (rebuild.reachedLimit) {
             port.ReportLedgerFull(year);
         }
         if (rebuild.rebuilt) {
-            allWritten = Reported(SaveVacationFile(folder, year), port) && allWritten;
+            allWritten = ReportedWrite(SaveVacationFile(folder, year), port) && allWritten;
         } else {
             allWritten = false;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/datafilewrite.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -27,6 +29,10 @@ public:
     // More paid-leave days than the ledger holds; the first ones were kept.
     virtual void ReportLedgerFull(int year) = 0;
 };
+
+// Reports a data file's write through the port: the backup of an old file
+// the program could not read, then a failure. True when it was written.
+bool ReportedWrite(const DataFileWrite& write, SavePort& port);
 
 // Writes the day file, rebuilds the paid-leave ledger and writes the
 // paid-leave file of the previous and then the displayed year. Clears

@@ -80,6 +80,11 @@ private:
     void StoreWindowPlacement();
     void N6Click();
     void N7Click();
+    void H2Click();
+    void I1Click();
+    void N5Click();
+    void CSVO1Click();
+    void W1Click();
 
     // The period commands; a button does what its menu item does.
     void P2Click();
@@ -87,11 +92,14 @@ private:
     void N3Click();
     void J1Click();
     void T3Click();
+    void E1Click();
     // "期間集計": the 12-month summary window.
     void C1Click();
     // Runs a period command with the grid's open editor flushed first; the
     // grid's current cell stays where it was.
     void RunPeriodCommand(const std::function<bool()>& command);
+    // The paid-leave ledger.
+    void Y1Click();
 
     TrayIcon* tray_ = nullptr;
     PeriodGrid* period_ = nullptr;

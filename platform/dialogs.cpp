@@ -1,5 +1,8 @@
 #include "dialogs.h"
 
+#include "records/colors.h"
+
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -12,6 +15,11 @@ MessageBoxHook& BoxHook() {
 
 SaveFileHook& FileHook() {
     static SaveFileHook hook;
+    return hook;
+}
+
+ColorHook& PickerHook() {
+    static ColorHook hook;
     return hook;
 }
 
@@ -89,10 +97,35 @@ std::optional<QString> GetSaveFileName(QWidget* parent, const SaveFileRequest& r
     return path;
 }
 
+QColor ColorFromBgr(std::uint32_t bgr) {
+    return QColor(BgrRed(bgr), BgrGreen(bgr), BgrBlue(bgr));
+}
+
+std::uint32_t BgrFromColor(const QColor& color) {
+    return static_cast<std::uint32_t>(color.red()) |
+           static_cast<std::uint32_t>(color.green()) << 8 |
+           static_cast<std::uint32_t>(color.blue()) << 16;
+}
+
+std::optional<std::uint32_t> PickColor(QWidget* parent, std::uint32_t initialBgr) {
+    if (PickerHook()) {
+        return PickerHook()(initialBgr);
+    }
+    QColor chosen = QColorDialog::getColor(ColorFromBgr(initialBgr), parent);
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return BgrFromColor(chosen);
+}
+
 void SetMessageBoxHook(MessageBoxHook hook) {
     BoxHook() = std::move(hook);
 }
 
 void SetSaveFileHook(SaveFileHook hook) {
     FileHook() = std::move(hook);
+}
+
+void SetColorHook(ColorHook hook) {
+    PickerHook() = std::move(hook);
 }

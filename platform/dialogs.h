@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -34,9 +36,19 @@ struct SaveFileRequest {
 // overwriting an existing file.
 std::optional<QString> GetSaveFileName(QWidget* parent, const SaveFileRequest& request);
 
+// Colours as the settings hold them: Windows colour values 0x00BBGGRR.
+QColor ColorFromBgr(std::uint32_t bgr);
+std::uint32_t BgrFromColor(const QColor& color);
+
+// The colour picker, starting at a Windows colour value; the chosen colour
+// as a Windows colour value, or nothing when the user cancelled.
+std::optional<std::uint32_t> PickColor(QWidget* parent, std::uint32_t initialBgr);
+
 using MessageBoxHook = std::function<MsgAnswer(const MessageBoxRequest&)>;
 using SaveFileHook = std::function<std::optional<QString>(const SaveFileRequest&)>;
+using ColorHook = std::function<std::optional<std::uint32_t>(std::uint32_t initialBgr)>;
 
 // An empty hook shows real dialogs again.
 void SetMessageBoxHook(MessageBoxHook hook);
 void SetSaveFileHook(SaveFileHook hook);
+void SetColorHook(ColorHook hook);

@@ -67,7 +67,8 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
 }
 
 bool StringGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole) {
+    if (!index.isValid() || role != Qt::EditRole ||
+        !IsEditableCell(index.column(), index.row() + 1)) {
         return false;
     }
     SetCell(index.column(), index.row() + 1, value.toString());
@@ -98,7 +99,7 @@ Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
         return Qt::ItemIsEnabled;
     }
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (IsEditableColumn(index.column())) {
+    if (IsEditableCell(index.column(), index.row() + 1)) {
         flags |= Qt::ItemIsEditable;
     }
     return flags;

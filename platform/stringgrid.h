@@ -28,6 +28,15 @@ public:
     bool IsEditableColumn(int col) const {
         return col >= fixedCols_ && (!editable_ || editable_(col));
     }
+    // Cells of editable columns that take typed text only on some rows. A
+    // cell that takes none is read-only for every way in: editor, paste or
+    // key.
+    void SetEditableCell(std::function<bool(int col, int row)> editable) {
+        editableCell_ = std::move(editable);
+    }
+    bool IsEditableCell(int col, int row) const {
+        return IsEditableColumn(col) && (!editableCell_ || editableCell_(col, row));
+    }
 
     QString Cell(int col, int row) const;
     void SetCell(int col, int row, const QString& text);
@@ -51,6 +60,7 @@ private:
     std::vector<std::vector<QString>> cells_; // [row][col]
     StyleProvider style_;
     std::function<bool(int col)> editable_;
+    std::function<bool(int col, int row)> editableCell_;
 };
 
 // The cell editor: a line editor whose text goes into the cell as it is

@@ -1,5 +1,7 @@
 #include "tform6.h"
 
+#include "charts/chartdata.h"
+#include "charts/tformgraph.h"
 #include "platform/csvexport.h"
 #include "platform/dialogs.h"
 #include "platform/stringgrid.h"
@@ -23,8 +25,7 @@ TForm6::TForm6(QWidget* owner) : TModalForm(owner) {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("期間集計"));
     // No minimise or maximise box.
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     BuildControls();
     BuildMenus();
 
@@ -40,13 +41,12 @@ TForm6::TForm6(QWidget* owner) : TModalForm(owner) {
     connect(Button7, &QPushButton::clicked, this, &TForm6::N2Click);
     connect(N3, &QAction::triggered, this, &TForm6::N3Click);
     connect(Button8, &QPushButton::clicked, this, &TForm6::N3Click);
+    connect(kinnmu1, &QAction::triggered, this, &TForm6::kinnmu1Click);
     connect(CSVO1, &QAction::triggered, this, &TForm6::CSVO1Click);
     connect(X1, &QAction::triggered, this, &TForm6::X1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm6::X1Click);
-    // The print and chart windows of this summary are not part of the
-    // program yet.
+    // The printed tables are not part of the program yet.
     P1->setEnabled(false);
-    kinnmu1->setEnabled(false);
 }
 
 void TForm6::showEvent(QShowEvent* event) {
@@ -120,6 +120,21 @@ void TForm6::N3Click() {
         ComputePeriodSummary();
         Grid(PageControl1->currentIndex())->viewport()->update();
     }
+}
+
+void TForm6::kinnmu1Click() {
+    // The chart shows the average grid as it stands, typing included.
+    StringGrid3->FlushEditor();
+    std::vector<std::string> labels, sleep, work;
+    for (int row = 1; row <= 12; ++row) {
+        labels.push_back(StringGrid3->Cells(0, row).toStdString());
+        sleep.push_back(StringGrid3->Cells(1, row).toStdString());
+        work.push_back(StringGrid3->Cells(2, row).toStdString());
+    }
+    TFormGraph4 chart(this, BuildLifeChart(Memo1->text().toStdString(), Memo2->text().toStdString(),
+                                           Memo3->text().toStdString(), Memo4->text().toStdString(),
+                                           labels, sleep, work));
+    chart.RunModal();
 }
 
 void TForm6::X1Click() {

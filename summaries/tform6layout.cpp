@@ -95,6 +95,7 @@ TStringGrid* MakeGrid(QWidget* parent, const char* name, int tab, const char* hi
     grid->Model()->SetEditableColumn([editable](int) { return editable; });
     if (editable) {
         grid->Delegate()->SetEditorSetup([](QLineEdit* editor, int, int) {
+            editor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             editor->setValidator(new TextValidator([](char32_t) { return true; }, 1 << 16, editor));
         });
     }

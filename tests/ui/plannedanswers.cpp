@@ -29,13 +29,25 @@ PlannedAnswers::PlannedAnswers() {
             << "save dialog proposed " << request.proposedPath.toStdString();
         return planned.chosen;
     });
+    SetColorHook([this](std::uint32_t initialBgr) -> std::optional<std::uint32_t> {
+        if (colors_.empty()) {
+            ADD_FAILURE() << "unplanned colour picker";
+            return std::nullopt;
+        }
+        PlannedColor planned = colors_.front();
+        colors_.pop_front();
+        EXPECT_EQ(initialBgr, planned.initialBgr) << "colour picker opened at another colour";
+        return planned.chosen;
+    });
 }
 
 PlannedAnswers::~PlannedAnswers() {
     SetMessageBoxHook({});
     SetSaveFileHook({});
+    SetColorHook({});
     EXPECT_TRUE(boxes_.empty()) << boxes_.size() << " planned message box(es) never appeared";
     EXPECT_TRUE(files_.empty()) << files_.size() << " planned save dialog(s) never appeared";
+    EXPECT_TRUE(colors_.empty()) << colors_.size() << " planned colour picker(s) never appeared";
 }
 
 void PlannedAnswers::Box(const QString& textPart, MsgAnswer answer) {
@@ -44,4 +56,8 @@ void PlannedAnswers::Box(const QString& textPart, MsgAnswer answer) {
 
 void PlannedAnswers::SaveFile(const QString& namePart, std::optional<QString> chosen) {
     files_.push_back({namePart, std::move(chosen)});
+}
+
+void PlannedAnswers::Color(std::uint32_t initialBgr, std::optional<std::uint32_t> chosen) {
+    colors_.push_back({initialBgr, chosen});
 }

@@ -1,0 +1,71 @@
+// Figures for opening the 12-month summary beside the main window's start,
+// both over the same two filled years (2003 and 2004) and offscreen, each
+// up to its first painted picture: the start is the main window built,
+// shown (its show step loads the year slots and puts today's period into
+// the grid) and painted; the opening is the summary window built, shown
+// (its twelve months run through the engine and its grids filled) and
+// painted.
+#include "filledyears.h"
+#include "mainwindow/tform1.h"
+#include "platform/fonts.h"
+#include "records/clock.h"
+#include "records/state.h"
+#include "summaries/tform6.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void UseFilledYears() {
+    ProgramFolder = Files().Folder();
+    SetClockForTest(LocalDateTime{2004, 9, 27, 8, 15, 0});
+}
+
+void MainWindowStart(benchmark::State& state) {
+    UseFilledYears();
+    for (auto _ : state) {
+        TForm1 form;
+        form.show();
+        benchmark::DoNotOptimize(form.grab());
+    }
+}
+BENCHMARK(MainWindowStart)->Unit(benchmark::kMillisecond);
+
+void YearSummaryOpen(benchmark::State& state) {
+    UseFilledYears();
+    for (auto _ : state) {
+        PeriodStartYear = 2004;
+        PeriodStartMonth = 1;
+        TForm6 form(nullptr);
+        form.show();
+        benchmark::DoNotOptimize(form.grab());
+    }
+}
+BENCHMARK(YearSummaryOpen)->Unit(benchmark::kMillisecond);
+
+// The engine for the twelve months and the fill alone, as every step of
+// the start month runs it.
+void YearSummaryRecompute(benchmark::State& state) {
+    UseFilledYears();
+    PeriodStartYear = 2003;
+    PeriodStartMonth = 7;
+    TForm6 form(nullptr);
+    for (auto _ : state) {
+        form.ComputePeriodSummary();
+        benchmark::DoNotOptimize(MonthAverageTable);
+    }
+}
+BENCHMARK(YearSummaryRecompute)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
