@@ -7,6 +7,8 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/years.h"
+#include "reports/gridrows.h"
+#include "reports/reports.h"
 
 #include <QAction>
 #include <QApplication>
@@ -88,8 +90,8 @@ void TForm4::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm4::Button4Click);
     connect(C1, &QAction::triggered, this, &TForm4::Button4Click);
     connect(CSV1, &QAction::triggered, this, &TForm4::CSV1Click);
-    // Printing and the export come with their own parts of the program.
-    P1->setEnabled(false);
+    connect(P1, &QAction::triggered, this, &TForm4::P1Click);
+    // The export comes with its own part of the program.
     CSV1->setEnabled(false);
 
     auto remember = [](int col, int row) {
@@ -125,6 +127,7 @@ void TForm4::FormShow() {
     }
     showStepDone_ = true;
     CenterOnMainWindow(this);
+    P1->setEnabled(PrinterReady);
     ShowSheet(OpenLeaveLedger(ProgramFolder));
     LeaveCol = 1;
     LeaveRow = 1;
@@ -208,6 +211,20 @@ void TForm4::Button4Click() {
 }
 
 void TForm4::CSV1Click() {}
+
+void TForm4::P1Click() {
+    // The list prints the ledger as recomputed, entries first by date.
+    Button1Click();
+    LedgerSnapshot snapshot;
+    snapshot.leaveYear = LeaveYear;
+    snapshot.grantMonth = EffectiveLeaveGrantMonth();
+    snapshot.carryOver = Memo1->text();
+    snapshot.capChoice = ComboBox2->currentText();
+    snapshot.grant = Memo2->text();
+    snapshot.balance = Memok->text();
+    snapshot.entries = GridRows(*StringGrid1, 1, VacationCount);
+    PreviewLedgerReport(this, snapshot);
+}
 
 void TForm4::closeEvent(QCloseEvent* event) {
     LeaveSheet sheet = ReadSheet();
