@@ -1,6 +1,7 @@
 #include "tform4.h"
 
 #include "mainwindow/mainsaveport.h"
+#include "platform/csvexport.h"
 #include "platform/fonts.h"
 #include "platform/stringgrid.h"
 #include "platform/windowsteps.h"
@@ -91,8 +92,6 @@ void TForm4::ConnectCommands() {
     connect(C1, &QAction::triggered, this, &TForm4::Button4Click);
     connect(CSV1, &QAction::triggered, this, &TForm4::CSV1Click);
     connect(P1, &QAction::triggered, this, &TForm4::P1Click);
-    // The export comes with its own part of the program.
-    CSV1->setEnabled(false);
 
     auto remember = [](int col, int row) {
         LeaveCol = col;
@@ -193,11 +192,16 @@ void TForm4::ComboBox2Change(int) {
     Button1Click();
 }
 
-void TForm4::Button1Click() {
+LeaveSheet TForm4::RecalculatedSheet() {
     LeaveSheet sheet = ReadSheet();
     SortLeaveRows(sheet, LeaveDateCol);
     RecalcLeaveBalance(sheet);
     ShowSheet(sheet);
+    return sheet;
+}
+
+void TForm4::Button1Click() {
+    RecalculatedSheet();
 }
 
 void TForm4::Button2Click() {
@@ -210,11 +214,16 @@ void TForm4::Button4Click() {
     close();
 }
 
-void TForm4::CSV1Click() {}
+void TForm4::CSV1Click() {
+    // The file shows what the window shows once recomputed.
+    LeaveSheet sheet = RecalculatedSheet();
+    ExportCsv(this, Q(LeaveCsvFileName(LeaveYear)), QStringLiteral("CSVﾌｧｲﾙ(*.csv)"),
+              LeaveCsvRows(sheet, LeaveYear));
+}
 
 void TForm4::P1Click() {
     // The list prints the ledger as recomputed, entries first by date.
-    Button1Click();
+    RecalculatedSheet();
     LedgerSnapshot snapshot;
     snapshot.leaveYear = LeaveYear;
     snapshot.grantMonth = EffectiveLeaveGrantMonth();
