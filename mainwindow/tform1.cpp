@@ -11,16 +11,21 @@
 #include "mainwindow/tform8.h"
 #include "mainwindow/viewcommands.h"
 #include "platform/mainwindowref.h"
+#include "platform/printservice.h"
 #include "platform/stringgrid.h"
 #include "platform/trayicon.h"
 #include "platform/waitcursor.h"
 #include "platform/windowsteps.h"
-#include "records/cp932.h"
+#include "records/itemtitles.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/yearslots.h"
+#include "reports/gridrows.h"
+#include "reports/reports.h"
 #include "summaries/tform4.h"
+#include "summaries/tform5.h"
 #include "summaries/tform6.h"
+#include "summaries/tformunitstchk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,32 +44,6 @@ constexpr int MinimumWidth = 640;
 constexpr int MinimumHeight = 480;
 constexpr int MaximumWidth = 800;
 constexpr int MaximumHeight = 650;
-
-QString MovementTitle(int movement, const std::string& name) {
-    switch (movement) {
-    case 0:
-        return QStringLiteral("（運動）\n万歩計数");
-    case 1:
-        return QStringLiteral("（運動）\nｼﾞｮｷﾞﾝｸﾞ");
-    case 2:
-        return QStringLiteral("（運動）\n") + QString::fromStdString(CutToCp932Bytes(name, 8));
-    default:
-        return {};
-    }
-}
-
-QString ConditionTitle(int condition, const std::string& name) {
-    switch (condition) {
-    case 0:
-        return QStringLiteral("（体調）\n体重");
-    case 1:
-        return QStringLiteral("（体調）\n最高血圧");
-    case 2:
-        return QStringLiteral("（体調）\n") + QString::fromStdString(CutToCp932Bytes(name, 8));
-    default:
-        return {};
-    }
-}
 
 } // namespace
 
@@ -97,6 +76,10 @@ void TForm1::ConnectCommands() {
     connect(X1, &QAction::triggered, this, &TForm1::Button7Click);
     connect(tray_, &TrayIcon::restoreRequested, this, &TForm1::N6Click);
     connect(tray_, &TrayIcon::exitRequested, this, &TForm1::N7Click);
+    connect(P1, &QAction::triggered, this, &TForm1::P1Click);
+    connect(S3, &QAction::triggered, this, &TForm1::S3Click);
+    // Printing waits for the show step's printer check.
+    P1->setEnabled(false);
     connect(H2, &QAction::triggered, this, &TForm1::H2Click);
     connect(I1, &QAction::triggered, this, &TForm1::I1Click);
     connect(N5, &QAction::triggered, this, &TForm1::N5Click);
@@ -114,13 +97,12 @@ void TForm1::ConnectCommands() {
     connect(T3, &QAction::triggered, this, &TForm1::T3Click);
     connect(E1, &QAction::triggered, this, &TForm1::E1Click);
     connect(Y1, &QAction::triggered, this, &TForm1::Y1Click);
+    connect(Button8, &QPushButton::clicked, this, &TForm1::M1Click);
+    connect(M1, &QAction::triggered, this, &TForm1::M1Click);
     connect(Button5, &QPushButton::clicked, this, &TForm1::C1Click);
     connect(C1, &QAction::triggered, this, &TForm1::C1Click);
 
-    for (QPushButton* button : {Button8}) {
-        button->setEnabled(false);
-    }
-    waitingForWindow_ = {P1, M1, S3};
+    waitingForWindow_ = {};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -168,11 +150,13 @@ void TForm1::ApplyStoredPlacement() {
 }
 
 void TForm1::SetSettingsColumnTitles() {
-    QString movement = MovementTitle(Settings.Movement, Settings.Movementname);
+    QString movement =
+        QString::fromStdString(ExerciseTitle(Settings.Movement, Settings.Movementname));
     if (!movement.isEmpty()) {
         StringGrid1->SetCells(7, 0, movement);
     }
-    QString condition = ConditionTitle(Settings.Condition, Settings.Conditionname);
+    QString condition =
+        QString::fromStdString(ConditionTitle(Settings.Condition, Settings.Conditionname));
     if (!condition.isEmpty()) {
         StringGrid1->SetCells(8, 0, condition);
     }
@@ -197,6 +181,8 @@ void TForm1::FormShow() {
     }
     showStepDone_ = true;
     WaitCursor hourglass;
+    CheckPrinter();
+    P1->setEnabled(PrinterReady);
     InitDateGlobals();
     InitLeaveKinds();
     CurYear = TodayYear;
@@ -385,6 +371,15 @@ void TForm1::T3Click() {
     });
 }
 
+void TForm1::M1Click() {
+    RunPeriodCommand([this] {
+        return MonthSummaryCommand(ProgramFolder, *period_, *savePort_, [this] {
+            TForm5 form(this);
+            form.RunModal();
+        });
+    });
+}
+
 void TForm1::C1Click() {
     RunPeriodCommand([this] {
         return YearSummaryCommand(ProgramFolder, *period_, *savePort_, [this] {
@@ -408,4 +403,22 @@ void TForm1::E1Click() {
         TForm8 form(this);
         return form.RunModal();
     });
+}
+
+void TForm1::P1Click() {
+    // The sheet prints the cells as they are on screen, typed but not yet
+    // committed text included.
+    StringGrid1->FlushEditor();
+    InputSheetSnapshot snapshot;
+    snapshot.year = Memo1->text();
+    snapshot.month = Memo2->text();
+    snapshot.movementTitle = StringGrid1->Cells(7, 0);
+    snapshot.conditionTitle = StringGrid1->Cells(8, 0);
+    snapshot.rows = GridRows(*StringGrid1, 1, StringGrid1->RowCount() - 1);
+    PreviewInputSheetReport(this, snapshot);
+}
+
+void TForm1::S3Click() {
+    TFormUnitstchk form(this);
+    form.exec();
 }
