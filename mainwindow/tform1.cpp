@@ -15,7 +15,7 @@
 #include "platform/trayicon.h"
 #include "platform/waitcursor.h"
 #include "platform/windowsteps.h"
-#include "records/cp932.h"
+#include "records/itemtitles.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/yearslots.h"
@@ -39,32 +39,6 @@ constexpr int MinimumWidth = 640;
 constexpr int MinimumHeight = 480;
 constexpr int MaximumWidth = 800;
 constexpr int MaximumHeight = 650;
-
-QString MovementTitle(int movement, const std::string& name) {
-    switch (movement) {
-    case 0:
-        return QStringLiteral("（運動）\n万歩計数");
-    case 1:
-        return QStringLiteral("（運動）\nｼﾞｮｷﾞﾝｸﾞ");
-    case 2:
-        return QStringLiteral("（運動）\n") + QString::fromStdString(CutToCp932Bytes(name, 8));
-    default:
-        return {};
-    }
-}
-
-QString ConditionTitle(int condition, const std::string& name) {
-    switch (condition) {
-    case 0:
-        return QStringLiteral("（体調）\n体重");
-    case 1:
-        return QStringLiteral("（体調）\n最高血圧");
-    case 2:
-        return QStringLiteral("（体調）\n") + QString::fromStdString(CutToCp932Bytes(name, 8));
-    default:
-        return {};
-    }
-}
 
 } // namespace
 
@@ -97,6 +71,11 @@ void TForm1::ConnectCommands() {
     connect(X1, &QAction::triggered, this, &TForm1::Button7Click);
     connect(tray_, &TrayIcon::restoreRequested, this, &TForm1::N6Click);
     connect(tray_, &TrayIcon::exitRequested, this, &TForm1::N7Click);
+    connect(H2, &QAction::triggered, this, &TForm1::H2Click);
+    connect(I1, &QAction::triggered, this, &TForm1::I1Click);
+    connect(N5, &QAction::triggered, this, &TForm1::N5Click);
+    connect(CSVO1, &QAction::triggered, this, &TForm1::CSVO1Click);
+    connect(W1, &QAction::triggered, this, &TForm1::W1Click);
 
     connect(Button1, &QPushButton::clicked, this, &TForm1::P2Click);
     connect(P2, &QAction::triggered, this, &TForm1::P2Click);
@@ -115,7 +94,7 @@ void TForm1::ConnectCommands() {
     for (QPushButton* button : {Button8}) {
         button->setEnabled(false);
     }
-    waitingForWindow_ = {P1, CSVO1, M1, W1, S3, I1, H2, N5};
+    waitingForWindow_ = {P1, M1, S3};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -163,11 +142,13 @@ void TForm1::ApplyStoredPlacement() {
 }
 
 void TForm1::SetSettingsColumnTitles() {
-    QString movement = MovementTitle(Settings.Movement, Settings.Movementname);
+    QString movement =
+        QString::fromStdString(ExerciseTitle(Settings.Movement, Settings.Movementname));
     if (!movement.isEmpty()) {
         StringGrid1->SetCells(7, 0, movement);
     }
-    QString condition = ConditionTitle(Settings.Condition, Settings.Conditionname);
+    QString condition =
+        QString::fromStdString(ConditionTitle(Settings.Condition, Settings.Conditionname));
     if (!condition.isEmpty()) {
         StringGrid1->SetCells(8, 0, condition);
     }

@@ -80,6 +80,11 @@ private:
     void StoreWindowPlacement();
     void N6Click();
     void N7Click();
+    void H2Click();
+    void I1Click();
+    void N5Click();
+    void CSVO1Click();
+    void W1Click();
 
     // The period commands; a button does what its menu item does.
     void P2Click();

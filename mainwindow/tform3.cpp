@@ -31,6 +31,7 @@ QDateEdit* MakePicker(QWidget* parent, const char* name, const char* hint) {
     QLocale japanese(QLocale::Japanese, QLocale::Japan);
     picker->setLocale(japanese);
     picker->calendarWidget()->setLocale(japanese);
+    picker->calendarWidget()->setFirstDayOfWeek(japanese.firstDayOfWeek());
     picker->calendarWidget()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Calendar"));
     return picker;
 }

@@ -57,7 +57,8 @@ extern std::int32_t SettingsPageIndex;
 extern std::int32_t LeaveYear, LeaveRow, LeaveCol, LeaveKindChoice;
 extern std::int32_t SummaryYear, SummaryMonth, SummaryDays;
 extern std::int32_t PeriodStartYear, PeriodStartMonth, PeriodScratch;
-extern std::int32_t ProgressShown, TotalSteps;
+extern std::int32_t ProgressShown;
+extern std::int64_t TotalSteps; // steps of the map's span of months
 extern bool PrinterReady;
 extern std::int32_t FirstRun;
 extern std::int32_t StartedMinimized;

@@ -16,11 +16,6 @@ using TextRows = std::vector<std::vector<std::string>>; // [row][col]
 int YearGridColumns(int tab);
 int YearGridRows(int tab);
 
-// Title of the exercise and condition columns by the settings; the name of
-// a user-defined item is cut to 8 bytes of CP932. Empty for an unknown kind.
-std::string ExerciseTitle(int movement, const std::string& name);
-std::string ConditionTitle(int condition, const std::string& name);
-
 // Row 0 of a tab's grid, and the fixed texts "合計" / "平均" of column 0 of
 // the rows below the months (empty for the month rows).
 std::vector<std::string> YearGridTitleRow(int tab);

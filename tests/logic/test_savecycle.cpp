@@ -1,6 +1,5 @@
 #include "common/tempfolder.h"
-#include "logic/fakeperiodview.h"
-#include "logic/fakesaveport.h"
+#include "logic/periodcommandtest.h"
 #include "mainwindow/period.h"
 #include "mainwindow/savecycle.h"
 #include "records/clock.h"
@@ -16,46 +15,14 @@ namespace fs = std::filesystem;
 namespace {
 
 // 2004-09-27 17:45, a Monday, in a program folder of its own.
-class SaveCycleTest : public ::testing::Test {
+class SaveCycleTest : public PeriodCommandTest {
 protected:
     void SetUp() override {
         ResetProgramState();
-        SetClockForTest(LocalDateTime{2004, 9, 27, 17, 45, 0});
-        InitDateGlobals();
-        InitLeaveKinds();
+        StartOn({2004, 9, 27, 17, 45, 0});
         Show(2004, 9);
         TodayRow = CurRow;
     }
-    void TearDown() override {
-        SetClockForTest(std::nullopt);
-        ResetProgramState();
-    }
-
-    void Show(int year, int month) {
-        CurYear = year;
-        CurMonth = month;
-        LoadYearSlots(folder.Path(), year);
-        ASSERT_TRUE(LoadPeriod(ClosingDayMonth));
-        ShowPeriod(view);
-    }
-
-    // The line of a day in the year's day file (CP932 read as UTF-8), or ""
-    // without one.
-    std::string DayLine(int year, int dayOfYear) const {
-        std::string bytes =
-            Cp932ToUtf8(ReadBytes(folder / (std::to_string(year) + ".dat"))).value_or("");
-        std::string key = "\r\n" + std::to_string(dayOfYear) + "=";
-        std::size_t at = bytes.find(key);
-        if (at == std::string::npos) {
-            return {};
-        }
-        at += 2;
-        return bytes.substr(at, bytes.find("\r\n", at) - at);
-    }
-
-    TempFolder folder;
-    FakePeriodView view;
-    FakeSavePort port;
 };
 
 constexpr int Sep27 = 271; // day of the year of 2004-09-27

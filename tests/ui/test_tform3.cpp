@@ -43,6 +43,7 @@ TEST_F(FreePeriodPicker, StartsAtTheDisplayedClosingDayPeriod) {
         QCalendarWidget* calendar = form.DateTimePicker1->calendarWidget();
         EXPECT_EQ(calendar->locale().language(), QLocale::Japanese);
         EXPECT_EQ(calendar->locale().dayName(1, QLocale::NarrowFormat), QStringLiteral("月"));
+        EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Sunday);
         form.Button2->click();
     }));
     EXPECT_EQ(PeriodFrom, "");

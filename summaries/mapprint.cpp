@@ -1,0 +1,40 @@
+#include "mapprint.h"
+
+#include "records/state.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+void PrintWindowPage(QWidget* window, QPrinter& printer) {
+    QPixmap shot = window->grab();
+    const double dpi = printer.resolution();
+    // At the screen's size on paper, from a corner 400 pixels of a 600-dpi
+    // printer in; shrunk when that runs off the page.
+    const double offset = 400.0 * dpi / 600.0;
+    QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    double scale = dpi / 96.0;
+    double room =
+        std::min((page.width() - offset) / shot.width(), (page.height() - offset) / shot.height());
+    scale = std::min(scale, room);
+    QPainter painter(&printer);
+    painter.drawPixmap(QRectF(offset, offset, shot.width() * scale, shot.height() * scale), shot,
+                       QRectF(shot.rect()));
+}
+
+void PrintMapWindow(QWidget* window) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(
+            (ProgramFolder / (window->windowTitle().toStdString() + ".pdf")).string()));
+    }
+    QPrintDialog dialog(&printer, window);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    PrintWindowPage(window, printer);
+}
