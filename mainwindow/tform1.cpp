@@ -11,6 +11,7 @@
 #include "mainwindow/tform8.h"
 #include "mainwindow/viewcommands.h"
 #include "platform/mainwindowref.h"
+#include "platform/printservice.h"
 #include "platform/stringgrid.h"
 #include "platform/trayicon.h"
 #include "platform/waitcursor.h"
@@ -19,8 +20,11 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/yearslots.h"
+#include "reports/gridrows.h"
+#include "reports/reports.h"
 #include "summaries/tform4.h"
 #include "summaries/tform6.h"
+#include "summaries/tformunitstchk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,6 +75,10 @@ void TForm1::ConnectCommands() {
     connect(X1, &QAction::triggered, this, &TForm1::Button7Click);
     connect(tray_, &TrayIcon::restoreRequested, this, &TForm1::N6Click);
     connect(tray_, &TrayIcon::exitRequested, this, &TForm1::N7Click);
+    connect(P1, &QAction::triggered, this, &TForm1::P1Click);
+    connect(S3, &QAction::triggered, this, &TForm1::S3Click);
+    // Printing waits for the show step's printer check.
+    P1->setEnabled(false);
     connect(H2, &QAction::triggered, this, &TForm1::H2Click);
     connect(I1, &QAction::triggered, this, &TForm1::I1Click);
     connect(N5, &QAction::triggered, this, &TForm1::N5Click);
@@ -94,7 +102,7 @@ void TForm1::ConnectCommands() {
     for (QPushButton* button : {Button8}) {
         button->setEnabled(false);
     }
-    waitingForWindow_ = {P1, M1, S3};
+    waitingForWindow_ = {M1};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -173,6 +181,8 @@ void TForm1::FormShow() {
     }
     showStepDone_ = true;
     WaitCursor hourglass;
+    CheckPrinter();
+    P1->setEnabled(PrinterReady);
     InitDateGlobals();
     InitLeaveKinds();
     CurYear = TodayYear;
@@ -384,4 +394,22 @@ void TForm1::E1Click() {
         TForm8 form(this);
         return form.RunModal();
     });
+}
+
+void TForm1::P1Click() {
+    // The sheet prints the cells as they are on screen, typed but not yet
+    // committed text included.
+    StringGrid1->FlushEditor();
+    InputSheetSnapshot snapshot;
+    snapshot.year = Memo1->text();
+    snapshot.month = Memo2->text();
+    snapshot.movementTitle = StringGrid1->Cells(7, 0);
+    snapshot.conditionTitle = StringGrid1->Cells(8, 0);
+    snapshot.rows = GridRows(*StringGrid1, 1, StringGrid1->RowCount() - 1);
+    PreviewInputSheetReport(this, snapshot);
+}
+
+void TForm1::S3Click() {
+    TFormUnitstchk form(this);
+    form.exec();
 }

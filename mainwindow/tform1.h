@@ -75,6 +75,8 @@ private:
     void SetColumnTitles();
 
     void Button6Click();
+    void P1Click();
+    void S3Click();
     void Button7Click();
     bool FormCloseQuery();
     void StoreWindowPlacement();

@@ -43,6 +43,7 @@ std::int32_t PeriodStartYear, PeriodStartMonth, PeriodScratch;
 std::int32_t ProgressShown;
 std::int64_t TotalSteps;
 bool PrinterReady;
+std::int32_t SymptomScore, WorkloadScore, BurdenBand;
 std::int32_t FirstRun;
 std::int32_t StartedMinimized;
 std::int32_t CloseCancelled;
@@ -95,6 +96,7 @@ void ResetProgramState() {
     ProgressShown = 0;
     TotalSteps = 0;
     PrinterReady = false;
+    SymptomScore = WorkloadScore = BurdenBand = 0;
     FirstRun = 0;
     StartedMinimized = 0;
     CloseCancelled = 0;

@@ -60,6 +60,8 @@ extern std::int32_t PeriodStartYear, PeriodStartMonth, PeriodScratch;
 extern std::int32_t ProgressShown;
 extern std::int64_t TotalSteps; // steps of the map's span of months
 extern bool PrinterReady;
+// The fatigue self-check's last count and judgement.
+extern std::int32_t SymptomScore, WorkloadScore, BurdenBand;
 extern std::int32_t FirstRun;
 extern std::int32_t StartedMinimized;
 extern std::int32_t CloseCancelled;

@@ -1,5 +1,7 @@
 #include "tform6.h"
 
+#include "charts/chartdata.h"
+#include "charts/tformgraph.h"
 #include "platform/csvexport.h"
 #include "platform/dialogs.h"
 #include "platform/stringgrid.h"
@@ -7,6 +9,8 @@
 #include "platform/windowsteps.h"
 #include "records/settings.h"
 #include "records/state.h"
+#include "reports/gridrows.h"
+#include "reports/reports.h"
 #include "summaries/tform6sel.h"
 #include "summaries/yearsummaryfiles.h"
 #include "summaries/yearsummarysteps.h"
@@ -39,13 +43,11 @@ TForm6::TForm6(QWidget* owner) : TModalForm(owner) {
     connect(Button7, &QPushButton::clicked, this, &TForm6::N2Click);
     connect(N3, &QAction::triggered, this, &TForm6::N3Click);
     connect(Button8, &QPushButton::clicked, this, &TForm6::N3Click);
+    connect(P1, &QAction::triggered, this, &TForm6::P1Click);
+    connect(kinnmu1, &QAction::triggered, this, &TForm6::kinnmu1Click);
     connect(CSVO1, &QAction::triggered, this, &TForm6::CSVO1Click);
     connect(X1, &QAction::triggered, this, &TForm6::X1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm6::X1Click);
-    // The print and chart windows of this summary are not part of the
-    // program yet.
-    P1->setEnabled(false);
-    kinnmu1->setEnabled(false);
 }
 
 void TForm6::showEvent(QShowEvent* event) {
@@ -60,6 +62,7 @@ void TForm6::showEvent(QShowEvent* event) {
 void TForm6::FormShow() {
     RemoveSizeCommand(this);
     CenterOnMainWindow(this);
+    P1->setEnabled(PrinterReady);
     SetTitles();
     PageControl1->setCurrentIndex(0);
     StringGrid1->SetCurrentCell(1, 1);
@@ -121,6 +124,21 @@ void TForm6::N3Click() {
     }
 }
 
+void TForm6::kinnmu1Click() {
+    // The chart shows the average grid as it stands, typing included.
+    StringGrid3->FlushEditor();
+    std::vector<std::string> labels, sleep, work;
+    for (int row = 1; row <= 12; ++row) {
+        labels.push_back(StringGrid3->Cells(0, row).toStdString());
+        sleep.push_back(StringGrid3->Cells(1, row).toStdString());
+        work.push_back(StringGrid3->Cells(2, row).toStdString());
+    }
+    TFormGraph4 chart(this, BuildLifeChart(Memo1->text().toStdString(), Memo2->text().toStdString(),
+                                           Memo3->text().toStdString(), Memo4->text().toStdString(),
+                                           labels, sleep, work));
+    chart.RunModal();
+}
+
 void TForm6::X1Click() {
     close();
 }
@@ -174,6 +192,21 @@ std::vector<std::vector<std::string>> TForm6::GridTexts(int tab) const {
         rows.push_back(std::move(cells));
     }
     return rows;
+}
+
+void TForm6::P1Click() {
+    const int tab = std::max(PageControl1->currentIndex(), 0);
+    TStringGrid* grid = Grid(tab);
+    grid->FlushEditor();
+    YearSummarySnapshot snapshot;
+    snapshot.tab = tab;
+    snapshot.startYear = Memo1->text();
+    snapshot.startMonth = Memo2->text();
+    snapshot.endYear = Memo3->text();
+    snapshot.endMonth = Memo4->text();
+    snapshot.titles = GridRow(*grid, 0);
+    snapshot.rows = GridRows(*grid, 1, grid->RowCount() - 1);
+    PreviewYearSummaryReport(this, snapshot);
 }
 
 void TForm6::CSVO1Click() {

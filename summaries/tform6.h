@@ -44,6 +44,8 @@ public:
     void F2Click();
     void N2Click();
     void N3Click();
+    void P1Click();
+    void kinnmu1Click();
     void CSVO1Click();
     void X1Click();
 

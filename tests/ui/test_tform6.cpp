@@ -1,3 +1,4 @@
+#include "charts/tformgraph.h"
 #include "common/tempfolder.h"
 #include "plannedanswers.h"
 #include "platform/stringgrid.h"
@@ -235,6 +236,24 @@ TEST_F(YearSummaryWindow, GridsShowTheEngineFiguresAndEachTabExportsAsShown) {
         form.CSVO1->trigger();
         EXPECT_EQ(ReadBytes(file), *golden[tab]) << "tab " << tab;
     }
+
+    // The life-distribution chart draws the average grid as shown.
+    form.StringGrid3->SetCells(2, 12, QStringLiteral("12:00"));
+    LifeChart shown;
+    QTimer::singleShot(0, &form, [&shown] {
+        auto* chart = qobject_cast<TFormGraph4*>(QApplication::activeModalWidget());
+        ASSERT_NE(chart, nullptr);
+        shown = chart->Chart();
+        chart->CancelAndClose();
+    });
+    form.kinnmu1->trigger();
+    EXPECT_EQ(shown.title, "月平均生活分布(2004年11月～2005年10月)");
+    ASSERT_EQ(shown.labels.size(), 12u);
+    EXPECT_EQ(shown.labels[4], "2005/03");
+    EXPECT_EQ(shown.sleep[0], 8.0);
+    EXPECT_EQ(shown.work[0], 8.0);
+    EXPECT_EQ(shown.work[4], 6.0);
+    EXPECT_EQ(shown.work[11], 12.0);
 }
 
 TEST_F(YearSummaryWindow, StepsAnswerTheirLimitsWithBoxesAndThePickerMovesTheStart) {

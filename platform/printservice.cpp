@@ -1,0 +1,95 @@
+#include "printservice.h"
+
+#include "platform/dialogs.h"
+#include "platform/report.h"
+#include "records/fileio.h"
+#include "records/state.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+// The preview dialog with Esc closing it (the program's other dialogs keep
+// Esc for minimising) and, without a real printer, its print command turned
+// into a PDF save.
+class ReportPreviewDialog : public QPrintPreviewDialog {
+public:
+    ReportPreviewDialog(QPrinter* printer, const ReportLayout& layout, QWidget* owner)
+        : QPrintPreviewDialog(printer, owner), layout_(layout) {
+        setObjectName(ReportPreviewName);
+        connect(this, &QPrintPreviewDialog::paintRequested, this,
+                [this](QPrinter* target) { PaintReport(layout_, *target); });
+        const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+        for (QAction* action : findChildren<QAction*>()) {
+            if (action->text() != printText) {
+                continue;
+            }
+            action->setObjectName(ReportPrintActionName);
+            if (!RealPrinterExists()) {
+                disconnect(action, &QAction::triggered, this, nullptr);
+                connect(action, &QAction::triggered, this, [this] { SaveAsPdf(); });
+            }
+        }
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape) {
+            reject();
+            return;
+        }
+        QPrintPreviewDialog::keyPressEvent(event);
+    }
+
+private:
+    void SaveAsPdf() {
+        const std::filesystem::path proposed =
+            ProgramFolder / (layout_.title + QStringLiteral(".pdf")).toStdString();
+        std::optional<QString> chosen = GetSaveFileName(
+            this, {QStringLiteral("PDFﾌｧｲﾙ出力"), QString::fromStdString(proposed.string()),
+                   QStringLiteral("PDFﾌｧｲﾙ (*.pdf)")});
+        if (!chosen) {
+            return;
+        }
+        const std::filesystem::path target(chosen->toStdString());
+        if (!WriteReportPdf(layout_, target)) {
+            ShowMessageBox(this,
+                           QStringLiteral("ファイル %1 を作成できません")
+                               .arg(QString::fromStdString(DisplayPath(target))),
+                           QStringLiteral("エラー"), MsgIcon::Stop);
+            return;
+        }
+        accept();
+    }
+
+    const ReportLayout& layout_;
+};
+
+} // namespace
+
+bool RealPrinterExists() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+void CheckPrinter() {
+    PrinterReady = true;
+}
+
+void PreviewReport(QWidget* owner, const ReportLayout& layout) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(layout.title);
+    printer.setPageOrientation(layout.orientation);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (!RealPrinterExists()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(
+            (ProgramFolder / (layout.title + QStringLiteral(".pdf")).toStdString()).string()));
+    }
+    ReportPreviewDialog preview(&printer, layout, owner);
+    preview.exec();
+}

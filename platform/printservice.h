@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+struct ReportLayout;
+
+// Output is possible whenever a printer is installed and, on Linux, also
+// without one: Qt then writes a PDF file. So the check always finds output
+// possible and every print command stays enabled.
+void CheckPrinter();
+
+// True when the print system knows at least one real printer.
+bool RealPrinterExists();
+
+// The preview window's object name, for tests that look for it.
+inline const QString ReportPreviewName = QStringLiteral("ReportPreview");
+// Its print command, found by this object name.
+inline const QString ReportPrintActionName = QStringLiteral("ReportPrintAction");
+
+// Shows the report in a modal preview until the user closes it (Esc closes
+// it). The preview and every print from it paint the report afresh, with a
+// printer of its own set to the report's orientation. Without a real printer
+// the print command saves a PDF file instead, proposing
+// "<program folder>/<report title>.pdf" and asking before it replaces a file.
+void PreviewReport(QWidget* owner, const ReportLayout& layout);
