@@ -23,6 +23,7 @@
 #include "reports/gridrows.h"
 #include "reports/reports.h"
 #include "summaries/tform4.h"
+#include "summaries/tform5.h"
 #include "summaries/tform6.h"
 #include "summaries/tformunitstchk.h"
 
@@ -96,13 +97,12 @@ void TForm1::ConnectCommands() {
     connect(T3, &QAction::triggered, this, &TForm1::T3Click);
     connect(E1, &QAction::triggered, this, &TForm1::E1Click);
     connect(Y1, &QAction::triggered, this, &TForm1::Y1Click);
+    connect(Button8, &QPushButton::clicked, this, &TForm1::M1Click);
+    connect(M1, &QAction::triggered, this, &TForm1::M1Click);
     connect(Button5, &QPushButton::clicked, this, &TForm1::C1Click);
     connect(C1, &QAction::triggered, this, &TForm1::C1Click);
 
-    for (QPushButton* button : {Button8}) {
-        button->setEnabled(false);
-    }
-    waitingForWindow_ = {M1};
+    waitingForWindow_ = {};
     for (QAction* action : waitingForWindow_) {
         action->setEnabled(false);
     }
@@ -367,6 +367,15 @@ void TForm1::T3Click() {
         return FreePeriodCommand(ProgramFolder, *period_, *savePort_, [this] {
             TForm3 form(this);
             return form.RunModal();
+        });
+    });
+}
+
+void TForm1::M1Click() {
+    RunPeriodCommand([this] {
+        return MonthSummaryCommand(ProgramFolder, *period_, *savePort_, [this] {
+            TForm5 form(this);
+            form.RunModal();
         });
     });
 }

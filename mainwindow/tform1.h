@@ -94,6 +94,8 @@ private:
     void N3Click();
     void J1Click();
     void T3Click();
+    // "月指定集計" (menu and button).
+    void M1Click();
     void E1Click();
     // "期間集計": the 12-month summary window.
     void C1Click();

@@ -275,14 +275,14 @@ bool ChangeLeaveYear(const std::filesystem::path& folder, LeaveSheet& sheet, Sav
     return true;
 }
 
-std::vector<std::vector<std::string>> LeaveCsvRows(const LeaveSheet& sheet, int year) {
-    std::vector<std::vector<std::string>> rows;
+std::vector<CsvRow> LeaveCsvRows(const LeaveSheet& sheet, int year) {
+    std::vector<CsvRow> rows;
     const std::string& cap = LeaveCapTexts()[sheet.capIndex == 1 ? 1 : 0];
     rows.push_back({std::to_string(year) + "年"});
     rows.push_back({"前年繰越日数:" + sheet.carryOver + "日" + "  20日を超える場合：" + cap});
     rows.push_back({"本年付与日数:" + sheet.grant + "日"});
     rows.push_back({"現在残日数  :" + sheet.remaining + "日"});
-    std::vector<std::string> header(sheet.cells[0].begin(), sheet.cells[0].end());
+    CsvRow header(sheet.cells[0].begin(), sheet.cells[0].end());
     for (std::string& title : header) {
         std::erase(title, '\n');
     }

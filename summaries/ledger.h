@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/csvfile.h"
 #include "records/datafilewrite.h"
 
 #include <array>
@@ -88,7 +89,7 @@ bool ChangeLeaveYear(const std::filesystem::path& folder, LeaveSheet& sheet, Sav
 
 // The CSV export of the sheet of a year: title lines, the header row and
 // every row that has any text.
-std::vector<std::vector<std::string>> LeaveCsvRows(const LeaveSheet& sheet, int year);
+std::vector<CsvRow> LeaveCsvRows(const LeaveSheet& sheet, int year);
 std::string LeaveCsvFileName(int year); // "2004年度有給休暇.csv"
 
 // The texts of the cap list.

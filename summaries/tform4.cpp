@@ -1,6 +1,7 @@
 #include "tform4.h"
 
 #include "mainwindow/mainsaveport.h"
+#include "platform/csvexport.h"
 #include "platform/fonts.h"
 #include "platform/stringgrid.h"
 #include "platform/windowsteps.h"
@@ -88,9 +89,8 @@ void TForm4::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm4::Button4Click);
     connect(C1, &QAction::triggered, this, &TForm4::Button4Click);
     connect(CSV1, &QAction::triggered, this, &TForm4::CSV1Click);
-    // Printing and the export come with their own parts of the program.
+    // Printing comes with the reports.
     P1->setEnabled(false);
-    CSV1->setEnabled(false);
 
     auto remember = [](int col, int row) {
         LeaveCol = col;
@@ -190,11 +190,16 @@ void TForm4::ComboBox2Change(int) {
     Button1Click();
 }
 
-void TForm4::Button1Click() {
+LeaveSheet TForm4::RecalculatedSheet() {
     LeaveSheet sheet = ReadSheet();
     SortLeaveRows(sheet, LeaveDateCol);
     RecalcLeaveBalance(sheet);
     ShowSheet(sheet);
+    return sheet;
+}
+
+void TForm4::Button1Click() {
+    RecalculatedSheet();
 }
 
 void TForm4::Button2Click() {
@@ -207,7 +212,12 @@ void TForm4::Button4Click() {
     close();
 }
 
-void TForm4::CSV1Click() {}
+void TForm4::CSV1Click() {
+    // The file shows what the window shows once recomputed.
+    LeaveSheet sheet = RecalculatedSheet();
+    ExportCsv(this, Q(LeaveCsvFileName(LeaveYear)), QStringLiteral("CSVﾌｧｲﾙ(*.csv)"),
+              LeaveCsvRows(sheet, LeaveYear));
+}
 
 void TForm4::closeEvent(QCloseEvent* event) {
     LeaveSheet sheet = ReadSheet();

@@ -53,6 +53,8 @@ private:
     void BuildGrid();
     void ConnectCommands();
     void ShowSheet(const LeaveSheet& sheet);
+    // "再計算": sorted and recomputed, shown and returned.
+    LeaveSheet RecalculatedSheet();
     void SelectLeaveYear();
     void SetRemarkWidth();
     QVariant CellStyle(int col, int row, int role) const;

@@ -72,8 +72,8 @@ protected:
     }
 };
 
-TEST_F(LedgerWindowTest, SaveAfterEditingTheCarryOverWritesTheRecomputedBalances) {
-    Run([](TForm4& form) {
+TEST_F(LedgerWindowTest, SaveAfterEditingTheCarryOverWritesTheRecomputedBalancesAndTheCsv) {
+    Run([this](TForm4& form) {
         EXPECT_EQ(form.Memok->text(), QStringLiteral("38.5"));
         EXPECT_EQ(form.Label6->text(), QStringLiteral("1月から2004年12月まで"));
         TypeInto(form.Memo1, "10");
@@ -81,8 +81,26 @@ TEST_F(LedgerWindowTest, SaveAfterEditingTheCarryOverWritesTheRecomputedBalances
         EXPECT_EQ(form.Memo1->text(), QStringLiteral("10.0"));
         EXPECT_EQ(form.StringGrid1->Cells(LeaveBalanceCol, 2), QStringLiteral("28.5"));
         EXPECT_EQ(form.Memok->text(), QStringLiteral("28.5"));
+        PlannedAnswers answers;
+        answers.SaveFile(QStringLiteral("/2004年度有給休暇.csv"),
+                         QString::fromStdString((folder / "ledger.csv").string()));
+        form.CSV1->trigger();
         form.Button4->click(); // saved: nothing to ask
     });
+    // The export as CP932 bytes: the title lines, the header and the dated rows.
+    EXPECT_EQ(ReadBytes(folder / "ledger.csv"),
+              "2004\x94N\r\n"
+              "\x91O\x94N\x8cJ\x89z\x93\xfa\x90\x94:10.0\x93\xfa  20\x93\xfa\x82\xf0\x92\xb4\x82"
+              "\xa6\x82\xe9\x8f\xea\x8d\x87\x81"
+              "F20\x93\xfa\x82\xc6\x82\xb7\x82\xe9\r\n"
+              "\x96{\x94N\x95t\x97^\x93\xfa\x90\x94:20.0\x93\xfa\r\n"
+              "\x8c\xbb\x8d\xdd\x8e"
+              "c\x93\xfa\x90\x94  :28.5\x93\xfa\r\n"
+              "No\x81"
+              "D,\x93\xfa\x81@\x95t,\x97j,\x8b\xe6\x95\xaa,\x93\xfa\x90\x94,\x8e"
+              "c\x90\x94,\x81@\x94\xf5\x81@\x8dl\x81@\r\n"
+              "1 ,2004/01/05," GETSU "," NENKYU ",1.0,29.0,\r\n"
+              "2 ,2004/02/13," KIN "," ZENKYU ",0.5,28.5,\r\n");
     EXPECT_EQ(ReadBytes(folder / "2004V.dat"),
               "[System]\r\nKuriZan=10\r\nKuriFlg=0\r\nNowZan=20\r\n\r\n"
               "[VacationData]\r\n"

@@ -1,0 +1,129 @@
+// Building the month summary window's controls and menus.
+#include "summaries/tform5.h"
+
+#include "platform/controls.h"
+#include "platform/fonts.h"
+#include "platform/stringgrid.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit* MakeReadOnlyBox(QWidget* parent, const char* name, int maxChars, int width) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setMaxLength(maxChars);
+    box->setFixedWidth(width);
+    box->setFont(ProgramFont(GothicFontName, 12));
+    return box;
+}
+
+QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+// A grid of texts nobody types into.
+TStringGrid* MakeGrid(QWidget* parent, const char* name, int cols, int rows, int fixedCols) {
+    auto* grid = new TStringGrid(parent);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->SetSize(cols, rows);
+    grid->SetFixedCols(fixedCols);
+    grid->Model()->SetEditableColumn([](int) { return false; });
+    // CJK glyphs are taller than the Windows font the rows were sized for.
+    int lineHeight = QFontMetrics(grid->font()).lineSpacing() + 4;
+    grid->SetDefaultRowHeight(std::max(16, lineHeight));
+    grid->SetHeaderHeight(std::max(24, 2 * lineHeight));
+    return grid;
+}
+
+} // namespace
+
+void TForm5::BuildControls() {
+    Memo1 = MakeReadOnlyBox(this, "Memo1", 4, 44);
+    Memo2 = MakeReadOnlyBox(this, "Memo2", 2, 28);
+    Label1 = new QLabel(QStringLiteral("年"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(QStringLiteral("月"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Button1 = MakeButton(this, "Button1", "<< 前月", "");
+    Button2 = MakeButton(this, "Button2", "当月", "");
+    Button3 = MakeButton(this, "Button3", "次月 >>", "");
+    Button4 = MakeButton(this, "Button4", "指定月", "");
+    Button5 = MakeButton(this, "Button5", "閉じる", "");
+
+    StringGrid1 = MakeGrid(this, "StringGrid1", 9, 6, 0);
+    for (int col = 0; col < 9; ++col) {
+        StringGrid1->SetColWidth(col, 68);
+    }
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+    int frame = 2 * StringGrid1->frameWidth();
+    StringGrid1->setFixedSize(9 * 68 + frame, StringGrid1->horizontalHeader()->height() +
+                                                  5 * StringGrid1->DefaultRowHeight() + frame);
+
+    StringGrid2 = MakeGrid(this, "StringGrid2", 10, 2, 2);
+    for (int col = 0; col < 10; ++col) {
+        StringGrid2->SetColWidth(col, 60);
+    }
+    StringGrid2->SetColWidth(0, 40);
+    StringGrid2->SetColWidth(1, 20);
+    StringGrid2->SetColWidth(2, 30);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(4);
+    top->addWidget(Memo1);
+    top->addWidget(Label1);
+    top->addWidget(Memo2);
+    top->addWidget(Label2);
+    top->addSpacing(8);
+    for (QPushButton* button : {Button1, Button2, Button3, Button4, Button5}) {
+        top->addWidget(button);
+    }
+    top->addStretch(1);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setMenuBar(MainMenu1);
+    column->addLayout(top);
+    column->addWidget(StringGrid1, 0, Qt::AlignLeft);
+    column->addWidget(StringGrid2, 1);
+}
+
+void TForm5::BuildMenus() {
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+
+    FileMenu = MainMenu1->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    FileMenu->setObjectName(QStringLiteral("FileMenu"));
+    P2 = AddItem(FileMenu, "P2", "印刷(&P)");
+    P1 = AddItem(FileMenu, "P1", "CSVﾌｧｲﾙ出力(&O)");
+    FileMenu->addSeparator();
+    C1 = AddItem(FileMenu, "C1", "閉じる(&C)");
+
+    SearchMenu = MainMenu1->addMenu(QStringLiteral("検索(&S)"));
+    SearchMenu->setObjectName(QStringLiteral("SearchMenu"));
+    P3 = AddItem(SearchMenu, "P3", "前月(&P)");
+    B1 = AddItem(SearchMenu, "B1", "当月(&T)");
+    N1 = AddItem(SearchMenu, "N1", "次月(&N)");
+    SearchMenu->addSeparator();
+    N3 = AddItem(SearchMenu, "N3", "指定月(&J)");
+    N4 = AddItem(SearchMenu, "N4", "任意期間(&T)");
+
+    GraphMenu = MainMenu1->addMenu(QStringLiteral("ｸﾞﾗﾌ(&G)"));
+    GraphMenu->setObjectName(QStringLiteral("GraphMenu"));
+    K1 = AddItem(GraphMenu, "K1", "勤務時間(&K)");
+    S2 = AddItem(GraphMenu, "S2", "睡眠時間(&S)");
+    A1 = AddItem(GraphMenu, "A1", "運動(&A)");
+}
