@@ -5,6 +5,8 @@
 #include "records/fileio.h"
 #include "records/state.h"
 
+#include <QStringList>
+
 namespace {
 
 QString FileText(const std::filesystem::path& file) {
@@ -34,9 +36,15 @@ std::optional<std::string> MainSavePort::AskLeavingTime() {
     return LeavingTime;
 }
 
-void MainSavePort::ReportWriteFailure(const std::filesystem::path& file) {
-    ShowMessageBox(owner_, QStringLiteral("ファイル %1 を作成できません").arg(FileText(file)),
-                   QStringLiteral("エラー"));
+void MainSavePort::ReportWriteFailures(const std::vector<std::filesystem::path>& files) {
+    QStringList names;
+    for (const std::filesystem::path& file : files) {
+        names << FileText(file);
+    }
+    ShowMessageBox(
+        owner_,
+        QStringLiteral("ファイル %1 を作成できません").arg(names.join(QStringLiteral("、"))),
+        QStringLiteral("エラー"));
 }
 
 void MainSavePort::ReportBackup(const std::filesystem::path& file,

@@ -12,7 +12,7 @@ public:
 
     Answer AskSave() override;
     std::optional<std::string> AskLeavingTime() override;
-    void ReportWriteFailure(const std::filesystem::path& file) override;
+    void ReportWriteFailures(const std::vector<std::filesystem::path>& files) override;
     void ReportBackup(const std::filesystem::path& file,
                       const std::filesystem::path& backup) override;
     void ReportLedgerFull(int year) override;

@@ -44,32 +44,48 @@ void StampLeavingTime(PeriodView& view, SavePort& port) {
     }
 }
 
-} // namespace
-
-bool ReportedWrite(const DataFileWrite& write, SavePort& port) {
+// The backup of an old file is told at once; a failure is collected, so a
+// save that fails several files says so in one message.
+bool Written(const DataFileWrite& write, SavePort& port,
+             std::vector<std::filesystem::path>& failed) {
     if (write.backedUp()) {
         port.ReportBackup(write.path, write.backup);
     }
     if (!write.written) {
-        port.ReportWriteFailure(write.path);
+        failed.push_back(write.path);
     }
     return write.written;
 }
 
+} // namespace
+
+bool ReportedWrite(const DataFileWrite& write, SavePort& port) {
+    std::vector<std::filesystem::path> failed;
+    if (!Written(write, port, failed)) {
+        port.ReportWriteFailures(failed);
+        return false;
+    }
+    return true;
+}
+
 bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port) {
     bool allWritten = true;
+    std::vector<std::filesystem::path> failed;
     for (int slot = 1; slot <= 2; ++slot) {
         int year = CurYear + slot - 2;
-        allWritten = ReportedWrite(SaveDayFile(folder, slot, year), port) && allWritten;
+        allWritten = Written(SaveDayFile(folder, slot, year), port, failed) && allWritten;
         LedgerRebuild rebuild = RebuildVacationLedger(folder, slot, year);
         if (rebuild.reachedLimit) {
             port.ReportLedgerFull(year);
         }
         if (rebuild.rebuilt) {
-            allWritten = ReportedWrite(SaveVacationFile(folder, year), port) && allWritten;
+            allWritten = Written(SaveVacationFile(folder, year), port, failed) && allWritten;
         } else {
             allWritten = false;
         }
+    }
+    if (!failed.empty()) {
+        port.ReportWriteFailures(failed);
     }
     DataModified = allWritten ? 0 : 1;
     return allWritten;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 class PeriodView;
 
@@ -20,8 +21,9 @@ public:
     // The leaving time confirmed in the leaving-time dialog; nothing when
     // the user cancelled it.
     virtual std::optional<std::string> AskLeavingTime() = 0;
-    // A file could not be written; the old one is intact.
-    virtual void ReportWriteFailure(const std::filesystem::path& file) = 0;
+    // Files that could not be written, all of one save at once; the old
+    // files are intact.
+    virtual void ReportWriteFailures(const std::vector<std::filesystem::path>& files) = 0;
     // A file the program could not read whole was kept under the name
     // backup before it was replaced.
     virtual void ReportBackup(const std::filesystem::path& file,
@@ -37,7 +39,7 @@ bool ReportedWrite(const DataFileWrite& write, SavePort& port);
 // Writes the day file, rebuilds the paid-leave ledger and writes the
 // paid-leave file of the previous and then the displayed year. Clears
 // DataModified only when every file was written; a failure is reported and
-// leaves DataModified at 1.
+// leaves DataModified at 1. Every file that failed is named in one report.
 bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port);
 
 // "保存": commit, store, write both years (also when nothing changed).

@@ -131,22 +131,29 @@ void TForm1::ApplySizeLimits() {
 }
 
 void TForm1::ApplyStoredPlacement() {
+    // "Top" and "Left" are the frame's position, as StoreWindowPlacement reads
+    // it; "Width" and "Height" the inner size. Placed before the window is
+    // on screen, the window manager puts the frame there, 0,0 included.
+    // The frame's own size is known only once it is on screen (moveEvent).
     QRect wanted(Settings.Left, Settings.Top, Settings.Width, Settings.Height);
     wanted.setSize(wanted.size().expandedTo(minimumSize()).boundedTo(maximumSize()));
-    // A placement from another screen layout must not put the window out of
-    // reach.
-    // The position is the frame's; the frame adds to the size.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area = screen->availableGeometry();
-        QSize frame = wanted.size() + (frameGeometry().size() - geometry().size());
-        int x = std::clamp(wanted.x(), area.left(),
-                           std::max(area.left(), area.right() - frame.width() + 1));
-        int y = std::clamp(wanted.y(), area.top(),
-                           std::max(area.top(), area.bottom() - frame.height() + 1));
-        wanted.moveTo(x, y);
-    }
     resize(wanted.size());
-    move(wanted.topLeft());
+    move(KeepOnScreen(wanted));
+    frameCheckPending_ = true;
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // The first move with a frame around the window tells the frame's size:
+    // a stored placement must not leave the frame off the screen's edges.
+    const QRect frame = frameGeometry();
+    if (frameCheckPending_ && frame != geometry()) {
+        frameCheckPending_ = false;
+        const QPoint inside = KeepOnScreen(frame);
+        if (inside != frame.topLeft()) {
+            move(inside);
+        }
+    }
 }
 
 void TForm1::SetSettingsColumnTitles() {
@@ -235,16 +242,41 @@ void TForm1::StartMinimized() {
     }
 }
 
+void TForm1::setVisible(bool visible) {
+    // The show step places the window, so it runs before the window is on
+    // screen: only then does the window manager put the frame where it was
+    // stored.
+    if (visible) {
+        FormShow();
+    }
+    QMainWindow::setVisible(visible);
+}
+
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    FormShow();
+    if (!shownOnScreen_) {
+        // The period was put into the grid before the grid had its size
+        // (always so after a minimised start), and the grid is laid out only
+        // after this event: then show the rows from the top with today's row
+        // in view, as after any start.
+        shownOnScreen_ = true;
+        QTimer::singleShot(0, this, [this] {
+            StringGrid1->scrollToTop();
+            StringGrid1->scrollTo(StringGrid1->currentIndex());
+        });
+    }
 }
 
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon::Available()) {
-        // Hide the task-bar entry; the notification icon brings it back.
-        QTimer::singleShot(0, this, &QWidget::hide);
+        // Hide the task-bar entry; the notification icon brings it back. A
+        // restore that came first keeps the window.
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized()) {
+                hide();
+            }
+        });
     }
 }
 
@@ -307,7 +339,7 @@ void TForm1::StoreWindowPlacement() {
     Settings.Width = width();
     Settings.Height = height();
     if (!SaveSettings(ProgramFolder, 1)) {
-        savePort_->ReportWriteFailure(ProgramFolder / SettingsFileName);
+        savePort_->ReportWriteFailures({ProgramFolder / SettingsFileName});
     }
 }
 

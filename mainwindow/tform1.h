@@ -26,6 +26,9 @@ public:
     explicit TForm1(QWidget* owner = nullptr);
     ~TForm1() override;
 
+    // Runs the show step before the window first goes on screen.
+    void setVisible(bool visible) override;
+
     // The show step: today's period into the grid. Runs once per session;
     // start-up calls it directly for a minimised start.
     void FormShow();
@@ -62,6 +65,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,6 +115,11 @@ private:
     // Commands whose windows are not part of the program yet: disabled.
     QList<QAction*> waitingForWindow_;
     bool showStepDone_ = false;
+    // The rows have been shown on screen once.
+    bool shownOnScreen_ = false;
+    // The frame of a placed window is checked against the screen's edges
+    // once it is known.
+    bool frameCheckPending_ = false;
     bool closeQueryRunning_ = false;
     bool closeAccepted_ = false;
 };

@@ -70,7 +70,7 @@ public:
         }
     }
     void ReportWriteFailure(const std::filesystem::path& file) override {
-        files_.ReportWriteFailure(file);
+        files_.ReportWriteFailures({file});
     }
     void ReportBackup(const std::filesystem::path& file,
                       const std::filesystem::path& backup) override {

@@ -154,12 +154,22 @@ void StringGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     if (index.data(Qt::BackgroundRole).isValid()) {
         opt.state &= ~QStyle::State_Selected;
     }
+    // A cell that cannot be selected never shows the focus frame.
+    if (!(index.flags() & Qt::ItemIsSelectable)) {
+        opt.state &= ~QStyle::State_HasFocus;
+    }
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
     painter->save();
     painter->setClipRect(opt.rect);
-    painter->setPen(opt.state & QStyle::State_Selected
-                        ? opt.palette.color(QPalette::HighlightedText)
-                        : opt.palette.color(QPalette::Text));
+    QColor pen = opt.state & QStyle::State_Selected ? opt.palette.color(QPalette::HighlightedText)
+                                                    : opt.palette.color(QPalette::Text);
+    // A disabled grid (while the window waits for a question) greys every
+    // cell alike; the cell colours set the text of all colour groups.
+    if (!(opt.state & QStyle::State_Enabled)) {
+        const QPalette& palette = widget != nullptr ? widget->palette() : QApplication::palette();
+        pen = palette.color(QPalette::Disabled, QPalette::Text);
+    }
+    painter->setPen(pen);
     painter->drawText(opt.rect.adjusted(2, 0, -2, 0), int(opt.displayAlignment), text);
     painter->restore();
 }
@@ -389,6 +399,13 @@ void TStringGrid::mousePressEvent(QMouseEvent* event) {
     int row = 0;
     if (CellAt(event->position().toPoint(), &col, &row)) {
         emit cellPressed(col, row);
+        if (col < model_->FixedCols()) {
+            // A fixed cell cannot become the current cell; the grid only
+            // takes the focus.
+            setFocus(Qt::MouseFocusReason);
+            event->accept();
+            return;
+        }
     }
     QTableView::mousePressEvent(event);
 }

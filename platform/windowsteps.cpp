@@ -28,6 +28,11 @@ int ClampInto(int position, int length, int low, int high) {
     return position < low ? low : position;
 }
 
+QPoint ClampInto(const QRect& frame, const QRect& area) {
+    return {ClampInto(frame.x(), frame.width(), area.left(), area.right() + 1),
+            ClampInto(frame.y(), frame.height(), area.top(), area.bottom() + 1)};
+}
+
 } // namespace
 
 void MinimizeOnEscape() {
@@ -41,8 +46,11 @@ void MinimizeOnEscape() {
 void RestoreApplication() {
     QWidget* main = MainWindowHandle();
     if (main != nullptr) {
+        // Shown while still marked minimised (hidden to the tray, or never
+        // shown after a minimised start), the window would be mapped as an
+        // icon and need a second click: it leaves the minimised state first.
+        main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
         main->show();
-        main->showNormal();
         main->raise();
         main->activateWindow();
     }
@@ -83,12 +91,20 @@ void CenterOnMainWindow(QWidget* window) {
         screen = main->screen();
     }
     if (screen != nullptr) {
-        const QRect available = screen->availableGeometry();
-        x = ClampInto(x, size.width(), available.left(), available.right() + 1);
-        y = ClampInto(y, size.height(), available.top(), available.bottom() + 1);
+        const QPoint inside = ClampInto(QRect(QPoint(x, y), size), screen->availableGeometry());
+        x = inside.x();
+        y = inside.y();
     }
     window->move(x, y);
     window->update();
+}
+
+QPoint KeepOnScreen(const QRect& frame) {
+    QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    return screen != nullptr ? ClampInto(frame, screen->availableGeometry()) : frame.topLeft();
 }
 
 void SetPrinterOrientation(QPrinter& printer, int landscape) {

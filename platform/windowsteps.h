@@ -1,6 +1,8 @@
 #pragma once
 
+class QPoint;
 class QPrinter;
+class QRect;
 class QWidget;
 
 // Steps every window shares.
@@ -23,6 +25,11 @@ void RemoveSizeCommand(QWidget* window);
 // zero; then clamped into the available screen so that no part is lost off
 // its edges. Without a main window nothing moves.
 void CenterOnMainWindow(QWidget* window);
+
+// Where a window's frame lies within the available area of its screen (the
+// one under its centre, else the primary one): moved in from the edges as
+// far as it fits; when it is larger, its top left stays in view.
+QPoint KeepOnScreen(const QRect& frame);
 
 // Sets the page orientation of one print job's printer: landscape for 1,
 // portrait for any other value.

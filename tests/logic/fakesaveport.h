@@ -35,8 +35,9 @@ public:
         leavingTimes.pop_front();
         return time;
     }
-    void ReportWriteFailure(const std::filesystem::path& file) override {
-        failures.push_back(file);
+    void ReportWriteFailures(const std::vector<std::filesystem::path>& files) override {
+        failures.insert(failures.end(), files.begin(), files.end());
+        ++failureReports;
     }
     void ReportBackup(const std::filesystem::path& file, const std::filesystem::path&) override {
         backups.push_back(file);
@@ -47,6 +48,7 @@ public:
     std::deque<std::optional<std::string>> leavingTimes;
     std::vector<std::filesystem::path> failures;
     std::vector<std::filesystem::path> backups;
+    int failureReports = 0;
     int questions = 0;
     int ledgerFull = 0;
 };

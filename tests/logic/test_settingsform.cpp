@@ -195,7 +195,7 @@ public:
         return Answer::Cancel;
     }
     std::optional<std::string> AskLeavingTime() override { return std::nullopt; }
-    void ReportWriteFailure(const std::filesystem::path&) override {}
+    void ReportWriteFailures(const std::vector<std::filesystem::path>&) override {}
     void ReportBackup(const std::filesystem::path&, const std::filesystem::path&) override {}
     void ReportLedgerFull(int) override {}
 };

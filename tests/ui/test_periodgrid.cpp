@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBrush>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QInputMethodEvent>
@@ -89,6 +90,50 @@ TEST_F(PeriodGridTest, KeyFiltersAndByteLimitsRefuseWhatAColumnDoesNotTake) {
     commit.setCommitString(QStringLiteral("です"));
     QApplication::sendEvent(remark, &commit);
     EXPECT_EQ(grid->Cells(9, 1), QStringLiteral("休み～①です"));
+}
+
+TEST_F(PeriodGridTest, PastesLandCleanedAndCutToTheColumnsLimit) {
+    Open();
+    struct PasteCase {
+        int col;
+        QString cellBefore;
+        QString clipboard;
+        QString cellAfter;
+    };
+    const QString hundredA = QString(100, QChar(u'あ')); // 200 CP932 bytes
+    const PasteCase cases[] = {
+        // Times, steps and the condition keep what their keys allow.
+        {4, {}, QStringLiteral("9:1x"), QStringLiteral("9:1")},
+        {7, {}, QStringLiteral("1,234,567"), QStringLiteral("123456")},
+        {8, {}, QStringLiteral(" 65.3kg\n"), QStringLiteral("65.3")},
+        // Remarks: line breaks and tabs become blanks, what CP932 cannot hold
+        // is left out, and the cut keeps whole double-byte characters.
+        {9, {}, QStringLiteral("会議\t資料😀①\r\n済"), QStringLiteral("会議 資料①  済")},
+        {9, {}, QString(250, QChar(u'x')), QString(200, QChar(u'x'))},
+        {9, QStringLiteral("a"), hundredA, QStringLiteral("a") + QString(99, QChar(u'あ'))},
+        // Nothing of it is taken: the cell stays as it was.
+        {4, QStringLiteral("8:30"), QStringLiteral("abc"), QStringLiteral("8:30")},
+        {9, QStringLiteral("メモ"), QStringLiteral("😀\u00A0"), QStringLiteral("メモ")},
+    };
+    int row = 1;
+    for (const PasteCase& paste : cases) {
+        SCOPED_TRACE(paste.clipboard.toStdString());
+        grid->SetCells(paste.col, row, paste.cellBefore);
+        QLineEdit* editor = EditCell(paste.col, row);
+        ASSERT_NE(editor, nullptr);
+        editor->end(false);
+        QApplication::clipboard()->setText(paste.clipboard);
+        QTest::keySequence(editor, QKeySequence::Paste);
+        EXPECT_EQ(editor->text(), paste.cellAfter);
+        EXPECT_EQ(grid->Cells(paste.col, row), paste.cellAfter);
+        ++row;
+    }
+    // A paste over a selection that leaves nothing keeps the selected text.
+    QLineEdit* remark = EditCell(9, 4);
+    remark->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("😀"));
+    remark->paste();
+    EXPECT_EQ(grid->Cells(9, 4), QStringLiteral("会議 資料①  済"));
 }
 
 TEST_F(PeriodGridTest, KindPopupAndDeleteChangeOnlyTheCellUntilTheCommit) {
@@ -214,12 +259,39 @@ TEST_F(PeriodGridTest, MouseClicksActOnTheCellUnderThePointer) {
     period->PopupMenu1()->hide();
     EXPECT_EQ(grid->Cells(2, 5), QStringLiteral("年休"));
 
-    // The header row selects nothing.
+    // The header row and the fixed columns select nothing, by either button.
     grid->SetCurrentCell(4, 9);
     QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {},
                       QPoint(grid->columnViewportPosition(5) + 5, 5));
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, centre(0, 10));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(1, 11));
     EXPECT_EQ(grid->Row(), 9);
     EXPECT_EQ(grid->Col(), 4);
+    EXPECT_EQ(CurCol, 1); // the press is still told to the window
+}
+
+TEST_F(PeriodGridTest, ADisabledGridGreysColouredRowsLikeTheOthers) {
+    Open();
+    // The same text in a coloured row (Sunday, a rest day) and a plain one.
+    grid->SetCells(9, 26, QStringLiteral("休日"));
+    grid->SetCells(9, 25, QStringLiteral("休日"));
+    grid->SetCurrentCell(3, 27);
+    auto darkestText = [&](int row) {
+        QApplication::processEvents();
+        QImage image = grid->viewport()->grab().toImage();
+        QRect cell = grid->visualRect(grid->Model()->index(row - 1, 9));
+        int darkest = 255;
+        for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y) {
+            for (int x = cell.left() + 2; x < cell.left() + 30; ++x) {
+                darkest = std::min(darkest, qGray(image.pixel(x, y)));
+            }
+        }
+        return darkest;
+    };
+    ASSERT_LT(darkestText(26), 60); // black on yellow while enabled
+    form->setEnabled(false);
+    EXPECT_GT(darkestText(26), 60);
+    EXPECT_NEAR(darkestText(26), darkestText(25), 8);
 }
 
 TEST_F(PeriodGridTest, EscMinimisesTheMainWindowOnlyWithTheSetting) {
