@@ -222,8 +222,13 @@ void TForm4::CSV1Click() {
 }
 
 void TForm4::P1Click() {
-    // The list prints the ledger as recomputed, entries first by date.
-    RecalculatedSheet();
+    // The list prints what the window shows once recomputed: the boxes and
+    // every dated row, which the sort has put first.
+    LeaveSheet sheet = RecalculatedSheet();
+    int dated = 0;
+    while (dated < LeaveSheetRows && !sheet.Cell(LeaveDateCol, dated + 1).empty()) {
+        ++dated;
+    }
     LedgerSnapshot snapshot;
     snapshot.leaveYear = LeaveYear;
     snapshot.grantMonth = EffectiveLeaveGrantMonth();
@@ -231,7 +236,7 @@ void TForm4::P1Click() {
     snapshot.capChoice = ComboBox2->currentText();
     snapshot.grant = Memo2->text();
     snapshot.balance = Memok->text();
-    snapshot.entries = GridRows(*StringGrid1, 1, VacationCount);
+    snapshot.entries = GridRows(*StringGrid1, 1, dated);
     PreviewLedgerReport(this, snapshot);
 }
 
