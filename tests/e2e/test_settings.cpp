@@ -8,10 +8,18 @@ using namespace std::chrono_literals;
 
 namespace {
 
-std::optional<std::string> WaitForSettingsDialog() {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        std::string id = RunCommand("xdotool search --onlyvisible --name '環境設定' | tail -n 1");
-        if (!id.empty()) {
+std::string SettingsDialogId() {
+    return RunCommand("xdotool search --onlyvisible --name '環境設定' | tail -n 1");
+}
+
+// Waits until the settings dialog is open (its window id) or, with open
+// false, closed again (an empty text).
+std::optional<std::string> WaitForSettingsDialog(bool open) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        std::string id = SettingsDialogId();
+        if (id.empty() != open) {
+            // Let it finish what the window system just told it.
+            std::this_thread::sleep_for(300ms);
             return id;
         }
         std::this_thread::sleep_for(100ms);
@@ -44,11 +52,12 @@ TEST(Settings, ANewClosingDayShowsThePeriodContainingTodayAndIsStored) {
 
     TypeKeys(*window, "key alt+o");
     TypeKeys(*window, "key e");
-    auto dialog = WaitForSettingsDialog();
+    auto dialog = WaitForSettingsDialog(true);
     ASSERT_TRUE(dialog) << "the settings dialog did not open";
     ClickInDialog(*dialog, 125, 83); // the closing-day box on the first tab
     RunCommand("xdotool key ctrl+a type --delay 40 20");
     ClickInDialog(*dialog, 640 - 137, 480 - 21); // "登録"
+    ASSERT_TRUE(WaitForSettingsDialog(false)) << "the settings dialog did not close";
 
     // With the 20th as closing day, 27 September lies in the period from
     // 21 September to 20 October. Its first and last rows get a wake-up time.
