@@ -188,23 +188,7 @@ void TForm5::FormResize() {
     if (StringGrid2 == nullptr) {
         return;
     }
-    int others = 0;
-    for (int col = 0; col < 9; ++col) {
-        others += StringGrid2->ColWidths(col);
-    }
-    int remarks = StringGrid2->width() - others - 30;
-    int rowsHeight = StringGrid2->horizontalHeader()->height();
-    for (int row = 0; row < StringGrid2->Model()->rowCount(); ++row) {
-        rowsHeight += StringGrid2->rowHeight(row);
-    }
-    rowsHeight += 2 * StringGrid2->DefaultRowHeight();
-    if (rowsHeight < StringGrid2->height()) {
-        remarks += 15;
-        StringGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    } else {
-        StringGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    }
-    StringGrid2->SetColWidth(9, std::max(remarks, 20));
+    StringGrid2->FitLastColumn();
 }
 
 void TForm5::resizeEvent(QResizeEvent* event) {
