@@ -9,6 +9,7 @@
 #include "mainwindow/tform2.h"
 #include "mainwindow/tform3.h"
 #include "mainwindow/tform8.h"
+#include "mainwindow/unreadablefiles.h"
 #include "mainwindow/viewcommands.h"
 #include "platform/mainwindowref.h"
 #include "platform/printservice.h"
@@ -355,6 +356,8 @@ void TForm1::RunPeriodCommand(const std::function<bool()>& command) {
     if (command()) {
         SelectCell(col, std::clamp(row, 1, std::max(1, StringGrid1->RowCount() - 1)));
     }
+    // A move into another year may have found files that cannot be read.
+    ReportUnreadableFiles(this);
 }
 
 void TForm1::P2Click() {
