@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "mainwindow/tform1.h"
+#include "mainwindow/unreadablefiles.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
@@ -8,10 +9,12 @@
 #include "platform/programicon.h"
 #include "platform/translations.h"
 #include "records/fileio.h"
+#include "records/leftovers.h"
 #include "records/programfolder.h"
 #include "records/settings.h"
 #include "records/state.h"
 
+#include <QTimer>
 #include <exception>
 
 namespace {
@@ -59,6 +62,9 @@ int WinMain(int argc, char** argv) {
     }
     try {
         ProgramFolder = ResolveProgramFolder();
+        // With the lock held no other copy can be saving: a temporary file
+        // of ours is what a killed save left behind.
+        RemoveLeftoverTemporaryFiles(ProgramFolder);
         TForm1 form;
         LoadStartupSettings(form);
         StartedMinimized = 0;
@@ -67,6 +73,9 @@ int WinMain(int argc, char** argv) {
         } else {
             form.show();
         }
+        // The show step has loaded the years; once the window is up, say
+        // which files could not be read.
+        QTimer::singleShot(0, &form, [&form] { ReportUnreadableFiles(&form); });
         QApplication::exec();
     } catch (const std::exception& error) {
         ShowExceptionMessage(QString::fromUtf8(error.what()));

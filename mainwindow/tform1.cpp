@@ -212,23 +212,7 @@ void TForm1::FormResize() {
     if (Closing == 1 || StringGrid1 == nullptr) {
         return;
     }
-    int others = 0;
-    for (int col = 0; col < 9; ++col) {
-        others += StringGrid1->ColWidths(col);
-    }
-    int remarks = StringGrid1->width() - others - 30;
-    int rowsHeight = StringGrid1->horizontalHeader()->height();
-    for (int row = 0; row < StringGrid1->Model()->rowCount(); ++row) {
-        rowsHeight += StringGrid1->rowHeight(row);
-    }
-    rowsHeight += 2 * StringGrid1->DefaultRowHeight();
-    if (rowsHeight < StringGrid1->height()) {
-        remarks += 15;
-        StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    } else {
-        StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    }
-    StringGrid1->SetColWidth(9, std::max(remarks, 20));
+    StringGrid1->FitLastColumn();
 }
 
 void TForm1::StartMinimized() {

@@ -13,26 +13,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLineEdit* MakeReadOnlyBox(QWidget* parent, const char* name, int maxChars, int width) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setMaxLength(maxChars);
-    box->setFixedWidth(width);
-    return box;
-}
-
-QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-} // namespace
-
 void TForm1::BuildControls() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
@@ -109,40 +89,40 @@ void TForm1::BuildMenus() {
 
     FileMenu = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
-    S1 = AddItem(FileMenu, "S1", "保存(&S)");
+    S1 = AddMenuItem(FileMenu, "S1", "保存(&S)");
     FileMenu->addSeparator();
-    P1 = AddItem(FileMenu, "P1", "印刷(&P)");
-    CSVO1 = AddItem(FileMenu, "CSVO1", "CSVﾌｧｲﾙ出力(&O)");
+    P1 = AddMenuItem(FileMenu, "P1", "印刷(&P)");
+    CSVO1 = AddMenuItem(FileMenu, "CSVO1", "CSVﾌｧｲﾙ出力(&O)");
     FileMenu->addSeparator();
-    X1 = AddItem(FileMenu, "X1", "終了(&X)");
+    X1 = AddMenuItem(FileMenu, "X1", "終了(&X)");
 
     SearchMenu = bar->addMenu(QStringLiteral("検索(&S)"));
     SearchMenu->setObjectName(QStringLiteral("SearchMenu"));
-    P2 = AddItem(SearchMenu, "P2", "前月(&B)");
-    T1 = AddItem(SearchMenu, "T1", "当月(&T)");
-    N3 = AddItem(SearchMenu, "N3", "次月(&N)");
+    P2 = AddMenuItem(SearchMenu, "P2", "前月(&B)");
+    T1 = AddMenuItem(SearchMenu, "T1", "当月(&T)");
+    N3 = AddMenuItem(SearchMenu, "N3", "次月(&N)");
     SearchMenu->addSeparator();
-    J1 = AddItem(SearchMenu, "J1", "指定月(&S)");
-    T3 = AddItem(SearchMenu, "T3", "任意期間(&A)");
+    J1 = AddMenuItem(SearchMenu, "J1", "指定月(&S)");
+    T3 = AddMenuItem(SearchMenu, "T3", "任意期間(&A)");
 
     ViewMenu = bar->addMenu(QStringLiteral("表示(&V)"));
     ViewMenu->setObjectName(QStringLiteral("ViewMenu"));
-    Y1 = AddItem(ViewMenu, "Y1", "有給休暇集計(&V)");
-    M1 = AddItem(ViewMenu, "M1", "月指定集計(&M)");
-    C1 = AddItem(ViewMenu, "C1", "期間集計(&Y)");
-    W1 = AddItem(ViewMenu, "W1", "進行位置表示(&P)");
+    Y1 = AddMenuItem(ViewMenu, "Y1", "有給休暇集計(&V)");
+    M1 = AddMenuItem(ViewMenu, "M1", "月指定集計(&M)");
+    C1 = AddMenuItem(ViewMenu, "C1", "期間集計(&Y)");
+    W1 = AddMenuItem(ViewMenu, "W1", "進行位置表示(&P)");
 
     StressMenu = bar->addMenu(QStringLiteral("ｽﾄﾚｽﾁｪｯｸ(&C)"));
     StressMenu->setObjectName(QStringLiteral("StressMenu"));
-    S3 = AddItem(StressMenu, "S3", "ｽﾄﾚｽﾁｪｯｸ簡易版(&S)");
-    I1 = AddItem(StressMenu, "I1", "ｲﾝﾀｰﾈｯﾄ接続(&I)");
+    S3 = AddMenuItem(StressMenu, "S3", "ｽﾄﾚｽﾁｪｯｸ簡易版(&S)");
+    I1 = AddMenuItem(StressMenu, "I1", "ｲﾝﾀｰﾈｯﾄ接続(&I)");
 
     OptionMenu = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
     OptionMenu->setObjectName(QStringLiteral("OptionMenu"));
-    E1 = AddItem(OptionMenu, "E1", "環境設定(&E)");
+    E1 = AddMenuItem(OptionMenu, "E1", "環境設定(&E)");
 
     HelpMenu = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
-    H2 = AddItem(HelpMenu, "H2", "ﾍﾙﾌﾟ(&C)");
-    N5 = AddItem(HelpMenu, "N5", "ﾊﾞｰｼﾞｮﾝ情報(&A)");
+    H2 = AddMenuItem(HelpMenu, "H2", "ﾍﾙﾌﾟ(&C)");
+    N5 = AddMenuItem(HelpMenu, "N5", "ﾊﾞｰｼﾞｮﾝ情報(&A)");
 }

@@ -1,5 +1,8 @@
 #include "controls.h"
 
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint) {
@@ -8,4 +11,20 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     button->setToolTip(QString::fromUtf8(hint));
     button->setAutoDefault(false);
     return button;
+}
+
+QLineEdit* MakeReadOnlyBox(QWidget* parent, const char* name, int maxChars, int width) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setMaxLength(maxChars);
+    box->setFixedWidth(width);
+    return box;
+}
+
+QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+class QAction;
+class QLineEdit;
+class QMenu;
 class QPushButton;
 class QWidget;
 
@@ -7,3 +10,10 @@ class QWidget;
 // with its hint, and never an automatic default button, so Enter in a field
 // does not press it.
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint);
+
+// A read-only box for a number shown beside a label (year, month), right
+// aligned, at most maxChars characters, width pixels wide.
+QLineEdit* MakeReadOnlyBox(QWidget* parent, const char* name, int maxChars, int width);
+
+// A menu item named for tests.
+QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption);

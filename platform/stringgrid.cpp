@@ -231,6 +231,30 @@ void TStringGrid::SetHeaderHeight(int height) {
     horizontalHeader()->setFixedHeight(height);
 }
 
+void TStringGrid::FitLastColumn() {
+    const int last = ColCount() - 1;
+    if (last < 0) {
+        return;
+    }
+    int others = 0;
+    for (int col = 0; col < last; ++col) {
+        others += ColWidths(col);
+    }
+    int rest = width() - others - 30;
+    int rowsHeight = horizontalHeader()->height();
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        rowsHeight += rowHeight(row);
+    }
+    rowsHeight += 2 * DefaultRowHeight();
+    if (rowsHeight < height()) {
+        rest += 15;
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    } else {
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    SetColWidth(last, std::max(rest, 20));
+}
+
 void TStringGrid::SetDefaultRowHeight(int height) {
     verticalHeader()->setMinimumSectionSize(height);
     verticalHeader()->setDefaultSectionSize(height);

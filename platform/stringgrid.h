@@ -118,6 +118,10 @@ public:
     int ColWidths(int col) const { return columnWidth(col); }
     void SetColWidth(int col, int width) { setColumnWidth(col, width); }
     void SetHeaderHeight(int height);
+    // The last column takes the width the others leave, less room for the
+    // vertical scroll bar; when all rows fit it takes that room too and no
+    // horizontal scroll bar is shown.
+    void FitLastColumn();
     void SetDefaultRowHeight(int height);
     int DefaultRowHeight() const;
 

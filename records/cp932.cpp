@@ -76,32 +76,6 @@ bool IsAscii(std::string_view text) {
     return true;
 }
 
-// Whether the bytes are well-formed UTF-8 that holds at least one character
-// beyond ASCII: text an editor saved as UTF-8. Japanese CP932 text never is,
-// since its lead bytes are UTF-8 continuation bytes or need two of them.
-bool IsMultiByteUtf8(std::string_view bytes) {
-    bool multiByte = false;
-    for (std::size_t i = 0; i < bytes.size();) {
-        auto c = static_cast<unsigned char>(bytes[i]);
-        std::size_t n = c < 0x80                 ? 1
-                        : c >= 0xC2 && c <= 0xDF ? 2
-                        : c >= 0xE0 && c <= 0xEF ? 3
-                        : c >= 0xF0 && c <= 0xF4 ? 4
-                                                 : 0;
-        if (n == 0 || i + n > bytes.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < n; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        multiByte = multiByte || n > 1;
-        i += n;
-    }
-    return multiByte;
-}
-
 // Length in bytes of the UTF-8 sequence that starts with lead byte c.
 std::size_t Utf8SequenceLength(unsigned char c) {
     if (c < 0x80) {
@@ -157,7 +131,32 @@ std::string Utf8ToCp932Lossy(std::string_view utf8) {
     return ToCp932().Run(utf8, true).value_or(std::string());
 }
 
+bool IsMultiByteUtf8(std::string_view bytes) {
+    bool multiByte = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        auto c = static_cast<unsigned char>(bytes[i]);
+        std::size_t n = c < 0x80                 ? 1
+                        : c >= 0xC2 && c <= 0xDF ? 2
+                        : c >= 0xE0 && c <= 0xEF ? 3
+                        : c >= 0xF0 && c <= 0xF4 ? 4
+                                                 : 0;
+        if (n == 0 || i + n > bytes.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < n; ++k) {
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        multiByte = multiByte || n > 1;
+        i += n;
+    }
+    return multiByte;
+}
+
 std::optional<std::string> DataFileText(std::string_view bytes) {
+    // Japanese CP932 text is next to never well-formed UTF-8: most of its
+    // lead bytes are UTF-8 continuation bytes.
     if (IsMultiByteUtf8(bytes)) {
         return std::nullopt;
     }

@@ -17,6 +17,9 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 // happen to decode as CP932.
 std::optional<std::string> DataFileText(std::string_view bytes);
 
+// Well-formed UTF-8 that holds at least one character beyond ASCII.
+bool IsMultiByteUtf8(std::string_view bytes);
+
 // Reading damaged files: bytes that are not CP932 are dropped.
 std::string Cp932ToUtf8Lossy(std::string_view cp932);
 

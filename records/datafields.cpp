@@ -86,7 +86,7 @@ std::string FieldText(std::string_view field) {
     return std::string(TrimBlanks(field));
 }
 
-std::string FileField(std::string_view text) {
+void AppendFileField(std::string& out, std::string_view text) {
     bool quote = false;
     bool control = false;
     for (char c : text) {
@@ -94,38 +94,27 @@ std::string FileField(std::string_view text) {
         quote = quote || c == ',' || c == '"';
     }
     if (!quote && !control) {
-        return std::string(text);
+        out.append(text);
+        return;
     }
-    std::string field;
-    field.reserve(text.size() + 2);
     if (quote) {
-        field.push_back('"');
+        out.push_back('"');
     }
     for (char c : text) {
-        field.push_back(static_cast<unsigned char>(c) < 32 ? ' ' : c);
+        out.push_back(static_cast<unsigned char>(c) < 32 ? ' ' : c);
         if (c == '"') {
-            field.push_back('"');
+            out.push_back('"');
         }
     }
     if (quote) {
-        field.push_back('"');
+        out.push_back('"');
     }
-    return field;
 }
 
-std::vector<std::string_view> DataLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
+std::string FileField(std::string_view text) {
+    std::string field;
+    AppendFileField(field, text);
+    return field;
 }
 
 namespace {
@@ -149,10 +138,12 @@ ReadNumberedLines(std::string_view text, std::string_view header, std::size_t ma
     NumberedLines found;
     std::string scratch;
     std::vector<std::string> fields(maxFields);
-    std::vector<std::string_view> lines = DataLines(text);
-    const bool lastLineEnded = !text.empty() && text.back() == '\n';
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (IsHeaderLine(lines[i], header, scratch)) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t end = text.find('\n', pos);
+        const bool ended = end != std::string_view::npos;
+        std::string_view line = text.substr(pos, ended ? end - pos : std::string_view::npos);
+        pos = ended ? end + 1 : text.size();
+        if (IsHeaderLine(line, header, scratch)) {
             found.header = true;
             found.days = 0;
             found.cutLine = false;
@@ -162,8 +153,8 @@ ReadNumberedLines(std::string_view text, std::string_view header, std::size_t ma
             continue;
         }
         ++found.days;
-        found.cutLine = i + 1 == lines.size() && !lastLineEnded;
-        FillCsvFields(lines[i], fields);
+        found.cutLine = !ended;
+        FillCsvFields(line, fields);
         take(found.days, fields);
     }
     return found;
@@ -177,11 +168,6 @@ FileState NumberedFileState(const NumberedLines& lines, int lastDay) {
 }
 
 bool HasHeaderLine(std::string_view text, std::string_view header) {
-    std::string scratch;
-    for (std::string_view line : DataLines(text)) {
-        if (IsHeaderLine(line, header, scratch)) {
-            return true;
-        }
-    }
-    return false;
+    return ReadNumberedLines(text, header, 0, 0, [](int, const std::vector<std::string>&) {})
+        .header;
 }

@@ -37,10 +37,8 @@ std::string FieldText(std::string_view field);
 // text holding a comma or a double quote is put in double quotes with each
 // quote doubled; every other text is written as it is.
 std::string FileField(std::string_view text);
-
-// The lines of a data file, split at LF; the CR of a CR LF stays at the end
-// of its line and is trimmed with the last field. No length limit.
-std::vector<std::string_view> DataLines(std::string_view text);
+// FileField appended to out.
+void AppendFileField(std::string& out, std::string_view text);
 
 // What ReadNumberedLines found.
 struct NumberedLines {
@@ -49,7 +47,9 @@ struct NumberedLines {
     bool cutLine = false; // the last day line read is the file's unended last line
 };
 
-// Reads the numbered part of a day or holiday file: the lines after the
+// Reads the numbered part of a day or holiday file, whose lines end at LF
+// (the CR of a CR LF is trimmed with the last field; no length limit): the
+// lines after the
 // header line (a line whose first field, trimmed, is header) are days 1, 2,
 // ... by position; a second header starts the count again, lines before the
 // header and after day lastDay are ignored. take(day, fields) gets the first

@@ -29,7 +29,7 @@ bool CalendarHolds(int year) {
 }
 
 void AppendField(std::string& line, std::string_view text) {
-    line += FileField(text);
+    AppendFileField(line, text);
     line += ',';
 }
 
@@ -54,9 +54,7 @@ FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count) {
     if (!text) {
         return FileState::Unrecognised;
     }
-    if (!HasHeaderLine(*text, DayHeader)) {
-        return FileState::Unrecognised;
-    }
+    // Without a header line no day is taken, so the days stay as they were.
     count = std::clamp(count, 0, YearSlotSize - 1);
     NumberedLines lines = ReadNumberedLines(*text, DayHeader, 10, count,
                                             [&](int d, const std::vector<std::string>& fields) {
@@ -103,7 +101,7 @@ std::string DayFileBytes(const YearDays& days, int count) {
         text += ',';
         text += FormatSingle(day.Condition);
         text += ',';
-        text += FileField(day.Remark);
+        AppendFileField(text, day.Remark);
         text += "\r\n";
     }
     return Utf8ToCp932Lossy(text);

@@ -113,9 +113,10 @@ int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& 
 
 FileState ReadHolidayFileBytes(std::string_view bytes, YearCalendar& calendar, int count) {
     std::optional<std::string> text = DataFileText(bytes);
-    if (!text || !HasHeaderLine(*text, HolidayHeader)) {
+    if (!text) {
         return FileState::Unrecognised;
     }
+    // Without a header line no day is taken, so the calendar stays as it was.
     count = std::clamp(count, 0, YearSlotSize - 1);
     return NumberedFileState(ReadHolidayLines(*text, &calendar, count), count);
 }
@@ -134,8 +135,14 @@ std::string HolidayFileBytes(const YearCalendar& calendar, int count) {
     std::string text = std::string(HolidayHeader) + "\r\n";
     for (int d = 1; d <= count; ++d) {
         const Holiday& day = calendar[d];
-        text += std::to_string(d) + "=" + FileField(day.Date) + "," + FileField(day.Mark) + "," +
-                FileField(day.Name) + "\r\n";
+        text += std::to_string(d);
+        text += '=';
+        AppendFileField(text, day.Date);
+        text += ',';
+        AppendFileField(text, day.Mark);
+        text += ',';
+        AppendFileField(text, day.Name);
+        text += "\r\n";
     }
     return Utf8ToCp932Lossy(text);
 }

@@ -1,6 +1,7 @@
 #include "initable.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -23,9 +24,15 @@ bool IgnoringAsciiCase::operator()(std::string_view a, std::string_view b) const
 }
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return LowerAscii(x) == LowerAscii(y);
-           });
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && LowerAscii(a[i]) != LowerAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -57,76 +64,155 @@ std::vector<std::string_view> SplitLines(std::string_view bytes) {
     return lines;
 }
 
-IniTable IniTable::Parse(std::string_view bytes) {
-    IniTable table;
-    Section* current = nullptr;
-    for (std::string_view raw : SplitLines(bytes)) {
-        std::string_view line = TrimBlanks(raw);
+namespace {
+
+// The line that starts at pos, up to CR LF, LF or a lone CR; pos moves past
+// its end.
+std::string_view NextLine(std::string_view bytes, std::size_t& pos) {
+    std::size_t start = pos;
+    std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+        pos = bytes.size();
+        return bytes.substr(start);
+    }
+    pos = end + (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1);
+    return bytes.substr(start, end - start);
+}
+
+} // namespace
+
+void IniTable::ForEachEntry(std::string_view bytes, const std::function<void(const Entry&)>& take) {
+    std::string_view section;
+    bool inSection = false;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        std::string_view line = TrimBlanks(NextLine(bytes, pos));
         if (line.empty() || line.front() == ';') {
             continue;
         }
         if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-            std::string_view name = TrimBlanks(line.substr(1, line.size() - 2));
-            current = table.FindSection(name);
-            if (current == nullptr) {
-                current = &table.AddSection(name);
-            }
+            section = TrimBlanks(line.substr(1, line.size() - 2));
+            inSection = true;
+            take({Entry::SectionLine, section, {}, {}});
             continue;
         }
-        if (current == nullptr) {
+        if (!inSection) {
             continue;
         }
-        Line entry;
         std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) {
-            entry.key = std::string(line);
+            take({Entry::BareLine, section, line, {}});
         } else {
-            entry.key = std::string(TrimBlanks(line.substr(0, eq)));
-            entry.value = std::string(TrimBlanks(line.substr(eq + 1)));
-            entry.hasValue = true;
+            take({Entry::KeyLine, section, TrimBlanks(line.substr(0, eq)),
+                  TrimBlanks(line.substr(eq + 1))});
         }
-        AddLine(*current, std::move(entry));
     }
+}
+
+IniTable IniTable::Parse(std::string_view bytes) {
+    IniTable table;
+    Section* current = nullptr;
+    ForEachEntry(bytes, [&](const Entry& entry) {
+        if (entry.kind == Entry::SectionLine) {
+            current = table.FindSection(entry.section);
+            if (current == nullptr) {
+                current = &table.AddSection(entry.section);
+            }
+            return;
+        }
+        AddLine(*current, Line{std::string(entry.key), std::string(entry.value),
+                               entry.kind == Entry::KeyLine});
+    });
     return table;
 }
 
+namespace {
+
+// Up to this many sections or keys of a section are found by looking at
+// each; beyond it they are indexed.
+constexpr std::size_t LinearLimit = 32;
+
+} // namespace
+
 IniTable::Section& IniTable::AddSection(std::string_view name) {
-    index_.emplace(std::string(name), sections_.size());
-    sections_.push_back(Section{std::string(name), {}, {}});
+    sections_.push_back(Section{std::string(name), {}, 0, {}});
+    if (!index_.empty()) {
+        index_.emplace(sections_.back().name, sections_.size() - 1);
+    } else if (sections_.size() > LinearLimit) {
+        IndexSections();
+    }
     return sections_.back();
 }
 
-void IniTable::AddLine(Section& section, Line line) {
-    if (line.hasValue) {
-        section.keys.emplace(line.key, section.lines.size());
+void IniTable::IndexSections() {
+    index_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        index_.emplace(sections_[i].name, i);
     }
+}
+
+void IniTable::AddLine(Section& section, Line line) {
     section.lines.push_back(std::move(line));
+    if (!section.lines.back().hasValue) {
+        return;
+    }
+    ++section.valued;
+    if (!section.keys.empty()) {
+        section.keys.emplace(section.lines.back().key, section.lines.size() - 1);
+    } else if (section.valued > LinearLimit) {
+        for (std::size_t i = 0; i < section.lines.size(); ++i) {
+            if (section.lines[i].hasValue) {
+                section.keys.emplace(section.lines[i].key, i);
+            }
+        }
+    }
+}
+
+const IniTable::Line* IniTable::FindLine(const Section& section, std::string_view key) {
+    if (!section.keys.empty()) {
+        auto found = section.keys.find(key);
+        return found == section.keys.end() ? nullptr : &section.lines[found->second];
+    }
+    for (const Line& line : section.lines) {
+        if (line.hasValue && EqualsIgnoringAsciiCase(line.key, key)) {
+            return &line;
+        }
+    }
+    return nullptr;
 }
 
 IniTable::Section* IniTable::FindSection(std::string_view name) {
-    auto found = index_.find(name);
-    return found == index_.end() ? nullptr : &sections_[found->second];
+    return const_cast<Section*>(std::as_const(*this).FindSection(name));
 }
 
 const IniTable::Section* IniTable::FindSection(std::string_view name) const {
-    auto found = index_.find(name);
-    return found == index_.end() ? nullptr : &sections_[found->second];
+    if (!index_.empty()) {
+        auto found = index_.find(name);
+        return found == index_.end() ? nullptr : &sections_[found->second];
+    }
+    for (const Section& section : sections_) {
+        if (EqualsIgnoringAsciiCase(section.name, name)) {
+            return &section;
+        }
+    }
+    return nullptr;
 }
 
 bool IniTable::HasSection(std::string_view section) const {
     return FindSection(section) != nullptr;
 }
 
-std::optional<std::string> IniTable::Read(std::string_view section, std::string_view key) const {
+const std::string* IniTable::Find(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(section);
-    if (s == nullptr) {
+    const Line* line = s != nullptr ? FindLine(*s, key) : nullptr;
+    return line != nullptr ? &line->value : nullptr;
+}
+
+std::optional<std::string> IniTable::Read(std::string_view section, std::string_view key) const {
+    const std::string* value = Find(section, key);
+    if (value == nullptr) {
         return std::nullopt;
     }
-    auto found = s->keys.find(key);
-    if (found == s->keys.end()) {
-        return std::nullopt;
-    }
-    return s->lines[found->second].value;
+    return *value;
 }
 
 void IniTable::Write(std::string_view section, std::string_view key, std::string_view value) {
@@ -134,23 +220,21 @@ void IniTable::Write(std::string_view section, std::string_view key, std::string
     if (s == nullptr) {
         s = &AddSection(section);
     }
-    auto found = s->keys.find(key);
-    if (found != s->keys.end()) {
-        s->lines[found->second].value = std::string(value);
+    if (const Line* line = FindLine(*s, key)) {
+        const_cast<Line*>(line)->value = std::string(value);
         return;
     }
     AddLine(*s, Line{std::string(key), std::string(value), true});
 }
 
 void IniTable::EraseSection(std::string_view section) {
-    auto found = index_.find(section);
-    if (found == index_.end()) {
+    const Section* found = FindSection(section);
+    if (found == nullptr) {
         return;
     }
-    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(found->second));
-    index_.clear();
-    for (std::size_t i = 0; i < sections_.size(); ++i) {
-        index_.emplace(sections_[i].name, i);
+    sections_.erase(sections_.begin() + (found - sections_.data()));
+    if (!index_.empty()) {
+        IndexSections();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,13 +19,27 @@ struct IgnoringAsciiCase {
 // keys and key-less lines stay in the order in which they first entered the
 // file. Texts are kept as they were read; section and key names match
 // regardless of ASCII letter case, as hand-edited files expect. Sections and
-// keys are indexed, so that reading and writing a file of any size takes
-// time in proportion to its size.
+// the keys of a section are indexed once there are more than a few of them,
+// so that reading and writing a file of any size takes time in proportion
+// to its size.
 class IniTable {
 public:
     static IniTable Parse(std::string_view bytes);
 
+    // The lines of an INI text as Parse takes them: a section line, a key
+    // line (key and value) or a line without "=" in a section (key is the
+    // whole line), each with the name of the section it is in.
+    struct Entry {
+        enum Kind { SectionLine, KeyLine, BareLine } kind;
+        std::string_view section;
+        std::string_view key;
+        std::string_view value;
+    };
+    static void ForEachEntry(std::string_view bytes, const std::function<void(const Entry&)>& take);
+
     std::optional<std::string> Read(std::string_view section, std::string_view key) const;
+    // The value as Read gives it, without a copy; nullptr for a missing key.
+    const std::string* Find(std::string_view section, std::string_view key) const;
 
     // Replaces the value of an existing key in place; a missing key is appended
     // to its section, a missing section to the file.
@@ -49,16 +64,19 @@ private:
     struct Section {
         std::string name;
         std::vector<Line> lines;
-        Index keys; // the first line of each key that has a value
+        std::size_t valued = 0; // lines with a value
+        Index keys;             // once indexed: the first line of each key
     };
 
     Section& AddSection(std::string_view name);
     static void AddLine(Section& section, Line line);
+    static const Line* FindLine(const Section& section, std::string_view key);
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
+    void IndexSections();
 
     std::vector<Section> sections_;
-    Index index_;
+    Index index_; // once indexed: the position of each section
 };
 
 // Names of sections, keys and colours match regardless of ASCII letter case.

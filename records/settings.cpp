@@ -20,9 +20,9 @@ struct FlagField {
 
 struct Key {
     const char* section;
-    std::string key;
+    std::string_view key;
     std::variant<int*, FlagField, std::string*> field;
-    std::variant<int, std::string> defaultValue;
+    std::variant<int, const std::string*> defaultValue;
 };
 
 const char* const WindowSection = "Window";
@@ -31,19 +31,32 @@ const char* const HolidaySection = "Holiday Setup";
 const char* const AutomaticSection = "Automatic Setup";
 const char* const OtherSection = "Other Setup";
 
+const char* const BreakStartKeys[5] = {"Breaks1", "Breaks2", "Breaks3", "Breaks4", "Breaks5"};
+const char* const BreakEndKeys[5] = {"Breake1", "Breake2", "Breake3", "Breake4", "Breake5"};
+// The stored files spell the eighth flag "Backgroundcohk8"; it stays so, so
+// that existing files keep their value.
+const char* const ColorFlagKeys[10] = {
+    "Backgroundchk1", "Backgroundchk2", "Backgroundchk3",  "Backgroundchk4", "Backgroundchk5",
+    "Backgroundchk6", "Backgroundchk7", "Backgroundcohk8", "Backgroundchk9", "Backgroundchk10"};
+const char* const ColorKeys[10] = {"Backgroundcolor1", "Backgroundcolor2", "Backgroundcolor3",
+                                   "Backgroundcolor4", "Backgroundcolor5", "Backgroundcolor6",
+                                   "Backgroundcolor7", "Backgroundcolor8", "Backgroundcolor9",
+                                   "Backgroundcolor10"};
+
 // The keys in file order; defaults are taken from a default-constructed block.
 std::vector<Key> KeyTable(TSettings& s) {
-    const TSettings d;
+    static const TSettings d;
     std::vector<Key> keys;
-    auto integer = [&](const char* section, std::string key, int& field, int def) {
-        keys.push_back({section, std::move(key), &field, def});
+    keys.reserve(73);
+    auto integer = [&](const char* section, std::string_view key, int& field, int def) {
+        keys.push_back({section, key, &field, def});
     };
-    auto flag = [&](const char* section, std::string key, std::uint8_t& field, int def) {
-        keys.push_back({section, std::move(key), FlagField{&field}, def});
+    auto flag = [&](const char* section, std::string_view key, std::uint8_t& field, int def) {
+        keys.push_back({section, key, FlagField{&field}, def});
     };
-    auto text = [&](const char* section, std::string key, std::string& field,
+    auto text = [&](const char* section, std::string_view key, std::string& field,
                     const std::string& def) {
-        keys.push_back({section, std::move(key), &field, def});
+        keys.push_back({section, key, &field, &def});
     };
 
     integer(WindowSection, "Top", s.Top, d.Top);
@@ -56,8 +69,8 @@ std::vector<Key> KeyTable(TSettings& s) {
     text(OfficeSection, "Midnightstart", s.Midnightstart, d.Midnightstart);
     text(OfficeSection, "Midnightend", s.Midnightend, d.Midnightend);
     for (int i = 0; i < 5; ++i) {
-        text(OfficeSection, "Breaks" + std::to_string(i + 1), s.Breaks[i], d.Breaks[i]);
-        text(OfficeSection, "Breake" + std::to_string(i + 1), s.Breake[i], d.Breake[i]);
+        text(OfficeSection, BreakStartKeys[i], s.Breaks[i], d.Breaks[i]);
+        text(OfficeSection, BreakEndKeys[i], s.Breake[i], d.Breake[i]);
     }
     integer(OfficeSection, "Standflg", s.Standflg, d.Standflg);
     integer(OfficeSection, "Standtime", s.Standtime, d.Standtime);
@@ -78,12 +91,8 @@ std::vector<Key> KeyTable(TSettings& s) {
         flag(HolidaySection, Days[i], s.WeeklyHolidays[i], d.WeeklyHolidays[i]);
     }
     for (int k = 1; k <= 10; ++k) {
-        // The stored files spell the eighth flag this way; keep it so that
-        // existing files keep their value.
-        std::string chkKey = k == 8 ? "Backgroundcohk8" : "Backgroundchk" + std::to_string(k);
-        flag(HolidaySection, chkKey, s.Backgroundchk[k - 1], d.Backgroundchk[k - 1]);
-        text(HolidaySection, "Backgroundcolor" + std::to_string(k), s.Backgroundcolor[k],
-             d.Backgroundcolor[k]);
+        flag(HolidaySection, ColorFlagKeys[k - 1], s.Backgroundchk[k - 1], d.Backgroundchk[k - 1]);
+        text(HolidaySection, ColorKeys[k - 1], s.Backgroundcolor[k], d.Backgroundcolor[k]);
     }
     integer(AutomaticSection, "Autostart", s.Autostart, d.Autostart);
     integer(AutomaticSection, "Autostartflg", s.Autostartflg, d.Autostartflg);
@@ -117,9 +126,10 @@ std::optional<std::int32_t> ParseHex(std::string_view digits, bool negative) {
 }
 
 void ReadKey(const IniTable& table, const Key& key) {
-    std::optional<std::string> stored = table.Read(key.section, key.key);
+    const std::string* stored = table.Find(key.section, key.key);
     if (auto* text = std::get_if<std::string*>(&key.field)) {
-        **text = stored ? Cp932ToUtf8Lossy(*stored) : std::get<std::string>(key.defaultValue);
+        **text =
+            stored ? Cp932ToUtf8Lossy(*stored) : *std::get<const std::string*>(key.defaultValue);
         return;
     }
     int def = std::get<int>(key.defaultValue);
@@ -139,15 +149,15 @@ void WriteKey(IniTable& table, const Key& key) {
     if (auto* text = std::get_if<std::string*>(&key.field)) {
         // A text nobody changed keeps the file's own bytes, also bytes that
         // are no CP932 and could not be converted back the same way.
-        std::optional<std::string> stored = table.Read(key.section, key.key);
-        if (stored && Cp932ToUtf8Lossy(*stored) == **text) {
+        const std::string* stored = table.Find(key.section, key.key);
+        if (stored != nullptr && Cp932ToUtf8Lossy(*stored) == **text) {
             return;
         }
         value = Utf8ToCp932Lossy(**text);
     } else if (auto* integer = std::get_if<int*>(&key.field)) {
         value = std::to_string(**integer);
     } else {
-        value = *std::get<FlagField>(key.field).field != 0 ? "1" : "0";
+        value.assign(1, *std::get<FlagField>(key.field).field != 0 ? '1' : '0');
     }
     table.Write(key.section, key.key, value);
 }

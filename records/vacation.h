@@ -25,6 +25,11 @@ struct VacationLedger {
     std::vector<Vacation> records;
 };
 
+// The ledger held in KuriZan, KuriFlg, NowZan and VacationRecords
+// 1..VacationCount, and the other way round.
+VacationLedger LedgerInMemory();
+void UseLedger(const VacationLedger& ledger);
+
 // Reads a paid-leave file's bytes. Records are renumbered from 1 in key
 // order; dates become "yyyy/mm/dd" with the weekday taken from the date; a
 // value whose date cannot be read keeps its place as an empty record. Read,

@@ -88,6 +88,8 @@ std::string RecordValue(const Vacation& record) {
            FileField(record.Remark);
 }
 
+} // namespace
+
 VacationLedger LedgerInMemory() {
     VacationLedger ledger{KuriZan, KuriFlg, NowZan, {}};
     int count = std::clamp(VacationCount, 0, MaxVacationRecords);
@@ -95,7 +97,17 @@ VacationLedger LedgerInMemory() {
     return ledger;
 }
 
-} // namespace
+void UseLedger(const VacationLedger& ledger) {
+    KuriZan = ledger.kuriZan;
+    KuriFlg = ledger.kuriFlg;
+    NowZan = ledger.nowZan;
+    for (int i = 1; i <= MaxVacationRecords; ++i) {
+        VacationRecords[i] = {};
+    }
+    std::size_t count = std::min<std::size_t>(ledger.records.size(), MaxVacationRecords);
+    VacationCount = static_cast<int>(count);
+    std::copy_n(ledger.records.begin(), count, VacationRecords.begin() + 1);
+}
 
 std::string VacationFileName(int year) {
     return std::to_string(year) + "V.dat";
@@ -173,14 +185,7 @@ int LoadVacationFile(const std::filesystem::path& folder, int year) {
     }
     // A year without a readable file of its own starts from nothing, never
     // from the values of the year held before.
-    KuriZan = ledger.kuriZan;
-    KuriFlg = ledger.kuriFlg;
-    NowZan = ledger.nowZan;
-    for (int i = 1; i <= MaxVacationRecords; ++i) {
-        VacationRecords[i] = {};
-    }
-    VacationCount = static_cast<int>(ledger.records.size());
-    std::copy(ledger.records.begin(), ledger.records.end(), VacationRecords.begin() + 1);
+    UseLedger(ledger);
     return state == FileState::Read || state == FileState::CutShort ? 1 : 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cp932.h"
 #include "datafields.h"
+#include "datanumbers.h"
 #include "dates.h"
 #include "dayfile.h"
 #include "fileio.h"
@@ -33,16 +34,49 @@ void BuildPeriodDay(const OwnCalendar& calendar, int year, int day, Workdt& elem
     element.Values = {};
 }
 
-void ReadPeriodDay(const std::string& value, Workdt& element) {
+Workdt ReadPeriodDay(const std::string& value) {
     std::vector<std::string> fields = SplitCsvFields(value, 10);
-    element.DateWeek = {FieldText(fields[0]), FieldText(fields[1])};
-    element.Kind = FieldText(fields[2]);
-    for (std::size_t i = 0; i < element.Values.size(); ++i) {
-        element.Values[i] = FieldText(fields[3 + i]);
+    Workdt day;
+    day.DateWeek = {FieldText(fields[0]), FieldText(fields[1])};
+    day.Kind = FieldText(fields[2]);
+    for (std::size_t i = 0; i < day.Values.size(); ++i) {
+        day.Values[i] = FieldText(fields[3 + i]);
     }
+    return day;
 }
 
 } // namespace
+
+std::optional<std::vector<std::optional<Workdt>>> ReadDaysByKey(std::string_view bytes,
+                                                                int firstDay, int lastDay) {
+    std::optional<std::string> text = DataFileText(bytes);
+    if (!text || !HasHeaderLine(*text, DayHeader)) {
+        return std::nullopt;
+    }
+    const std::size_t count = lastDay >= firstDay ? lastDay - firstDay + 1 : 0;
+    std::vector<std::optional<Workdt>> days(count);
+    // As an INI file: the first line of a key counts, even when it is empty.
+    std::vector<bool> seen(count);
+    IniTable::ForEachEntry(*text, [&](const IniTable::Entry& entry) {
+        if (entry.kind != IniTable::Entry::KeyLine || entry.key.empty() ||
+            entry.key.front() < '1' || entry.key.front() > '9' ||
+            !EqualsIgnoringAsciiCase(entry.section, DaySection)) {
+            return;
+        }
+        std::optional<std::int32_t> day = ParseDecimal(entry.key);
+        if (!day || *day < firstDay || *day > lastDay) {
+            return;
+        }
+        const auto i = static_cast<std::size_t>(*day - firstDay);
+        if (!seen[i]) {
+            seen[i] = true;
+            if (!entry.value.empty()) {
+                days[i] = ReadPeriodDay(std::string(entry.value));
+            }
+        }
+    });
+    return days;
+}
 
 int LoadYearSlots(const std::filesystem::path& folder, int year) {
     int read = 0;
@@ -59,30 +93,27 @@ int LoadYearSlots(const std::filesystem::path& folder, int year) {
 
 int LoadPeriodDays(const std::filesystem::path& folder, int year, int firstDay, int lastDay,
                    int& count) {
-    const std::filesystem::path path = folder / DayFileName(year);
-    ReadResult file = ReadWholeFile(path);
-    std::optional<std::string> text;
-    if (file.status == ReadStatus::Ok) {
-        text = DataFileText(file.bytes);
-    }
-    bool keyed = text && HasHeaderLine(*text, DayHeader);
-    if (file.status != ReadStatus::Missing && !keyed) {
-        NoteUnreadableFile(path);
-    }
-    IniTable table = keyed ? IniTable::Parse(*text) : IniTable();
-    std::optional<OwnCalendar> calendar;
-
     firstDay = std::max(firstDay, 1);
     lastDay = std::min(lastDay, DaysInYear(year));
+    const std::filesystem::path path = folder / DayFileName(year);
+    ReadResult file = ReadWholeFile(path);
+    std::optional<std::vector<std::optional<Workdt>>> read;
+    if (file.status == ReadStatus::Ok) {
+        read = ReadDaysByKey(file.bytes, firstDay, lastDay);
+    }
+    if (file.status != ReadStatus::Missing && !read) {
+        NoteUnreadableFile(path);
+    }
+    std::optional<OwnCalendar> calendar;
     count = std::max(count, -1);
     for (int d = firstDay; d <= lastDay && count + 1 < SummaryWorkSize; ++d) {
         Workdt& element = SummaryWork[++count];
-        std::optional<std::string> value;
-        if (keyed) {
-            value = table.Read(DaySection, std::to_string(d));
-        }
-        if (value && !value->empty()) {
-            ReadPeriodDay(*value, element);
+        if (read && (*read)[static_cast<std::size_t>(d - firstDay)]) {
+            // The full date is the caller's.
+            const Workdt& day = *(*read)[static_cast<std::size_t>(d - firstDay)];
+            element.DateWeek = day.DateWeek;
+            element.Kind = day.Kind;
+            element.Values = day.Values;
             continue;
         }
         if (!calendar) {
@@ -90,5 +121,5 @@ int LoadPeriodDays(const std::filesystem::path& folder, int year, int firstDay, 
         }
         BuildPeriodDay(*calendar, year, d, element);
     }
-    return keyed ? 1 : 0;
+    return read ? 1 : 0;
 }

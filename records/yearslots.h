@@ -1,6 +1,11 @@
 #pragma once
 
+#include "records.h"
+
 #include <filesystem>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 // Loading the two year slots and loading any span of days for the summaries.
 
@@ -22,3 +27,10 @@ int LoadYearSlots(const std::filesystem::path& folder, int year);
 // read, 0 when it is missing or could not be read (then noted for the user).
 int LoadPeriodDays(const std::filesystem::path& folder, int year, int firstDay, int lastDay,
                    int& count);
+
+// The days firstDay..lastDay of a day file's bytes read by their key, with
+// the date, weekday, kind and values as stored (the full date empty), one
+// element per day; nothing for a day the file holds no value for. Nothing at
+// all when the bytes are not a recognised day file.
+std::optional<std::vector<std::optional<Workdt>>> ReadDaysByKey(std::string_view bytes,
+                                                                int firstDay, int lastDay);

@@ -84,7 +84,8 @@ TForm10::TForm10(QWidget* owner) : TModalForm(owner) {
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    Image1 = new MapImage(ScrollBox1);
+    mapImage_ = new MapImage(ScrollBox1);
+    Image1 = mapImage_;
     Image1->setObjectName(QStringLiteral("Image1"));
     ScrollBox1->setWidget(Image1);
     ScrollBox1->setWidgetResizable(false);
@@ -173,7 +174,7 @@ TForm10::TForm10(QWidget* owner) : TModalForm(owner) {
     route_ = BuildRouteTable();
     cleanMap_ = DrawMapPicture(route_);
     picture_ = cleanMap_;
-    Image1->SetPicture(picture_);
+    mapImage_->SetPicture(picture_);
 
     connect(Button4, &QPushButton::clicked, this, &TForm10::Button4Click);
     connect(Button1, &QPushButton::clicked, this, &TForm10::ZoomIn);
@@ -226,7 +227,7 @@ void TForm10::ShowWalkingProgress() {
     progress_ = ComputeWalkingProgress(route_, TotalSteps, Settings.Distance, BarWidth);
     Label11->setText(QString::fromStdString(progress_.stepNote));
     picture_ = DrawProgress(cleanMap_, route_, progress_);
-    Image1->SetPicture(picture_);
+    mapImage_->SetPicture(picture_);
     Label10->setText(QString::fromStdString(progress_.lapText));
     Label10->setVisible(!progress_.lapText.empty());
     Label1->setText(QString::fromStdString(progress_.currentStation));

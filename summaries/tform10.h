@@ -21,7 +21,7 @@ public:
     explicit TForm10(QWidget* owner);
 
     QScrollArea* ScrollBox1 = nullptr;
-    MapImage* Image1 = nullptr;
+    QWidget* Image1 = nullptr; // the map, stretched to its size
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
            *Label5 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr,
            *Label11 = nullptr;
@@ -51,6 +51,7 @@ private:
     void FitImage();
     void SetImageSize(QSize size);
 
+    MapImage* mapImage_ = nullptr;
     RouteTable route_;
     WalkingProgress progress_;
     QImage cleanMap_;

@@ -7,13 +7,12 @@
 #include "platform/windowsteps.h"
 #include "records/state.h"
 #include "records/years.h"
-#include "summaries/engine.h"
+#include "summaries/walkingroute.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <charconv>
 #include <optional>
 
 namespace {
@@ -39,32 +38,7 @@ void FillMonths(QComboBox* list) {
     }
 }
 
-std::int64_t StepSum(const std::string& text) {
-    std::int64_t value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() ? value : 0;
-}
-
 } // namespace
-
-std::int64_t StepsOfMonths(const std::filesystem::path& folder, int fromYear, int fromMonth,
-                           int toYear, int toMonth) {
-    std::int64_t steps = 0;
-    ClearRectotalTables();
-    for (int year = fromYear, month = fromMonth;
-         year < toYear || (year == toYear && month <= toMonth);) {
-        int days = 0;
-        if (LoadSummaryPeriod(folder, SummaryClosingDayMonth, year, month, days)) {
-            SummarizePeriodDays();
-            steps += StepSum(PeriodTotals[4]);
-        }
-        if (++month > 12) {
-            month = 1;
-            ++year;
-        }
-    }
-    return steps;
-}
 
 TForm11::TForm11(QWidget* owner) : TModalForm(owner) {
     setObjectName(QStringLiteral("TForm11"));

@@ -2,17 +2,8 @@
 
 #include "platform/modalform.h"
 
-#include <cstdint>
-#include <filesystem>
-
 class QComboBox;
 class QPushButton;
-
-// The steps of the closing-day months from (fromYear, fromMonth) to
-// (toYear, toMonth), both included, by the summary engine; months without a
-// day file add nothing.
-std::int64_t StepsOfMonths(const std::filesystem::path& folder, int fromYear, int fromMonth,
-                           int toYear, int toMonth);
 
 // "集計期間選択": the span of months whose steps the map shows. "表示" sums
 // the steps into TotalSteps; a start after the end is refused and the dialog

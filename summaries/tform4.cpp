@@ -8,6 +8,8 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/years.h"
+#include "reports/gridrows.h"
+#include "reports/reports.h"
 
 #include <QAction>
 #include <QApplication>
@@ -89,8 +91,7 @@ void TForm4::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm4::Button4Click);
     connect(C1, &QAction::triggered, this, &TForm4::Button4Click);
     connect(CSV1, &QAction::triggered, this, &TForm4::CSV1Click);
-    // Printing comes with the reports.
-    P1->setEnabled(false);
+    connect(P1, &QAction::triggered, this, &TForm4::P1Click);
 
     auto remember = [](int col, int row) {
         LeaveCol = col;
@@ -125,6 +126,7 @@ void TForm4::FormShow() {
     }
     showStepDone_ = true;
     CenterOnMainWindow(this);
+    P1->setEnabled(PrinterReady);
     ShowSheet(OpenLeaveLedger(ProgramFolder));
     LeaveCol = 1;
     LeaveRow = 1;
@@ -217,6 +219,25 @@ void TForm4::CSV1Click() {
     LeaveSheet sheet = RecalculatedSheet();
     ExportCsv(this, Q(LeaveCsvFileName(LeaveYear)), QStringLiteral("CSVﾌｧｲﾙ(*.csv)"),
               LeaveCsvRows(sheet, LeaveYear));
+}
+
+void TForm4::P1Click() {
+    // The list prints what the window shows once recomputed: the boxes and
+    // every dated row, which the sort has put first.
+    LeaveSheet sheet = RecalculatedSheet();
+    int dated = 0;
+    while (dated < LeaveSheetRows && !sheet.Cell(LeaveDateCol, dated + 1).empty()) {
+        ++dated;
+    }
+    LedgerSnapshot snapshot;
+    snapshot.leaveYear = LeaveYear;
+    snapshot.grantMonth = EffectiveLeaveGrantMonth();
+    snapshot.carryOver = Memo1->text();
+    snapshot.capChoice = ComboBox2->currentText();
+    snapshot.grant = Memo2->text();
+    snapshot.balance = Memok->text();
+    snapshot.entries = GridRows(*StringGrid1, 1, dated);
+    PreviewLedgerReport(this, snapshot);
 }
 
 void TForm4::closeEvent(QCloseEvent* event) {

@@ -38,6 +38,7 @@ public:
     void Button2Click();
     void Button4Click();
     void CSV1Click();
+    void P1Click();
 
     // The window as texts, the open editor's text included.
     LeaveSheet ReadSheet() const;

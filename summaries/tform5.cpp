@@ -1,5 +1,6 @@
 #include "summaries/tform5.h"
 
+#include "charts/tformgraph.h"
 #include "mainwindow/gridrules.h"
 #include "mainwindow/tform2.h"
 #include "mainwindow/tform3.h"
@@ -8,7 +9,10 @@
 #include "platform/mainwindowref.h"
 #include "platform/stringgrid.h"
 #include "records/colors.h"
+#include "records/settings.h"
 #include "records/state.h"
+#include "reports/gridrows.h"
+#include "reports/reports.h"
 #include "summaries/engine.h"
 
 #include <QAction>
@@ -84,10 +88,10 @@ void TForm5::ConnectCommands() {
     connect(P1, &QAction::triggered, this, &TForm5::P1Click);
     connect(Button5, &QPushButton::clicked, this, &TForm5::C1Click);
     connect(C1, &QAction::triggered, this, &TForm5::C1Click);
-    // The charts and the period list are not part of the program yet.
-    for (QAction* action : {P2, K1, S2, A1}) {
-        action->setEnabled(false);
-    }
+    connect(P2, &QAction::triggered, this, &TForm5::P2Click);
+    connect(S2, &QAction::triggered, this, &TForm5::S2Click);
+    connect(A1, &QAction::triggered, this, &TForm5::A1Click);
+    connect(K1, &QAction::triggered, this, &TForm5::K1Click);
 }
 
 void TForm5::ApplySizeLimits() {
@@ -109,6 +113,7 @@ void TForm5::showEvent(QShowEvent* event) {
 }
 
 void TForm5::FormShow() {
+    P2->setEnabled(PrinterReady);
     SetTitles();
     Refill(SummaryClosingDayMonth);
     Memo1->setFocus();
@@ -183,23 +188,7 @@ void TForm5::FormResize() {
     if (StringGrid2 == nullptr) {
         return;
     }
-    int others = 0;
-    for (int col = 0; col < 9; ++col) {
-        others += StringGrid2->ColWidths(col);
-    }
-    int remarks = StringGrid2->width() - others - 30;
-    int rowsHeight = StringGrid2->horizontalHeader()->height();
-    for (int row = 0; row < StringGrid2->Model()->rowCount(); ++row) {
-        rowsHeight += StringGrid2->rowHeight(row);
-    }
-    rowsHeight += 2 * StringGrid2->DefaultRowHeight();
-    if (rowsHeight < StringGrid2->height()) {
-        remarks += 15;
-        StringGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    } else {
-        StringGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    }
-    StringGrid2->SetColWidth(9, std::max(remarks, 20));
+    StringGrid2->FitLastColumn();
 }
 
 void TForm5::resizeEvent(QResizeEvent* event) {
@@ -335,4 +324,43 @@ void TForm5::P1Click() {
 
 void TForm5::C1Click() {
     close();
+}
+
+void TForm5::P2Click() {
+    MonthSummarySnapshot snapshot;
+    snapshot.year = Memo1->text();
+    snapshot.month = Memo2->text();
+    snapshot.summary = GridRows(*StringGrid1, 0, 5);
+    snapshot.days = GridRows(*StringGrid2, 1, StringGrid2->RowCount() - 1);
+    PreviewMonthSummaryReport(this, snapshot);
+}
+
+void TForm5::ShowDayChart(DayChartKind kind, int column) {
+    std::vector<std::string> dates;
+    std::vector<std::string> values;
+    for (int row = 1; row < StringGrid2->RowCount(); ++row) {
+        dates.push_back(StringGrid2->Cells(0, row).toStdString());
+        values.push_back(StringGrid2->Cells(column, row).toStdString());
+    }
+    DayChart chart = BuildDayChart(kind, Memo1->text().toStdString(), Memo2->text().toStdString(),
+                                   dates, values, Settings.Sleep1, Settings.Walking1);
+    if (kind == DayChartKind::Sleep) {
+        TFormGraph1(this, chart).RunModal();
+    } else if (kind == DayChartKind::Exercise) {
+        TFormGraph2(this, chart).RunModal();
+    } else {
+        TFormGraph3(this, chart).RunModal();
+    }
+}
+
+void TForm5::S2Click() {
+    ShowDayChart(DayChartKind::Sleep, 3);
+}
+
+void TForm5::A1Click() {
+    ShowDayChart(DayChartKind::Exercise, 7);
+}
+
+void TForm5::K1Click() {
+    ShowDayChart(DayChartKind::Work, 4);
 }

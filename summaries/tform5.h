@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/chartdata.h"
 #include "platform/modalform.h"
 #include "summaries/monthsummary.h"
 
@@ -35,6 +36,10 @@ public:
     void N3Click(); // 指定月
     void N4Click(); // 任意期間
     void P1Click(); // CSV export
+    void P2Click(); // print preview of the period list
+    void S2Click(); // sleep chart
+    void A1Click(); // exercise chart
+    void K1Click(); // working-time chart
     void C1Click(); // 閉じる
 
     QLineEdit *Memo1 = nullptr, *Memo2 = nullptr;
@@ -67,6 +72,8 @@ private:
     void Refill(int mode);
     std::vector<DailyRowTexts> DailyGridTexts() const;
     SummaryGridTexts SummaryGridShown() const;
+    // The chart of one daily column (3 sleep, 4 work, 7 exercise).
+    void ShowDayChart(DayChartKind kind, int column);
 
     bool shown_ = false;
     bool freePeriodShown_ = false;

@@ -16,23 +16,6 @@
 
 namespace {
 
-QLineEdit* MakeReadOnlyBox(QWidget* parent, const char* name, int maxChars, int width) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setMaxLength(maxChars);
-    box->setFixedWidth(width);
-    box->setFont(ProgramFont(GothicFontName, 12));
-    return box;
-}
-
-QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
 // A grid of texts nobody types into.
 TStringGrid* MakeGrid(QWidget* parent, const char* name, int cols, int rows, int fixedCols) {
     auto* grid = new TStringGrid(parent);
@@ -52,6 +35,9 @@ TStringGrid* MakeGrid(QWidget* parent, const char* name, int cols, int rows, int
 void TForm5::BuildControls() {
     Memo1 = MakeReadOnlyBox(this, "Memo1", 4, 44);
     Memo2 = MakeReadOnlyBox(this, "Memo2", 2, 28);
+    for (QLineEdit* box : {Memo1, Memo2}) {
+        box->setFont(ProgramFont(GothicFontName, 12));
+    }
     Label1 = new QLabel(QStringLiteral("年"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = new QLabel(QStringLiteral("月"), this);
@@ -107,23 +93,23 @@ void TForm5::BuildMenus() {
 
     FileMenu = MainMenu1->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
-    P2 = AddItem(FileMenu, "P2", "印刷(&P)");
-    P1 = AddItem(FileMenu, "P1", "CSVﾌｧｲﾙ出力(&O)");
+    P2 = AddMenuItem(FileMenu, "P2", "印刷(&P)");
+    P1 = AddMenuItem(FileMenu, "P1", "CSVﾌｧｲﾙ出力(&O)");
     FileMenu->addSeparator();
-    C1 = AddItem(FileMenu, "C1", "閉じる(&C)");
+    C1 = AddMenuItem(FileMenu, "C1", "閉じる(&C)");
 
     SearchMenu = MainMenu1->addMenu(QStringLiteral("検索(&S)"));
     SearchMenu->setObjectName(QStringLiteral("SearchMenu"));
-    P3 = AddItem(SearchMenu, "P3", "前月(&P)");
-    B1 = AddItem(SearchMenu, "B1", "当月(&T)");
-    N1 = AddItem(SearchMenu, "N1", "次月(&N)");
+    P3 = AddMenuItem(SearchMenu, "P3", "前月(&P)");
+    B1 = AddMenuItem(SearchMenu, "B1", "当月(&T)");
+    N1 = AddMenuItem(SearchMenu, "N1", "次月(&N)");
     SearchMenu->addSeparator();
-    N3 = AddItem(SearchMenu, "N3", "指定月(&J)");
-    N4 = AddItem(SearchMenu, "N4", "任意期間(&T)");
+    N3 = AddMenuItem(SearchMenu, "N3", "指定月(&J)");
+    N4 = AddMenuItem(SearchMenu, "N4", "任意期間(&T)");
 
     GraphMenu = MainMenu1->addMenu(QStringLiteral("ｸﾞﾗﾌ(&G)"));
     GraphMenu->setObjectName(QStringLiteral("GraphMenu"));
-    K1 = AddItem(GraphMenu, "K1", "勤務時間(&K)");
-    S2 = AddItem(GraphMenu, "S2", "睡眠時間(&S)");
-    A1 = AddItem(GraphMenu, "A1", "運動(&A)");
+    K1 = AddMenuItem(GraphMenu, "K1", "勤務時間(&K)");
+    S2 = AddMenuItem(GraphMenu, "S2", "睡眠時間(&S)");
+    A1 = AddMenuItem(GraphMenu, "A1", "運動(&A)");
 }

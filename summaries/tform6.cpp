@@ -17,6 +17,7 @@
 #include "summaries/yearsummarytexts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -48,6 +49,7 @@ TForm6::TForm6(QWidget* owner) : TModalForm(owner) {
     connect(CSVO1, &QAction::triggered, this, &TForm6::CSVO1Click);
     connect(X1, &QAction::triggered, this, &TForm6::X1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm6::X1Click);
+    QApplication::instance()->installEventFilter(this);
 }
 
 void TForm6::showEvent(QShowEvent* event) {
@@ -71,10 +73,11 @@ void TForm6::FormShow() {
 }
 
 bool TForm6::eventFilter(QObject* watched, QEvent* event) {
-    // The average grid's open editor keeps Esc to itself; the window still
-    // has to see it.
+    // The average grid's open editor keeps Esc to itself, so the window
+    // takes it before the editor does.
     if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && watched != nullptr &&
+        watched == StringGrid3->OpenEditor()) {
         if (Settings.Escflg != 0) {
             MinimizeOnEscape();
         }

@@ -177,9 +177,6 @@ void TForm6::BuildControls() {
                         1, "各月（合計時間）の集計一覧です。");
     TabSheet3 = MakeTab(PageControl1, "TabSheet3", "平均時間", nullptr, &StringGrid3, "StringGrid3",
                         2, "各月（平均時間）の集計一覧です。");
-    // Esc in the average grid's open editor belongs to the window.
-    connect(StringGrid3->Delegate(), &StringGridDelegate::editorCreated, this,
-            [this](QLineEdit* editor, int, int) { editor->installEventFilter(this); });
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 4, 6, 6);

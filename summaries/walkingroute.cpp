@@ -1,7 +1,10 @@
 #include "walkingroute.h"
 
 #include "records/datanumbers.h"
+#include "records/state.h"
+#include "summaries/engine.h"
 
+#include <charconv>
 #include <cmath>
 #include <initializer_list>
 
@@ -68,6 +71,12 @@ constexpr int LastMainLineStation = 38;
 
 std::vector<MapPoint> Path(const RouteTable& route, int s) {
     return {route.PathPoints[s].begin(), route.PathPoints[s].begin() + route.PathPointCount[s]};
+}
+
+std::int64_t StepSum(const std::string& text) {
+    std::int64_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() ? value : 0;
 }
 
 } // namespace
@@ -181,4 +190,23 @@ WalkingProgress ComputeWalkingProgress(const RouteTable& route, std::int64_t tot
     progress.barWidth =
         static_cast<int>(fullBarWidth * progress.rem / static_cast<double>(route.StationKm[s]));
     return progress;
+}
+
+std::int64_t StepsOfMonths(const std::filesystem::path& folder, int fromYear, int fromMonth,
+                           int toYear, int toMonth) {
+    std::int64_t steps = 0;
+    ClearRectotalTables();
+    for (int year = fromYear, month = fromMonth;
+         year < toYear || (year == toYear && month <= toMonth);) {
+        int days = 0;
+        if (LoadSummaryPeriod(folder, SummaryClosingDayMonth, year, month, days)) {
+            SummarizePeriodDays();
+            steps += StepSum(PeriodTotals[4]);
+        }
+        if (++month > 12) {
+            month = 1;
+            ++year;
+        }
+    }
+    return steps;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -51,3 +52,9 @@ struct WalkingProgress {
 
 WalkingProgress ComputeWalkingProgress(const RouteTable& route, std::int64_t totalSteps,
                                        int distanceCm, int fullBarWidth);
+
+// The steps of the closing-day months from (fromYear, fromMonth) to
+// (toYear, toMonth), both included, by the summary engine; months without a
+// day file add nothing.
+std::int64_t StepsOfMonths(const std::filesystem::path& folder, int fromYear, int fromMonth,
+                           int toYear, int toMonth);

@@ -74,11 +74,11 @@ TEST(Ledger, AnAnnualLeaveDayTypedAndSavedIsInTheLedgerWithItsBalance) {
     TypeKeys(*window, "key Return");
     auto ledger = WaitForTitle("有給休暇", 20s);
     ASSERT_TRUE(ledger);
-    // "ﾌｧｲﾙ" -> "CSVﾌｧｲﾙ出力" (below "保存", past the disabled "印刷"), and the
-    // save dialog's proposed name in the program folder.
+    // "ﾌｧｲﾙ" -> "CSVﾌｧｲﾙ出力" (below "保存" and "印刷"), and the save
+    // dialog's proposed name in the program folder.
     TypeKeys(*ledger, "key alt+f");
     Pause();
-    TypeKeys(*ledger, "key Down Return");
+    TypeKeys(*ledger, "key Down Down Return");
     WaitForWindows(3, 10s);
     Pause();
     RunCommand("xdotool key Return");

@@ -87,7 +87,9 @@ TEST(MonthSummary, OpenFromTheMainWindowExportTheProposedFileAndClose) {
     TypeKeys(summary, "key alt+f");
     std::this_thread::sleep_for(300ms);
     RunCommand("xdotool key o");
-    std::this_thread::sleep_for(1500ms);
+    ASSERT_TRUE(WaitFor([] { return !ShownWindow("Save As|名前を付けて保存").empty(); }, 10s))
+        << "the save dialog did not appear";
+    std::this_thread::sleep_for(500ms);
     RunCommand("xdotool key Return"); // the proposed name in the program folder
     fs::path file =
         folder / (std::to_string(month.year) + "\xe5\xb9\xb4" + std::to_string(month.month) +

@@ -1,5 +1,10 @@
 #include "summaries/walkingroute.h"
 
+#include "common/tempfolder.h"
+#include "common/yearbytes.h"
+#include "records/settings.h"
+#include "records/state.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -92,6 +97,25 @@ TEST(WalkingRoute, EveryDistanceOfManyLapsStaysOnTheRoute) {
         ASSERT_GE(progress.barWidth, 0) << steps;
         ASSERT_LE(progress.barWidth, Bar) << steps;
     }
+}
+
+TEST(WalkingRoute, StepsOfASpanComeFromEachMonthAndAMissingYearAddsNothing) {
+    ResetProgramState();
+    TempFolder folder;
+    // 2004: 1,000 steps a day, 2,000 in February; 2003 has no file.
+    WriteBytes(folder / "2004.dat",
+               YearFileBytes2004("[DayData]", [](int d, const std::string& date) {
+                   std::string steps = d >= 32 && d <= 60 ? "2000" : "1000";
+                   return date + ",\x8c\x8e,,,,,," + steps + ",0,";
+               }));
+    Settings.Deadline = 31;
+    EXPECT_EQ(StepsOfMonths(folder.Path(), 2003, 11, 2004, 2), 31 * 1000 + 29 * 2000);
+    EXPECT_EQ(StepsOfMonths(folder.Path(), 2004, 2, 2004, 2), 29 * 2000);
+    EXPECT_EQ(StepsOfMonths(folder.Path(), 2003, 1, 2003, 12), 0);
+    // With closing day 20, "February" runs from 1/21 to 2/20.
+    Settings.Deadline = 20;
+    EXPECT_EQ(StepsOfMonths(folder.Path(), 2004, 2, 2004, 2), 11 * 1000 + 20 * 2000);
+    ResetProgramState();
 }
 
 } // namespace

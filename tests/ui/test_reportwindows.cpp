@@ -2,6 +2,8 @@
 #include "platform/printservice.h"
 #include "platform/stringgrid.h"
 #include "records/state.h"
+#include "records/yearslots.h"
+#include "summaries/tform4.h"
 #include "summaries/tform6.h"
 #include "summaries/tformunitstchk.h"
 #include "ui/fixedday.h"
@@ -10,7 +12,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -189,6 +193,35 @@ TEST_F(ReportWindowTest, TwelveMonthSummaryPrintsTheListOfItsActiveTab) {
             << tab;
         EXPECT_EQ(text.contains(QStringLiteral("出勤日数")), tab == 0);
         EXPECT_EQ(text.contains(QStringLiteral("体重")), tab == 2);
+    }
+}
+
+TEST_F(ReportWindowTest, LedgerPrintsTheRecomputedEntriesOnItsFirst45Rows) {
+    // 2004: 25 days carried over, 20 granted; 年休 on 1/05 and 前休 on 2/13.
+    WriteBytes(folder / "2004V.dat",
+               "[System]\r\nKuriZan=25\r\nKuriFlg=0\r\nNowZan=20\r\n\r\n[VacationData]\r\n"
+               "1=2004/01/05,\x8c\x8e,\x94\x4e\x8b\x78,1.0,39.0,\r\n"
+               "2=2004/02/13,\x8b\xe0,\x91\x4f\x8b\x78,0.5,38.5,\r\n\r\n");
+    CurYear = 2004;
+    LoadYearSlots(ProgramFolder, CurYear);
+    LeaveYear = 2004;
+    PrinterReady = true;
+    TForm4 form(nullptr);
+    form.show();
+    EXPECT_TRUE(form.P1->isEnabled());
+    // Not recomputed on screen: the print recomputes first.
+    form.Memo1->setText(QStringLiteral("10"));
+    const PdfContents pdf = PrintThroughPreview(form.P1, folder / "ledger.pdf");
+    const QString balance = form.StringGrid1->Cells(5, 2);
+    EXPECT_NE(balance, QStringLiteral("38.5"));
+    EXPECT_EQ(pdf.pages, 1);
+    const QString text = pdf.Text();
+    for (const QString& part :
+         {QStringLiteral("有給休暇一覧"), QStringLiteral("2004年1月～2004年12月分"),
+          QStringLiteral("2004/01/05"), QStringLiteral("2004/02/13"), QStringLiteral("年休"),
+          QStringLiteral("前休"), QStringLiteral("0.5"), balance, form.Memok->text(),
+          form.ComboBox2->currentText()}) {
+        EXPECT_TRUE(text.contains(part)) << "missing: " << part.toStdString();
     }
 }
 

@@ -1,3 +1,4 @@
+#include "charts/tformgraph.h"
 #include "common/yearbytes.h"
 #include "mainwindow/tform2.h"
 #include "mainwindow/tform3.h"
@@ -136,6 +137,17 @@ TEST_F(MonthSummaryWindowTest, ThirtyDayMonthShowsTheEngineFiguresAndExportsWhat
     EXPECT_EQ(style(1, 5, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
     EXPECT_EQ(style(1, 4, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::blue));
     EXPECT_EQ(style(9, 1, Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
+
+    // The charts read the daily grid as it is shown.
+    QTimer::singleShot(0, [] {
+        auto* chart = qobject_cast<TFormGraph1*>(QApplication::activeModalWidget());
+        ASSERT_NE(chart, nullptr);
+        ASSERT_EQ(chart->Chart().values.size(), 30u);
+        EXPECT_EQ(chart->Chart().values[0], 7.0);
+        EXPECT_EQ(chart->Chart().values[1], 6.0);
+        chart->close();
+    });
+    form.S2Click();
 
     answers.SaveFile(InFolder("2004年9月集計.csv"), InFolder("out.csv"));
     form.P1Click();

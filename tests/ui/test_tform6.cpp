@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -323,6 +324,21 @@ TEST_F(YearSummaryWindow, StepsAnswerTheirLimitsWithBoxesAndThePickerMovesTheSta
 
     form.F2->trigger(); // 次月 into 2012 without a box
     EXPECT_EQ(Memos(form), QStringLiteral("2012/1-2012/12"));
+
+    // Esc in the average grid's open editor reaches the window: it does
+    // nothing with the setting off and minimises the program with it on.
+    form.PageControl1->setCurrentIndex(2);
+    form.StringGrid3->SetCurrentCell(1, 1);
+    form.StringGrid3->edit(form.StringGrid3->currentIndex());
+    QLineEdit* editor = form.StringGrid3->OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    Settings.Escflg = 0;
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(form.isMinimized());
+    Settings.Escflg = 1;
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_TRUE(form.isMinimized());
+    EXPECT_TRUE(form.isVisible());
 
     ASSERT_EQ(answers.Shown().size(), 4);
     for (int i = 0; i < 4; ++i) {
