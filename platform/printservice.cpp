@@ -7,10 +7,13 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -22,6 +25,11 @@ public:
     ReportPreviewDialog(QPrinter* printer, const ReportLayout& layout, QWidget* owner)
         : QPrintPreviewDialog(printer, owner), layout_(layout) {
         setObjectName(ReportPreviewName);
+        // Tall enough to read a whole page.
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            resize(std::min(860, area.width()), std::min(1000, area.height() * 9 / 10));
+        }
         connect(this, &QPrintPreviewDialog::paintRequested, this,
                 [this](QPrinter* target) { PaintReport(layout_, *target); });
         const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");

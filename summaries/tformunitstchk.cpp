@@ -138,12 +138,12 @@ QFrame* TFormUnitstchk::BuildQuestionPage(const char* name, const char* instruct
             radio->setObjectName(
                 QStringLiteral("RadioButton%1").arg(FirstRadioNumber(q) + static_cast<int>(a)));
             radio->setChecked(a == 0);
-            row->addWidget(radio, 1);
+            // Answers stand in columns, also under questions with two.
+            radio->setFixedWidth(symptoms ? 100 : 104);
+            row->addWidget(radio);
             answerButtons_[static_cast<std::size_t>(q)].push_back(radio);
         }
-        for (std::size_t a = question.answers.size(); a < 3; ++a) {
-            row->addStretch(1);
-        }
+        row->addStretch(1);
         group->setFixedHeight(symptoms ? 26 : 30);
         layout->addWidget(group);
     }

@@ -25,15 +25,9 @@ pid_t StartQuietly(std::vector<const char*> arguments) {
     return pid;
 }
 
+// Whether a command prints something within the time.
 bool WaitUntil(const std::string& command, std::chrono::milliseconds limit) {
-    auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-        if (!RunCommand(command).empty()) {
-            return true;
-        }
-        std::this_thread::sleep_for(100ms);
-    }
-    return false;
+    return WaitFor([&] { return !RunCommand(command).empty(); }, limit);
 }
 
 class Desktop : public ::testing::Environment {

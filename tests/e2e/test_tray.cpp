@@ -4,7 +4,6 @@
 #include "e2e/runningprogram.h"
 
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -27,16 +26,6 @@ int PixelsOfColour(const std::string& window, const std::string& colour) {
     std::string count = RunCommand("import -window " + window +
                                    " -depth 8 txt:- 2>/dev/null | grep -c -i '" + colour + " '");
     return count.empty() ? 0 : std::stoi(count);
-}
-
-bool WaitUntilHidden(RunningProgram& program) {
-    for (int look = 0; look < 30; ++look) {
-        if (!program.WaitForMainWindow(0ms)) {
-            return true;
-        }
-        std::this_thread::sleep_for(100ms);
-    }
-    return false;
 }
 
 void ClickOnce(const std::string& icon) {
@@ -70,7 +59,8 @@ TEST(Tray, OneClickRestoresAMinimisedStartShowingTheMonthFromItsFirstDay) {
     for (int round = 1; round <= 2; ++round) {
         SCOPED_TRACE("Esc " + std::to_string(round));
         TypeKeys(*window, "key Escape");
-        ASSERT_TRUE(WaitUntilHidden(program)) << "Esc did not hide the window";
+        ASSERT_TRUE(WaitFor([&] { return !program.WaitForMainWindow(0ms); }, 3s))
+            << "Esc did not hide the window";
         ClickOnce(*icon);
         window = program.WaitForMainWindow(5s);
         ASSERT_TRUE(window) << "one click did not restore the window";

@@ -4,6 +4,7 @@
 #include "records/state.h"
 #include "records/yearslots.h"
 #include "summaries/tform4.h"
+#include "summaries/tform5.h"
 #include "summaries/tform6.h"
 #include "summaries/tformunitstchk.h"
 #include "ui/fixedday.h"
@@ -222,6 +223,27 @@ TEST_F(ReportWindowTest, LedgerPrintsTheRecomputedEntriesOnItsFirst45Rows) {
           QStringLiteral("前休"), QStringLiteral("0.5"), balance, form.Memok->text(),
           form.ComboBox2->currentText()}) {
         EXPECT_TRUE(text.contains(part)) << "missing: " << part.toStdString();
+    }
+}
+
+TEST_F(ReportWindowTest, MonthSummaryPrintsA31DayPeriodListOnOnePage) {
+    InitDateGlobals();
+    InitLeaveKinds();
+    SummaryYear = 2004;
+    SummaryMonth = 8;
+    PrinterReady = true;
+    TForm5 form(nullptr);
+    form.show();
+    ASSERT_EQ(form.StringGrid2->RowCount(), 32);
+    EXPECT_TRUE(form.P2->isEnabled());
+    const PdfContents pdf = PrintThroughPreview(form.P2, folder / "month.pdf");
+    EXPECT_EQ(pdf.pages, 1);
+    const QString text = pdf.Text();
+    EXPECT_TRUE(text.contains(QStringLiteral("勤務時間等一覧")));
+    EXPECT_TRUE(text.contains(QStringLiteral("2004年8月分")));
+    EXPECT_EQ(text.count(QStringLiteral("万歩計数")), 2);
+    for (int row = 1; row <= 31; ++row) {
+        EXPECT_TRUE(text.contains(form.StringGrid2->Cells(0, row).trimmed())) << row;
     }
 }
 
