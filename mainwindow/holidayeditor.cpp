@@ -3,6 +3,7 @@
 #include "mainwindow/settingsform.h"
 #include "records/dayfile.h"
 #include "records/holidays.h"
+#include "records/initable.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/years.h"
@@ -17,17 +18,6 @@ constexpr const char* RestMark = "休日";
 // The day rows both the grid and the calendar have.
 int SharedDays(const HolidayGridView& view) {
     return std::min(view.RowCount() - 1, static_cast<int>(HolidayCalendarDays));
-}
-
-std::string_view Trimmed(std::string_view text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) < 33; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 } // namespace
@@ -82,7 +72,7 @@ bool ToggleRestMark(HolidayGridView& view, int col, int row) {
     if (col != 1 || row < 1 || row >= view.RowCount()) {
         return false;
     }
-    bool rest = Trimmed(view.Cell(1, row)) == RestMark;
+    bool rest = TrimBlanks(view.Cell(1, row)) == RestMark;
     view.SetCell(1, row, rest ? "" : RestMark);
     return true;
 }

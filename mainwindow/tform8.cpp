@@ -51,8 +51,9 @@ int CheckedRadio(QRadioButton* const* radios, int first, int count) {
 TForm8::TForm8(QWidget* owner) : TModalForm(owner) {
     setObjectName(QStringLiteral("TForm8"));
     setWindowTitle(QStringLiteral("環境設定"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    // A system menu and a close box only: no minimise or maximise box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(ProgramFont(PGothicFontName, 12));
 
     PageControl1 = new QTabWidget(this);

@@ -130,6 +130,7 @@ void TForm5::SetTitles() {
     for (int col = 0; col < 10; ++col) {
         StringGrid2->SetCells(col, 0, Q(daily[col]));
     }
+    FitSummaryGrid();
     FormResize();
 }
 

@@ -65,6 +65,7 @@ private:
     void ConnectCommands();
     void ApplySizeLimits();
     void SetTitles();
+    void FitSummaryGrid();
     QVariant SummaryCellStyle(int col, int row, int role) const;
     QVariant DailyCellStyle(int col, int row, int role) const;
     // The engine over the period (mode 0 the closing-day month

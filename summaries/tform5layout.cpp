@@ -49,15 +49,10 @@ void TForm5::BuildControls() {
     Button5 = MakeButton(this, "Button5", "閉じる", "");
 
     StringGrid1 = MakeGrid(this, "StringGrid1", 9, 6, 0);
-    for (int col = 0; col < 9; ++col) {
-        StringGrid1->SetColWidth(col, 68);
-    }
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
-    int frame = 2 * StringGrid1->frameWidth();
-    StringGrid1->setFixedSize(9 * 68 + frame, StringGrid1->horizontalHeader()->height() +
-                                                  5 * StringGrid1->DefaultRowHeight() + frame);
+    FitSummaryGrid();
 
     StringGrid2 = MakeGrid(this, "StringGrid2", 10, 2, 2);
     for (int col = 0; col < 10; ++col) {
@@ -112,4 +107,22 @@ void TForm5::BuildMenus() {
     K1 = AddMenuItem(GraphMenu, "K1", "勤務時間(&K)");
     S2 = AddMenuItem(GraphMenu, "S2", "睡眠時間(&S)");
     A1 = AddMenuItem(GraphMenu, "A1", "運動(&A)");
+}
+
+void TForm5::FitSummaryGrid() {
+    // Columns are 68 pixels wide; a label the installed font draws wider
+    // ("13000歩以上") widens its column rather than being cut.
+    QFontMetrics metrics(StringGrid1->font());
+    int total = 0;
+    for (int col = 0; col < 9; ++col) {
+        int width = 68;
+        for (int row = 1; row < 6; ++row) {
+            width = std::max(width, metrics.horizontalAdvance(StringGrid1->Cells(col, row)) + 8);
+        }
+        StringGrid1->SetColWidth(col, width);
+        total += width;
+    }
+    int frame = 2 * StringGrid1->frameWidth();
+    StringGrid1->setFixedSize(total + frame, StringGrid1->horizontalHeader()->height() +
+                                                 5 * StringGrid1->DefaultRowHeight() + frame);
 }

@@ -80,6 +80,22 @@ std::optional<std::string> RunningProgram::WaitForWindow(std::chrono::millisecon
     return std::nullopt;
 }
 
+bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (done()) {
+            return true;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    return done();
+}
+
+std::string ShownWindow(const std::string& titlePattern) {
+    return RunCommand("xdotool search --onlyvisible --name '" + titlePattern +
+                      "' 2>/dev/null | tail -n 1");
+}
+
 std::string RunCommand(const std::string& command) {
     std::string output;
     FILE* pipe = ::popen(command.c_str(), "r");

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -43,6 +44,13 @@ void TypeKeys(const std::string& window, const std::string& xdotoolArguments);
 
 // The text of the grid's open cell editor, copied through the clipboard.
 std::string CopyCurrentCell(const std::string& window);
+
+// Whether done() holds within the time, asked again every 100 ms.
+bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit);
+
+// The X window id of the last visible window whose title matches the
+// pattern, or "" when there is none.
+std::string ShownWindow(const std::string& titlePattern);
 
 // Runs a shell command and returns what it printed, trailing newline removed.
 std::string RunCommand(const std::string& command);

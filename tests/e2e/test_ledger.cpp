@@ -9,43 +9,10 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The X window id of the visible window with exactly this title.
-std::optional<std::string> WaitForTitle(const std::string& title, std::chrono::milliseconds limit) {
-    auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-        std::string id = RunCommand("xdotool search --onlyvisible --name '^" + title +
-                                    "$' 2>/dev/null | tail -n 1");
-        if (!id.empty()) {
-            return id;
-        }
-        std::this_thread::sleep_for(100ms);
-    }
-    return std::nullopt;
-}
-
-// Whether the file is there within the time.
-bool WaitForFile(const fs::path& file, std::chrono::milliseconds limit) {
-    auto end = std::chrono::steady_clock::now() + limit;
-    while (!fs::exists(file)) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(100ms);
-    }
-    return true;
-}
-
 // The number of the program's visible windows (its main window, dialogs and
 // open menus).
 int VisibleWindows() {
     return std::stoi(RunCommand("xdotool search --onlyvisible --class tolmar 2>/dev/null | wc -l"));
-}
-
-void WaitForWindows(int count, std::chrono::milliseconds limit) {
-    auto end = std::chrono::steady_clock::now() + limit;
-    while (VisibleWindows() < count && std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(100ms);
-    }
 }
 
 void Pause() {
@@ -63,29 +30,29 @@ TEST(Ledger, AnAnnualLeaveDayTypedAndSavedIsInTheLedgerWithItsBalance) {
     // picked from its popup: "出勤", "休日", "年休".
     TypeKeys(*window, "key Left");
     TypeKeys(*window, "key Menu");
-    WaitForWindows(2, 5s);
+    WaitFor([] { return VisibleWindows() >= 2; }, 5s);
     Pause();
     TypeKeys(*window, "key Down Down Down Return");
     ClickSaveButton(*window);
-    ASSERT_TRUE(WaitForFile(folder / "2004V.dat", 10s));
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(folder / "2004V.dat"); }, 10s));
     // "表示" -> "有給休暇集計", the menu's first item.
     TypeKeys(*window, "key alt+v");
     Pause();
     TypeKeys(*window, "key Return");
-    auto ledger = WaitForTitle("有給休暇", 20s);
-    ASSERT_TRUE(ledger);
+    ASSERT_TRUE(WaitFor([] { return !ShownWindow("^有給休暇$").empty(); }, 20s));
+    std::string ledger = ShownWindow("^有給休暇$");
     // "ﾌｧｲﾙ" -> "CSVﾌｧｲﾙ出力" (below "保存" and "印刷"), and the save
     // dialog's proposed name in the program folder.
-    TypeKeys(*ledger, "key alt+f");
+    TypeKeys(ledger, "key alt+f");
     Pause();
-    TypeKeys(*ledger, "key Down Down Return");
-    WaitForWindows(3, 10s);
+    TypeKeys(ledger, "key Down Down Return");
+    WaitFor([] { return VisibleWindows() >= 3; }, 10s);
     Pause();
     RunCommand("xdotool key Return");
-    ASSERT_TRUE(WaitForFile(folder / "2004年度有給休暇.csv", 10s));
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(folder / "2004年度有給休暇.csv"); }, 10s));
     Pause();
     // "閉じる" has the focus when the window opens.
-    TypeKeys(*ledger, "key space");
+    TypeKeys(ledger, "key space");
     Pause();
     ClickEndButton(*window);
     ASSERT_EQ(program.WaitForExit(10s), 0);

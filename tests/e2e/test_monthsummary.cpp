@@ -2,7 +2,6 @@
 #include "e2e/runningprogram.h"
 
 #include <ctime>
-#include <functional>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -33,22 +32,6 @@ ThisMonth Today() {
     int days =
         static_cast<int>(std::difftime(std::mktime(&next), std::mktime(&first)) / 86400.0 + 0.5);
     return {today.tm_year + 1900, today.tm_mon + 1, days, first.tm_yday + 1, first.tm_wday};
-}
-
-bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-    auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-        if (done()) {
-            return true;
-        }
-        std::this_thread::sleep_for(100ms);
-    }
-    return done();
-}
-
-std::string ShownWindow(const char* title) {
-    return RunCommand(std::string("xdotool search --onlyvisible --name '") + title +
-                      "' 2>/dev/null | tail -n 1");
 }
 
 std::vector<std::string> Lines(const std::string& bytes) {

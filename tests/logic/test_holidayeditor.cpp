@@ -148,17 +148,4 @@ TEST_F(HolidayEditorTest, AFailedSaveKeepsTheEditsTheYearAndTheOldFile) {
     EXPECT_EQ(ReadBytes(folder / "2004H.dat"), "[HolidayData]\r\n1=1/01,,\r\n");
 }
 
-TEST(HolidayYearList, NamesTheCalendarsOwnYearAlsoOutsideTheServedYears) {
-    std::vector<int> listed;
-    for (int year = 2003; year <= 2013; ++year) {
-        listed.push_back(year);
-    }
-    EXPECT_EQ(CalendarYearList(2004), listed);
-    std::vector<int> withToday = listed;
-    withToday.push_back(2026);
-    EXPECT_EQ(CalendarYearList(2026), withToday);
-    EXPECT_EQ(CalendarYearList(1999).front(), 1999);
-    EXPECT_EQ(CalendarItemYear("2026年"), 2026);
-}
-
 } // namespace

@@ -107,8 +107,11 @@ TEST_F(SettingsDialogTest, EnabledControlsFollowTheRadioButtonsFromLoadingOn) {
 
 TEST_F(SettingsDialogTest, TheTabIsRememberedOnlyByConfirming) {
     SettingsPageIndex = 2;
+    CalendarYear = 2026; // beyond the served years, and still named in the list
     auto form = Open();
     EXPECT_EQ(form->PageControl1->currentIndex(), 2);
+    EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("2026年"));
+    EXPECT_EQ(form->StringGrid1->RowCount(), 366);
     form->PageControl1->setCurrentIndex(3);
     form->Button1->click();
     EXPECT_EQ(SettingsPageIndex, 2);
@@ -196,7 +199,9 @@ TEST_F(SettingsDialogTest, AMarkToggledByDoubleClickIsSavedByteForByte) {
 }
 
 TEST_F(SettingsDialogTest, RestDayChangesKeepWhatWasTypedButNotSaved) {
+    WriteBytes(folder / "2003.dat", "[DayData]\r\n");
     LoadYearSlots(ProgramFolder, 2004);
+    const std::size_t saturday2003 = static_cast<std::size_t>(DayOfYear({2003, 9, 27}));
     auto day = [](int month, int d) -> Recode1& {
         return YearSlot2[static_cast<std::size_t>(DayOfYear({2004, month, d}))];
     };
@@ -217,6 +222,7 @@ TEST_F(SettingsDialogTest, RestDayChangesKeepWhatWasTypedButNotSaved) {
     EXPECT_EQ(day(9, 27).Remark, "typed");
     EXPECT_EQ(day(9, 25).Kind, "休日");
     EXPECT_EQ(day(9, 25).Arrival, "8:45");
+    EXPECT_EQ(YearSlot1[saturday2003].Kind, ""); // 2003 has a day file: its kinds stay
     EXPECT_EQ(DataModified, 1);
 }
 

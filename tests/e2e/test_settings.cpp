@@ -1,0 +1,82 @@
+#include "common/tempfolder.h"
+#include "e2e/runningprogram.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string SettingsDialogId() {
+    return RunCommand("xdotool search --onlyvisible --name '環境設定' | tail -n 1");
+}
+
+// Waits until the settings dialog is open (its window id) or, with open
+// false, closed again (an empty text).
+std::optional<std::string> WaitForSettingsDialog(bool open) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        std::string id = SettingsDialogId();
+        if (id.empty() != open) {
+            // Let it finish what the window system just told it.
+            std::this_thread::sleep_for(300ms);
+            return id;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    return std::nullopt;
+}
+
+// A click at a point of the 640 by 480 dialog.
+void ClickInDialog(const std::string& dialog, int x, int y) {
+    RunCommand("xdotool mousemove --window " + dialog + " " + std::to_string(x) + " " +
+               std::to_string(y) + " click 1");
+    std::this_thread::sleep_for(300ms);
+}
+
+std::string Repeated(const std::string& key, int times) {
+    std::string keys;
+    for (int i = 0; i < times; ++i) {
+        keys += key;
+    }
+    return keys;
+}
+
+TEST(Settings, ANewClosingDayShowsThePeriodContainingTodayAndIsStored) {
+    TempFolder folder;
+    TempFolder runtime;
+    RunningProgram::Install(folder.Path());
+    RunningProgram program(folder.Path(), runtime.Path(), "2004-09-27 10:00:00");
+    auto window = program.WaitForWindow(20s);
+    ASSERT_TRUE(window);
+
+    TypeKeys(*window, "key alt+o");
+    TypeKeys(*window, "key e");
+    auto dialog = WaitForSettingsDialog(true);
+    ASSERT_TRUE(dialog) << "the settings dialog did not open";
+    ClickInDialog(*dialog, 125, 83); // the closing-day box on the first tab
+    RunCommand("xdotool key ctrl+a type --delay 40 20");
+    ClickInDialog(*dialog, 640 - 137, 480 - 21); // "登録"
+    ASSERT_TRUE(WaitForSettingsDialog(false)) << "the settings dialog did not close";
+
+    // With the 20th as closing day, 27 September lies in the period from
+    // 21 September to 20 October. Its first and last rows get a wake-up time.
+    TypeKeys(*window, "key --delay 20" + Repeated(" Up", 40));
+    TypeKeys(*window, "type --delay 40 630");
+    TypeKeys(*window, "key --delay 20" + Repeated(" Down", 40));
+    TypeKeys(*window, "type --delay 40 700");
+    ClickSaveButton(*window);
+    ClickEndButton(*window);
+    ASSERT_EQ(program.WaitForExit(10s), 0);
+
+    std::string bytes = ReadBytes(folder / "2004.dat");
+    // Day 265 is Tuesday 21 September ("火" 89 CE), day 294 Wednesday 20
+    // October ("水" 90 85).
+    EXPECT_NE(bytes.find("\r\n265=9/21,\x89\xce,,6:30,,,,0,0,\r\n"), std::string::npos)
+        << "the first row is not 21 September";
+    EXPECT_NE(bytes.find("\r\n294=10/20,\x90\x85,,7:00,,,,0,0,\r\n"), std::string::npos)
+        << "the last row is not 20 October";
+    EXPECT_NE(ReadBytes(folder / "tolmar.ini").find("\r\nDeadline=20\r\n"), std::string::npos);
+}
+
+} // namespace
