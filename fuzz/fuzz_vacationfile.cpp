@@ -8,7 +8,7 @@
 namespace {
 
 // The save's rebuild of 2004 from a file's bytes: the file's values and
-// records, their kinds applied to the year, the ledger rebuilt from it.
+// records, the ledger rebuilt from the kinds of the built year.
 VacationLedger Rebuilt(std::string_view bytes) {
     VacationLedger ledger;
     ReadVacationFileBytes(bytes, ledger);
@@ -16,7 +16,6 @@ VacationLedger Rebuilt(std::string_view bytes) {
     for (int d = 1; d <= 366; ++d) {
         YearSlot2[d].Kind = BuiltYear2004()[d].Kind;
     }
-    ApplyVacationsToDays(2, 2004);
     RebuildVacationRecords(2, 2004);
     return LedgerInMemory();
 }
