@@ -23,7 +23,7 @@ const YearDays& BuiltYear() {
 }
 
 // The save's rebuild of 2004 from a file's bytes: the file's values and
-// records, their kinds applied to the year, the ledger rebuilt from it.
+// records, the ledger rebuilt from the kinds of the built year.
 VacationLedger Rebuilt(std::string_view bytes) {
     VacationLedger ledger;
     ReadVacationFileBytes(bytes, ledger);
@@ -31,7 +31,6 @@ VacationLedger Rebuilt(std::string_view bytes) {
     for (int d = 1; d <= 366; ++d) {
         YearSlot2[d].Kind = BuiltYear()[d].Kind;
     }
-    ApplyVacationsToDays(2, 2004);
     RebuildVacationRecords(2, 2004);
     return LedgerInMemory();
 }

@@ -17,8 +17,9 @@ std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
 
 } // namespace
 
-std::optional<std::size_t> GetCsvField(std::string_view text, std::size_t pos, std::string& field) {
-    field.clear();
+std::optional<std::size_t> GetCsvFieldView(std::string_view text, std::size_t pos,
+                                           std::string_view& field, std::string& scratch) {
+    field = {};
     pos = SkipBlanks(text, pos);
     if (pos >= text.size()) {
         return std::nullopt;
@@ -26,49 +27,80 @@ std::optional<std::size_t> GetCsvField(std::string_view text, std::size_t pos, s
     if (text[pos] != '"') {
         std::size_t comma = text.find(',', pos);
         if (comma == std::string_view::npos) {
-            field.assign(text.substr(pos));
+            field = text.substr(pos);
             return text.size();
         }
-        field.assign(text.substr(pos, comma - pos));
+        field = text.substr(pos, comma - pos);
         return comma + 1;
     }
+    scratch.clear();
     ++pos;
+    std::optional<std::size_t> next = text.size();
     while (pos < text.size()) {
-        char c = text[pos];
-        if (c != '"') {
-            field.push_back(c);
-            ++pos;
+        std::size_t quote = text.find('"', pos);
+        if (quote == std::string_view::npos) {
+            scratch.append(text.substr(pos));
+            break;
+        }
+        scratch.append(text.substr(pos, quote - pos));
+        if (quote + 1 < text.size() && text[quote + 1] == '"') {
+            scratch.push_back('"');
+            pos = quote + 2;
             continue;
         }
-        if (pos + 1 < text.size() && text[pos + 1] == '"') {
-            field.push_back('"');
-            pos += 2;
-            continue;
+        pos = SkipBlanks(text, quote + 1);
+        if (pos < text.size()) {
+            next = text[pos] == ',' ? std::optional(pos + 1) : std::nullopt;
         }
-        pos = SkipBlanks(text, pos + 1);
-        if (pos >= text.size()) {
-            return text.size();
-        }
-        if (text[pos] == ',') {
-            return pos + 1;
-        }
-        return std::nullopt;
+        break;
     }
-    return text.size();
+    field = scratch;
+    return next;
+}
+
+std::optional<std::size_t> GetCsvField(std::string_view text, std::size_t pos, std::string& field) {
+    std::string_view view;
+    std::optional<std::size_t> next = GetCsvFieldView(text, pos, view, field);
+    if (view.data() != field.data()) {
+        field.assign(view);
+    }
+    return next;
 }
 
 namespace {
 
-// Fills every element of fields from the line; those it lacks become "".
-void FillCsvFields(std::string_view line, std::vector<std::string>& fields) {
+// Fills every element of fields from the line; those it lacks become "". A
+// quoted field is unquoted into its element of scratch.
+void FillCsvFields(std::string_view line, std::vector<std::string_view>& fields,
+                   std::vector<std::string>& scratch) {
+    if (line.find('"') == std::string_view::npos) {
+        // No quoted field: one pass over the line.
+        std::size_t field = 0;
+        std::size_t pos = SkipBlanks(line, 0);
+        std::size_t start = pos;
+        for (; pos < line.size() && field < fields.size(); ++pos) {
+            if (line[pos] == ',') {
+                fields[field++] = line.substr(start, pos - start);
+                start = SkipBlanks(line, pos + 1);
+                pos = start - 1;
+            }
+        }
+        if (field < fields.size() && start < line.size()) {
+            fields[field++] = line.substr(start);
+        }
+        for (; field < fields.size(); ++field) {
+            fields[field] = {};
+        }
+        return;
+    }
     std::size_t pos = 0;
     bool more = true;
-    for (std::string& field : fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
         if (!more) {
-            field.clear();
+            fields[i] = {};
             continue;
         }
-        std::optional<std::size_t> next = GetCsvField(line, pos, field);
+        std::optional<std::size_t> next = GetCsvFieldView(line, pos, fields[i], scratch[i]);
         more = next.has_value();
         pos = next.value_or(0);
     }
@@ -77,9 +109,10 @@ void FillCsvFields(std::string_view line, std::vector<std::string>& fields) {
 } // namespace
 
 std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields) {
-    std::vector<std::string> fields(maxFields);
-    FillCsvFields(line, fields);
-    return fields;
+    std::vector<std::string_view> views(maxFields);
+    std::vector<std::string> scratch(maxFields);
+    FillCsvFields(line, views, scratch);
+    return {views.begin(), views.end()};
 }
 
 std::string FieldText(std::string_view field) {
@@ -134,10 +167,11 @@ bool IsHeaderLine(std::string_view line, std::string_view header, std::string& s
 NumberedLines
 ReadNumberedLines(std::string_view text, std::string_view header, std::size_t maxFields,
                   int lastDay,
-                  const std::function<void(int, const std::vector<std::string>&)>& take) {
+                  const std::function<void(int, const std::vector<std::string_view>&)>& take) {
     NumberedLines found;
     std::string scratch;
-    std::vector<std::string> fields(maxFields);
+    std::vector<std::string_view> fields(maxFields);
+    std::vector<std::string> quoted(maxFields);
     for (std::size_t pos = 0; pos < text.size();) {
         std::size_t end = text.find('\n', pos);
         const bool ended = end != std::string_view::npos;
@@ -154,7 +188,7 @@ ReadNumberedLines(std::string_view text, std::string_view header, std::size_t ma
         }
         ++found.days;
         found.cutLine = !ended;
-        FillCsvFields(line, fields);
+        FillCsvFields(line, fields, quoted);
         take(found.days, fields);
     }
     return found;
@@ -168,6 +202,6 @@ FileState NumberedFileState(const NumberedLines& lines, int lastDay) {
 }
 
 bool HasHeaderLine(std::string_view text, std::string_view header) {
-    return ReadNumberedLines(text, header, 0, 0, [](int, const std::vector<std::string>&) {})
+    return ReadNumberedLines(text, header, 0, 0, [](int, const std::vector<std::string_view>&) {})
         .header;
 }

@@ -25,6 +25,10 @@
 // or a blank inside a double-byte character, so Japanese text passes through
 // unchanged.
 std::optional<std::size_t> GetCsvField(std::string_view text, std::size_t pos, std::string& field);
+// The same, without copying an unquoted field: field views text, or scratch
+// for a quoted field.
+std::optional<std::size_t> GetCsvFieldView(std::string_view text, std::size_t pos,
+                                           std::string_view& field, std::string& scratch);
 
 // The first maxFields fields of a line; fields the line does not have are "".
 std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields);
@@ -57,7 +61,7 @@ struct NumberedLines {
 NumberedLines
 ReadNumberedLines(std::string_view text, std::string_view header, std::size_t maxFields,
                   int lastDay,
-                  const std::function<void(int, const std::vector<std::string>&)>& take);
+                  const std::function<void(int, const std::vector<std::string_view>&)>& take);
 
 // Whether a data file's text, read as far as it goes, ends early: no header
 // means it is not the file at all.

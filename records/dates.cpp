@@ -90,6 +90,19 @@ std::string FullDateText(const CivilDate& date) {
 }
 
 std::string MonthDayText(const CivilDate& date) {
+    if (date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 31) {
+        // Every day of a calendar, so without building pieces.
+        char text[5];
+        std::size_t n = 0;
+        if (date.month >= 10) {
+            text[n++] = '1';
+        }
+        text[n++] = static_cast<char>('0' + date.month % 10);
+        text[n++] = '/';
+        text[n++] = static_cast<char>('0' + date.day / 10);
+        text[n++] = static_cast<char>('0' + date.day % 10);
+        return std::string(text, n);
+    }
     std::string day = std::to_string(date.day);
     return std::to_string(date.month) + "/" + (day.size() < 2 ? "0" + day : day);
 }

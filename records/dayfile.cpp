@@ -6,6 +6,7 @@
 #include "dates.h"
 #include "fileio.h"
 #include "filenotices.h"
+#include "initable.h"
 #include "settings.h"
 
 #include <algorithm>
@@ -56,19 +57,19 @@ FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count) {
     }
     // Without a header line no day is taken, so the days stay as they were.
     count = std::clamp(count, 0, YearSlotSize - 1);
-    NumberedLines lines = ReadNumberedLines(*text, DayHeader, 10, count,
-                                            [&](int d, const std::vector<std::string>& fields) {
-                                                // The date and weekday stay the calendar's.
-                                                Recode1& day = days[d];
-                                                day.Kind = FieldText(fields[2]);
-                                                day.Rising = FieldText(fields[3]);
-                                                day.Arrival = FieldText(fields[4]);
-                                                day.Leaving = FieldText(fields[5]);
-                                                day.Bedtime = FieldText(fields[6]);
-                                                day.Exercise = LeadingInteger(fields[7]);
-                                                day.Condition = LeadingSingle(fields[8]);
-                                                day.Remark = FieldText(fields[9]);
-                                            });
+    NumberedLines lines = ReadNumberedLines(
+        *text, DayHeader, 10, count, [&](int d, const std::vector<std::string_view>& fields) {
+            // The date and weekday stay the calendar's.
+            Recode1& day = days[d];
+            day.Kind.assign(TrimBlanks(fields[2]));
+            day.Rising.assign(TrimBlanks(fields[3]));
+            day.Arrival.assign(TrimBlanks(fields[4]));
+            day.Leaving.assign(TrimBlanks(fields[5]));
+            day.Bedtime.assign(TrimBlanks(fields[6]));
+            day.Exercise = LeadingInteger(fields[7]);
+            day.Condition = LeadingSingle(fields[8]);
+            day.Remark.assign(TrimBlanks(fields[9]));
+        });
     return NumberedFileState(lines, count);
 }
 
@@ -77,9 +78,9 @@ FileState CheckDayFileBytes(std::string_view bytes, int count) {
     if (!text) {
         return FileState::Unrecognised;
     }
-    return NumberedFileState(
-        ReadNumberedLines(*text, DayHeader, 0, count, [](int, const std::vector<std::string>&) {}),
-        count);
+    return NumberedFileState(ReadNumberedLines(*text, DayHeader, 0, count,
+                                               [](int, const std::vector<std::string_view>&) {}),
+                             count);
 }
 
 std::string DayFileBytes(const YearDays& days, int count) {
@@ -113,13 +114,22 @@ bool InitDayTable(int slot, int year) {
         return false;
     }
     int count = DaysInYear(year);
-    *days = {};
-    for (int d = 1; d <= count; ++d) {
-        CivilDate date = DateFromDayOfYear(year, d);
+    int weekday = WeekdayIndex({year, 1, 1});
+    for (int d = 0; d < YearSlotSize; ++d) {
         Recode1& day = (*days)[d];
-        day.Date = MonthDayText(date);
-        day.Weekday = WeekdayText(WeekdayIndex(date));
-        day.Kind = HolidayCalendar[d].Mark;
+        // Cleared rather than replaced, so that the texts keep their memory.
+        for (std::string* text : {&day.Date, &day.Weekday, &day.Kind, &day.Rising, &day.Arrival,
+                                  &day.Leaving, &day.Bedtime, &day.Remark}) {
+            text->clear();
+        }
+        day.Exercise = 0;
+        day.Condition = 0.0f;
+        if (d >= 1 && d <= count) {
+            // The calendar holds this year, so its dates are the year's days.
+            day.Date = HolidayCalendar[d].Date;
+            day.Weekday = WeekdayText((weekday + d - 1) % 7);
+            day.Kind = HolidayCalendar[d].Mark;
+        }
     }
     YearSlotDays[slot] = count;
     YearSlotYear[slot] = year;
@@ -131,9 +141,10 @@ bool MarkWeeklyHolidays(int slot, int year) {
     if (days == nullptr || YearSlotYear[slot] != year) {
         return false;
     }
+    const int firstWeekday = WeekdayIndex({year, 1, 1});
     for (int d = 1; d <= std::min(SlotDays(slot), DaysInYear(year)); ++d) {
         Recode1& day = (*days)[d];
-        if (day.Kind.empty() && IsWeeklyRestDay(year, d)) {
+        if (day.Kind.empty() && Settings.WeeklyHolidays[(firstWeekday + d - 1) % 7] != 0) {
             day.Kind = RestMark;
         }
     }

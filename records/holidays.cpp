@@ -55,10 +55,10 @@ constexpr int EarlyEquinoxYear = 2012;
 NumberedLines ReadHolidayLines(const std::string& text, YearCalendar* calendar, int count) {
     if (calendar == nullptr) {
         return ReadNumberedLines(text, HolidayHeader, 0, count,
-                                 [](int, const std::vector<std::string>&) {});
+                                 [](int, const std::vector<std::string_view>&) {});
     }
     return ReadNumberedLines(text, HolidayHeader, 3, count,
-                             [&](int day, const std::vector<std::string>& fields) {
+                             [&](int day, const std::vector<std::string_view>& fields) {
                                  // Only the exact mark makes a rest day.
                                  Holiday& entry = (*calendar)[day];
                                  entry.Mark = FieldText(fields[1]) == RestMark ? RestMark : "";
@@ -91,9 +91,17 @@ void FillHolidayTable(int year, NationalHolidayTable& table) {
 
 int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& calendar) {
     int count = DaysInYear(year);
-    calendar = {};
-    for (int d = 1; d <= count; ++d) {
-        calendar[d].Date = MonthDayText(DateFromDayOfYear(year, d));
+    CivilDate date{year, 1, 1};
+    for (int d = 0; d < YearSlotSize; ++d) {
+        // Cleared rather than replaced, so that the texts keep their memory.
+        Holiday& day = calendar[d];
+        day.Date.clear();
+        day.Mark.clear();
+        day.Name.clear();
+        if (d >= 1 && d <= count) {
+            day.Date = MonthDayText(date);
+            date = AddDays(date, 1);
+        }
     }
     // In table order, so that a later entry on the same day wins.
     for (const DefHoliday& entry : table) {

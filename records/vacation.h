@@ -73,10 +73,6 @@ LedgerRebuild RebuildVacationRecords(int slot, int year);
 // RebuildVacationRecords. Follow it with SaveVacationFile for the same year.
 LedgerRebuild RebuildVacationLedger(const std::filesystem::path& folder, int slot, int year);
 
-// Copies the kind of each record dated in the year into that day of the slot.
-// False when the slot does not hold the year.
-bool ApplyVacationsToDays(int slot, int year);
-
 // The date moved by whole years, whole months (day of the month kept) and
 // days; when the day does not exist in the target month, the date unchanged.
 CivilDate AddMonthsDays(const CivilDate& date, int years, int months, int days);

@@ -89,26 +89,6 @@ LedgerRebuild RebuildVacationLedger(const std::filesystem::path& folder, int slo
     return RebuildVacationRecords(slot, year);
 }
 
-bool ApplyVacationsToDays(int slot, int year) {
-    if (!SlotHolds(slot, year)) {
-        return false;
-    }
-    auto& days = *SlotRecords(slot);
-    int dayCount = std::min(YearSlotDays[slot], YearSlotSize - 1);
-    for (int i = 1; i <= RecordsInUse(); ++i) {
-        const Vacation& record = VacationRecords[i];
-        std::optional<CivilDate> date = ParseFullDate(TrimBlanks(record.Date));
-        if (!date || date->year != year) {
-            continue;
-        }
-        int d = DayOfYear(*date);
-        if (d >= 1 && d <= dayCount) {
-            days[d].Kind = record.Kind;
-        }
-    }
-    return true;
-}
-
 CivilDate AddMonthsDays(const CivilDate& date, int years, int months, int days) {
     long long y = static_cast<long long>(date.year) + years;
     long long m = static_cast<long long>(date.month) + months;

@@ -54,8 +54,10 @@ const QBrush& Black() {
 TForm5::TForm5(QWidget* owner) : TModalForm(owner) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("月指定集計"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    // Sizeable with a maximise box, but no minimise box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(ProgramFont(PGothicFontName, 12));
     BuildMenus();
     BuildControls();

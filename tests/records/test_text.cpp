@@ -51,6 +51,37 @@ TEST(IniTable, KeepsOrderAndUnknownLinesAndMatchesNamesIgnoringCase) {
                                  "[B]\r\nx=1\r\ny=2\r\n\r\n[C]\r\nz=3\r\n\r\n");
 }
 
+TEST(IniTable, LargeTablesFindAndKeepTheSameAsSmallOnes) {
+    // Past a few dozen sections and keys the names are indexed; what a
+    // lookup finds and the order of the file must not change with it.
+    std::string bytes;
+    for (int s = 0; s < 60; ++s) {
+        bytes += "[Sec" + std::to_string(s) + "]\r\n";
+        for (int k = 0; k < 50; ++k) {
+            bytes += "Key" + std::to_string(k) + "=" + std::to_string(s * 100 + k) + "\r\n";
+        }
+        bytes += "key7=second\r\nbare line\r\n\r\n";
+    }
+    bytes += "[sec3]\r\nKey50=merged\r\n";
+    IniTable table = IniTable::Parse(bytes);
+    EXPECT_EQ(table.Read("SEC59", "KEY49"), "5949");
+    EXPECT_EQ(table.Read("sec3", "key7"), "307") << "the first of a key counts";
+    EXPECT_EQ(table.Read("Sec3", "Key50"), "merged") << "a repeated section joins the first";
+    EXPECT_FALSE(table.Read("Sec60", "Key0"));
+    EXPECT_FALSE(table.Read("Sec1", "bare line"));
+    table.Write("sec10", "KEY0", "changed");
+    table.Write("Sec10", "New", "added");
+    table.Write("Sec60", "Key0", "new section");
+    table.EraseSection("SEC0");
+    EXPECT_FALSE(table.HasSection("Sec0"));
+    EXPECT_EQ(table.Read("Sec59", "Key0"), "5900") << "found again after the erase";
+    std::string text = table.Serialize();
+    EXPECT_EQ(text.substr(0, 9), "[Sec1]\r\nK");
+    EXPECT_NE(text.find("[Sec10]\r\nKey0=changed\r\n"), std::string::npos);
+    EXPECT_NE(text.find("bare line\r\nNew=added\r\n\r\n[Sec11]"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 29), "[Sec60]\r\nKey0=new section\r\n\r\n");
+}
+
 TEST(IniTable, TrimsOnlyBytesBelow33SoCp932TrailBytesStay) {
     // "休日" is 8B 78 93 FA: a signed-char trim would eat the 0xFA.
     std::string kyujitsu = "\x8b\x78\x93\xfa";

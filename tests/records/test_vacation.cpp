@@ -208,23 +208,6 @@ TEST_F(VacationTest, LedgerOfAYearTheSlotDoesNotHoldIsRefused) {
     EXPECT_FALSE(RebuildVacationLedger(folder.Path(), 1, 2004).rebuilt);
     EXPECT_FALSE(RebuildVacationLedger(folder.Path(), 5, 2004).rebuilt);
     EXPECT_EQ(KuriZan, 3.0f) << "the ledger in memory is left alone";
-    EXPECT_FALSE(ApplyVacationsToDays(1, 2004));
-}
-
-TEST_F(VacationTest, AppliesOnlyRecordsDatedInTheSlotsYear) {
-    LoadYearSlots(folder.Path(), 2004);
-    const char* dates[] = {"2004/01/05", "2003/12/31", "2004/02/30", "2005/01/01", "2004/12/31"};
-    for (int i = 0; i < 5; ++i) {
-        VacationRecords[i + 1].Date = dates[i];
-        VacationRecords[i + 1].Kind = "前休";
-    }
-    VacationCount = 5;
-    ASSERT_TRUE(ApplyVacationsToDays(2, 2004));
-    EXPECT_EQ(YearSlot2[5].Kind, "前休");
-    EXPECT_EQ(YearSlot2[366].Kind, "前休");
-    EXPECT_EQ(YearSlot2[1].Kind, "休日");
-    EXPECT_EQ(YearSlot1[365].Kind, "");
-    EXPECT_EQ(YearSlot2[60].Kind, "休日") << "2/29, a Sunday, untouched by 2/30";
 }
 
 TEST_F(VacationTest, DamagedFileReadsAsMissingAndIsBackedUpOnSave) {
