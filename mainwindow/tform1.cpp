@@ -218,10 +218,9 @@ void TForm1::FormResize() {
 void TForm1::StartMinimized() {
     StartedMinimized = 1;
     FormShow();
-    if (TrayIcon::Available()) {
-        // Only the icon remains; the window appears when the user restores it.
-        setWindowState(windowState() | Qt::WindowMinimized);
-    } else {
+    // With a notification icon the window stays hidden until the icon
+    // restores it; it is never marked minimised, so one click shows it.
+    if (!TrayIcon::Available()) {
         showMinimized();
     }
 }
