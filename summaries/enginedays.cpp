@@ -17,16 +17,57 @@ constexpr std::int64_t MinutesPerDay = 24 * 60;
 
 enum TimeIndex { SleepTime = 0, WorkedTime = 1, OvertimeTime = 2, LateNightTimeIndex = 3 };
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// "h:mm" with up to four hour digits and minutes below 60, the shape the
+// program writes: it passes both checks of Usable, so the common day skips
+// building the texts they compare.
+bool IsPlainTime(const std::string& time) {
+    const std::size_t colon = time.find(':');
+    if (colon == std::string::npos || colon == 0 || colon > 4 || time.size() != colon + 3) {
+        return false;
+    }
+    for (std::size_t i = 0; i < time.size(); ++i) {
+        if (i != colon && !IsDigit(time[i])) {
+            return false;
+        }
+    }
+    return time[colon + 1] <= '5';
+}
+
 // A stored time as the day's figures use it: a day file edited by hand may
 // hold a text that is no time ("8:7x", "8:75"); it counts as not entered
 // rather than stopping the summary. A text without ":" reads as 0:00, as
 // everywhere else.
 std::string Usable(const std::string& time) {
-    if (time.empty()) {
+    if (time.empty() || IsPlainTime(time)) {
         return time;
     }
     bool readable = TimeAdd(time, "0:00").has_value() && StrToTime(SplitDays(time).hm).has_value();
     return readable ? time : std::string();
+}
+
+// What the settings give every day of a period alike, worked out once per
+// period: the office hours and the late-night window put in order, and the
+// half of a regular day that a half-day leave counts as worked.
+struct PeriodRules {
+    OrderedSpan office;
+    std::optional<OrderedSpan> lateNightWindow;
+    std::optional<std::string> halfDay;
+};
+
+PeriodRules RulesFromSettings() {
+    PeriodRules rules;
+    rules.office = OrderSpan(Settings.Scheduledstart, Settings.Scheduledend);
+    if (!Settings.Midnightstart.empty() && !Settings.Midnightend.empty()) {
+        rules.lateNightWindow = OrderSpan(Settings.Midnightstart, Settings.Midnightend);
+    }
+    std::optional<std::string> regular =
+        WorkTimeLessBreaks(rules.office.start, rules.office.end, Settings.Breaks, Settings.Breake);
+    rules.halfDay = regular ? TimeHalf(*regular) : std::nullopt;
+    return rules;
 }
 
 struct Span {
@@ -61,23 +102,22 @@ bool IsOneOf(const std::string& kind, std::initializer_list<const char*> kinds) 
     return std::any_of(kinds.begin(), kinds.end(), [&](const char* k) { return kind == k; });
 }
 
-std::optional<std::string> Overtime(const std::string& kind, const std::string& worked,
-                                    const std::string& lateNight, const Span& span) {
-    OrderedSpan office = OrderSpan(Settings.Scheduledstart, Settings.Scheduledend);
+std::optional<std::string> Overtime(const PeriodRules& rules, const std::string& kind,
+                                    const std::string& worked, const std::string& lateNight,
+                                    const Span& span) {
     std::optional<std::string> overtime;
     if (IsOneOf(kind, {"休日", "年休", "代休"})) {
         overtime = worked;
     } else if (IsOneOf(kind, {"前休", "後休"})) {
-        std::optional<std::string> regular =
-            WorkTimeLessBreaks(office.start, office.end, Settings.Breaks, Settings.Breake);
-        std::optional<std::string> half = regular ? TimeHalf(*regular) : std::nullopt;
+        const std::optional<std::string>& half = rules.halfDay;
         std::optional<int> order = half ? TimeCompare(worked, *half) : std::nullopt;
         if (order) {
             overtime = *order == 1 ? TimeSubClamp(worked, *half) : "0:00";
         }
     } else {
-        std::optional<std::string> regular = RegularHoursTime(
-            span.start, span.end, office.start, office.end, Settings.Breaks, Settings.Breake);
+        std::optional<std::string> regular =
+            RegularHoursTime(span.start, span.end, rules.office.start, rules.office.end,
+                             Settings.Breaks, Settings.Breake);
         if (regular) {
             overtime = TimeSubClamp(worked, *regular);
         }
@@ -100,7 +140,8 @@ void AddTime(Running& running, int index, const std::string& time) {
     ++PeriodValueCounts[static_cast<std::size_t>(index)];
 }
 
-void SummarizeTimes(const Workdt& day, const Workdt& before, RectotalM& out, Running& running) {
+void SummarizeTimes(const PeriodRules& rules, const Workdt& day, const Workdt& before,
+                    RectotalM& out, Running& running) {
     out.Times[SleepTime].clear();
     out.Times[WorkedTime].clear();
     out.Times[OvertimeTime].clear();
@@ -129,9 +170,8 @@ void SummarizeTimes(const Workdt& day, const Workdt& before, RectotalM& out, Run
             out.Times[WorkedTime] = *worked;
             AddTime(running, WorkedTime, *worked);
         }
-        if (!Settings.Midnightstart.empty() && !Settings.Midnightend.empty()) {
-            OrderedSpan window = OrderSpan(Settings.Midnightstart, Settings.Midnightend);
-            if (auto late = LateNightTime(span.start, span.end, window.start, window.end,
+        if (const std::optional<OrderedSpan>& window = rules.lateNightWindow) {
+            if (auto late = LateNightTime(span.start, span.end, window->start, window->end,
                                           Settings.Breaks, Settings.Breake)) {
                 out.Times[LateNightTimeIndex] = *late;
                 AddTime(running, LateNightTimeIndex, *late);
@@ -141,7 +181,7 @@ void SummarizeTimes(const Workdt& day, const Workdt& before, RectotalM& out, Run
             !out.Times[WorkedTime].empty()) {
             // Overtime keeps half of the commuting time inside the span.
             Span halfSpan = WorkSpan(arrival, leaving, Settings.Standtime / 2);
-            if (auto overtime = Overtime(day.Kind, out.Times[WorkedTime],
+            if (auto overtime = Overtime(rules, day.Kind, out.Times[WorkedTime],
                                          out.Times[LateNightTimeIndex], halfSpan)) {
                 out.Times[OvertimeTime] = *overtime;
                 AddTime(running, OvertimeTime, *overtime);
@@ -200,12 +240,13 @@ void SummarizePeriodDays() {
     PeriodTotals = {};
     PeriodAverages = {};
     Running running;
+    const PeriodRules rules = RulesFromSettings();
 
     const int days = std::clamp(SummaryDays - 1, 0, static_cast<int>(DayTimes.size()));
     for (int i = 1; i <= days; ++i) {
         const Workdt& day = SummaryWork[static_cast<std::size_t>(i)];
         const Workdt& before = SummaryWork[static_cast<std::size_t>(i - 1)];
-        SummarizeTimes(day, before, DayTimes[static_cast<std::size_t>(i - 1)], running);
+        SummarizeTimes(rules, day, before, DayTimes[static_cast<std::size_t>(i - 1)], running);
         SummarizeValues(day, running);
         CountDayKind(day);
     }
