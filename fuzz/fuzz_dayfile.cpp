@@ -1,8 +1,5 @@
-#include "fuzzcheck.h"
+#include "fuzzsupport.h"
 #include "records/cp932.h"
-#include "records/dayfile.h"
-#include "records/holidays.h"
-#include "records/state.h"
 #include "records/yearslots.h"
 
 #include <algorithm>
@@ -15,21 +12,8 @@ namespace {
 // shows within them, and the rest of the year would only cost time.
 constexpr int Days = 60;
 
-// The days as a slot is built before its file is read over it.
-const YearDays& BuiltYear() {
-    static const YearDays days = [] {
-        ResetProgramState();
-        BuildHolidayTable(2004);
-        BuildYearCalendar(2004);
-        InitDayTable(2, 2004);
-        MarkWeeklyHolidays(2, 2004);
-        return YearSlot2;
-    }();
-    return days;
-}
-
 YearDays& Fresh(YearDays& days) {
-    std::copy_n(BuiltYear().begin(), Days + 1, days.begin());
+    std::copy_n(BuiltYear2004().begin(), Days + 1, days.begin());
     return days;
 }
 

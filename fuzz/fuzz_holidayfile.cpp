@@ -1,4 +1,4 @@
-#include "fuzzcheck.h"
+#include "fuzzsupport.h"
 #include "records/cp932.h"
 #include "records/holidays.h"
 

@@ -1,4 +1,4 @@
-#include "fuzzcheck.h"
+#include "fuzzsupport.h"
 #include "records/settings.h"
 
 #include <cstdint>

@@ -1,26 +1,11 @@
-#include "fuzzcheck.h"
+#include "fuzzsupport.h"
 #include "records/cp932.h"
-#include "records/dayfile.h"
-#include "records/holidays.h"
-#include "records/state.h"
 #include "records/vacation.h"
 
 #include <cstdint>
 #include <string_view>
 
 namespace {
-
-const YearDays& BuiltYear() {
-    static const YearDays days = [] {
-        ResetProgramState();
-        BuildHolidayTable(2004);
-        BuildYearCalendar(2004);
-        InitDayTable(2, 2004);
-        MarkWeeklyHolidays(2, 2004);
-        return YearSlot2;
-    }();
-    return days;
-}
 
 // The save's rebuild of 2004 from a file's bytes: the file's values and
 // records, the ledger rebuilt from the kinds of the built year.
@@ -29,7 +14,7 @@ VacationLedger Rebuilt(std::string_view bytes) {
     ReadVacationFileBytes(bytes, ledger);
     UseLedger(ledger);
     for (int d = 1; d <= 366; ++d) {
-        YearSlot2[d].Kind = BuiltYear()[d].Kind;
+        YearSlot2[d].Kind = BuiltYear2004()[d].Kind;
     }
     RebuildVacationRecords(2, 2004);
     return LedgerInMemory();
@@ -41,7 +26,7 @@ VacationLedger Rebuilt(std::string_view bytes) {
 // writer; the written file must come through another round unchanged.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    BuiltYear();
+    BuiltYear2004();
     VacationLedger read;
     Require(ReadVacationFileBytes(bytes, read) == CheckVacationFileBytes(bytes),
             "the check and the reader disagree");

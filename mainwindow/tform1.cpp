@@ -9,6 +9,7 @@
 #include "mainwindow/tform2.h"
 #include "mainwindow/tform3.h"
 #include "mainwindow/tform8.h"
+#include "mainwindow/unreadablefiles.h"
 #include "mainwindow/viewcommands.h"
 #include "platform/mainwindowref.h"
 #include "platform/printservice.h"
@@ -218,10 +219,9 @@ void TForm1::FormResize() {
 void TForm1::StartMinimized() {
     StartedMinimized = 1;
     FormShow();
-    if (TrayIcon::Available()) {
-        // Only the icon remains; the window appears when the user restores it.
-        setWindowState(windowState() | Qt::WindowMinimized);
-    } else {
+    // With a notification icon the window stays hidden until the icon
+    // restores it; it is never marked minimised, so one click shows it.
+    if (!TrayIcon::Available()) {
         showMinimized();
     }
 }
@@ -355,6 +355,8 @@ void TForm1::RunPeriodCommand(const std::function<bool()>& command) {
     if (command()) {
         SelectCell(col, std::clamp(row, 1, std::max(1, StringGrid1->RowCount() - 1)));
     }
+    // A move into another year may have found files that cannot be read.
+    ReportUnreadableFiles(this);
 }
 
 void TForm1::P2Click() {

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -122,21 +123,30 @@ std::vector<ReportPage> PaginateReport(const ReportLayout& layout) {
 }
 
 void PaintReport(const ReportLayout& layout, QPagedPaintDevice& device) {
+    const std::vector<ReportPage> pages = PaginateReport(layout);
+    std::size_t first = 0;
+    std::size_t last = pages.size() - 1;
     if (auto* printer = dynamic_cast<QPrinter*>(&device)) {
         // The report places everything itself, from the corner of the paper.
         printer->setFullPage(true);
+        // Only the pages the user chose in the print dialog.
+        if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
+            first = std::min(static_cast<std::size_t>(printer->fromPage() - 1), last);
+            if (printer->toPage() > 0) {
+                last = std::clamp(static_cast<std::size_t>(printer->toPage() - 1), first, last);
+            }
+        }
     }
     device.setPageLayout(QPageLayout(A4(), layout.orientation, QMarginsF()));
     const QSizeF paper = ReportPaperSize(layout);
-    const std::vector<ReportPage> pages = PaginateReport(layout);
 
     QPainter painter;
     if (!painter.begin(&device)) {
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0) {
+    for (std::size_t i = first; i <= last; ++i) {
+        if (i > first) {
             device.newPage();
         }
         painter.setWindow(0, 0, qRound(paper.width()), qRound(paper.height()));

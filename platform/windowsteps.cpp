@@ -1,6 +1,7 @@
 #include "windowsteps.h"
 
 #include "mainwindowref.h"
+#include "trayicon.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -36,8 +37,17 @@ QPoint ClampInto(const QRect& frame, const QRect& area) {
 } // namespace
 
 void MinimizeOnEscape() {
+    QWidget* main = MainWindowHandle();
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && !window->isMinimized()) {
+        if (!window->isVisible() || window->isMinimized()) {
+            continue;
+        }
+        if (window == main && TrayIcon::Available()) {
+            // Only the notification icon remains. Hidden straight away, the
+            // window is never marked minimised on the display, which would
+            // bring it back as an icon and take a second click.
+            window->hide();
+        } else {
             window->showMinimized();
         }
     }
@@ -46,9 +56,8 @@ void MinimizeOnEscape() {
 void RestoreApplication() {
     QWidget* main = MainWindowHandle();
     if (main != nullptr) {
-        // Shown while still marked minimised (hidden to the tray, or never
-        // shown after a minimised start), the window would be mapped as an
-        // icon and need a second click: it leaves the minimised state first.
+        // Hidden to the tray after the window manager minimised it, the
+        // window leaves the minimised state before it is shown again.
         main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
         main->show();
         main->raise();

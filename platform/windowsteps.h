@@ -9,7 +9,8 @@ class QWidget;
 
 // Minimises the program as a whole: every visible top-level window is
 // minimised; a running modal dialog is minimised too, never hidden, so that
-// its exec() keeps running.
+// its exec() keeps running. With a notification icon the main window is
+// hidden instead, leaving only the icon.
 void MinimizeOnEscape();
 
 // Brings every minimised window of the program back and the main window to

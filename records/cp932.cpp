@@ -60,6 +60,11 @@ private:
     iconv_t cd_;
 };
 
+Converter& ToCp932() {
+    static thread_local Converter conv("CP932", "UTF-8");
+    return conv;
+}
+
 Converter& FromCp932() {
     static thread_local Converter conv("UTF-8", "CP932");
     return conv;
@@ -162,18 +167,118 @@ const DecodeTable& Decoder() {
     return table;
 }
 
-Converter& ToCp932() {
-    static thread_local Converter conv("CP932", "UTF-8");
-    return conv;
+// The length of the well-formed UTF-8 sequence at the start of text and its
+// code point; 0 when it is not well formed.
+std::size_t Utf8Sequence(std::string_view text, std::uint32_t& codePoint) {
+    auto at = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = at(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        codePoint = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        codePoint = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        codePoint = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    }
+    if (length == 0 || length > text.size() || at(1) < low || at(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((at(i) & 0xC0) != 0x80) {
+            return 0;
+        }
+        codePoint = (codePoint << 6) | (at(i) & 0x3F);
+    }
+    return length;
 }
 
-bool IsAscii(std::string_view text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
+// Writing goes through the reverse table: for every character the decoding
+// table holds, the bytes the C library's converter gives it (where two codes
+// decode to one character, the converter's choice). A character outside it
+// is asked of the converter itself, so both ways agree with it exactly.
+class EncodeTable {
+public:
+    EncodeTable() : codes_(0x10000) {
+        const DecodeTable& decoder = Decoder();
+        std::string utf8;
+        for (int code = 0x80; code <= 0xFFFF; ++code) {
+            char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+            std::string_view cp932 =
+                code < 0x100 ? std::string_view(bytes + 1, 1) : std::string_view(bytes, 2);
+            if (!decoder.Decode(cp932, utf8, true) || utf8.empty()) {
+                continue;
+            }
+            std::uint32_t codePoint = 0;
+            if (Utf8Sequence(utf8, codePoint) != utf8.size() || codePoint > 0xFFFF ||
+                codes_[codePoint] != 0) {
+                continue;
+            }
+            std::optional<std::string> back = ToCp932().Run(utf8, false);
+            if (back && (back->size() == 1 || back->size() == 2)) {
+                codes_[codePoint] =
+                    back->size() == 1
+                        ? static_cast<unsigned char>((*back)[0])
+                        : static_cast<std::uint16_t>(static_cast<unsigned char>((*back)[0]) << 8 |
+                                                     static_cast<unsigned char>((*back)[1]));
+            }
         }
     }
-    return true;
+
+    // Encodes UTF-8 into out; false at the first character that CP932
+    // cannot hold or the first broken sequence when strict, otherwise such
+    // a character is dropped (a broken sequence one byte at a time).
+    bool Encode(std::string_view utf8, std::string& out, bool strict) const {
+        out.clear();
+        out.reserve(utf8.size());
+        for (std::size_t i = 0; i < utf8.size();) {
+            auto b = static_cast<unsigned char>(utf8[i]);
+            if (b < 0x80) {
+                out.push_back(static_cast<char>(b));
+                ++i;
+                continue;
+            }
+            std::uint32_t codePoint = 0;
+            std::size_t length = Utf8Sequence(utf8.substr(i), codePoint);
+            if (length == 0) {
+                if (strict) {
+                    return false;
+                }
+                ++i;
+                continue;
+            }
+            std::uint16_t code = codePoint <= 0xFFFF ? codes_[codePoint] : 0;
+            if (code > 0xFF) {
+                out.push_back(static_cast<char>(code >> 8));
+                out.push_back(static_cast<char>(code & 0xFF));
+            } else if (code != 0) {
+                out.push_back(static_cast<char>(code));
+            } else if (std::optional<std::string> rare =
+                           ToCp932().Run(utf8.substr(i, length), false)) {
+                out += *rare;
+            } else if (strict) {
+                return false;
+            }
+            i += length;
+        }
+        return true;
+    }
+
+private:
+    std::vector<std::uint16_t> codes_; // by code point; 0: not in the table
+};
+
+const EncodeTable& Encoder() {
+    static const EncodeTable table;
+    return table;
 }
 
 // Length in bytes of the UTF-8 sequence that starts with lead byte c.
@@ -212,10 +317,11 @@ std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {
 }
 
 std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
-    if (IsAscii(utf8)) {
-        return std::string(utf8);
+    std::string out;
+    if (!Encoder().Encode(utf8, out, true)) {
+        return std::nullopt;
     }
-    return ToCp932().Run(utf8, false);
+    return out;
 }
 
 std::string Cp932ToUtf8Lossy(std::string_view cp932) {
@@ -225,10 +331,9 @@ std::string Cp932ToUtf8Lossy(std::string_view cp932) {
 }
 
 std::string Utf8ToCp932Lossy(std::string_view utf8) {
-    if (IsAscii(utf8)) {
-        return std::string(utf8);
-    }
-    return ToCp932().Run(utf8, true).value_or(std::string());
+    std::string out;
+    Encoder().Encode(utf8, out, false);
+    return out;
 }
 
 bool IsMultiByteUtf8(std::string_view bytes) {

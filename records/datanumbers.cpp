@@ -62,6 +62,13 @@ std::string FormatSingle(float value) {
         return "0";
     }
     char buffer[64];
+    // General form with 15 digits already has the right shape except from
+    // 0.00001 to 0.0001, which it writes with an exponent.
+    std::string_view general = Chars(
+        buffer, std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 15));
+    if (general.find("e-05") == std::string_view::npos) {
+        return std::string(general);
+    }
     // The exponent after rounding to 15 significant digits decides the form.
     auto sci = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific, 14);
     std::string_view text = Chars(buffer, sci);

@@ -9,6 +9,7 @@ TOLMAR_RUN_PACKAGES=(
 TOLMAR_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth xdotool xclip poppler-utils imagemagick faketime
+  x11-utils openbox trayer
 )
 
 tolmar_install_missing() {

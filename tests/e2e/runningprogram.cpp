@@ -1,5 +1,7 @@
 #include "runningprogram.h"
 
+#include "common/tempfolder.h"
+
 #include <array>
 #include <csignal>
 #include <cstdio>
@@ -26,6 +28,8 @@ RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFo
     std::string runtime = runtimeFolder.string();
     pid_ = ::fork();
     if (pid_ == 0) {
+        // A group of its own, so that the program is ended with faketime.
+        ::setpgid(0, 0);
         ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         ::unsetenv("QT_QPA_PLATFORM");
         if (!fakeTime.empty()) {
@@ -41,11 +45,14 @@ RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFo
         ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
+    if (pid_ > 0) {
+        ::setpgid(pid_, pid_); // also here: the child may not have run yet
+    }
 }
 
 RunningProgram::~RunningProgram() {
     if (pid_ > 0 && !exitCode_) {
-        ::kill(pid_, SIGKILL);
+        ::kill(-pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
     }
 }
@@ -78,6 +85,106 @@ std::optional<std::string> RunningProgram::WaitForWindow(std::chrono::millisecon
         std::this_thread::sleep_for(100ms);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> RunningProgram::WaitForMainWindow(std::chrono::milliseconds limit) {
+    return WaitForVisible(false, limit);
+}
+
+std::optional<std::string> RunningProgram::WaitForTrayIcon(std::chrono::milliseconds limit) {
+    return WaitForVisible(true, limit);
+}
+
+std::optional<std::string> RunningProgram::WaitForVisible(bool small,
+                                                          std::chrono::milliseconds limit) {
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        // By class: under faketime the program is a child of the process
+        // started here, with a process id of its own.
+        std::string ids = RunCommand("xdotool search --onlyvisible --class tolmar 2>/dev/null");
+        std::size_t start = 0;
+        while (start < ids.size()) {
+            std::size_t stop = ids.find('\n', start);
+            std::string id = ids.substr(start, stop - start);
+            start = stop == std::string::npos ? ids.size() : stop + 1;
+            WindowPlacement place = PlacementOf(id);
+            if (place.width > 0 && (place.width <= 64) == small) {
+                return id;
+            }
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    return std::nullopt;
+}
+
+WindowPlacement PlacementOf(const std::string& window) {
+    WindowPlacement place;
+    std::string info = RunCommand("xwininfo -id " + window + " 2>/dev/null");
+    auto field = [&](const std::string& name) {
+        std::size_t at = info.find(name);
+        return at == std::string::npos ? 0 : std::atoi(info.c_str() + at + name.size());
+    };
+    if (info.find("IsViewable") == std::string::npos) {
+        return place;
+    }
+    // The frame the window manager put around the window: left, right,
+    // top, bottom.
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int bottom = 0;
+    std::string extents = RunCommand("xprop -id " + window + " _NET_FRAME_EXTENTS 2>/dev/null");
+    std::size_t equals = extents.find('=');
+    if (equals != std::string::npos) {
+        std::sscanf(extents.c_str() + equals + 1, "%d, %d, %d, %d", &left, &right, &top, &bottom);
+    }
+    place.left = field("Absolute upper-left X:") - left;
+    place.top = field("Absolute upper-left Y:") - top;
+    place.width = field("Width:");
+    place.height = field("Height:");
+    place.frameBottom = place.top + top + place.height + bottom;
+    return place;
+}
+
+WindowPlacement SettledPlacement(const std::string& window) {
+    WindowPlacement place = PlacementOf(window);
+    for (int look = 0; look < 15; ++look) {
+        std::this_thread::sleep_for(200ms);
+        WindowPlacement again = PlacementOf(window);
+        if (again == place && again.frameBottom == place.frameBottom) {
+            break;
+        }
+        place = again;
+    }
+    return place;
+}
+
+std::ostream& operator<<(std::ostream& out, const WindowPlacement& place) {
+    return out << place.left << "," << place.top << " " << place.width << "x" << place.height;
+}
+
+void WriteSettings(const fs::path& folder,
+                   const std::vector<std::pair<std::string, std::string>>& values) {
+    std::string text = ReadBytes(fs::path(std::getenv("TOLMAR_GOLDEN")) / "tolmar-defaults.ini");
+    for (const auto& [key, value] : values) {
+        std::size_t at = text.find("\n" + key + "=");
+        if (at == std::string::npos) {
+            throw std::runtime_error("no setting " + key);
+        }
+        std::size_t start = at + key.size() + 2;
+        text.replace(start, text.find('\r', start) - start, value);
+    }
+    WriteBytes(folder / "tolmar.ini", text);
+}
+
+std::string SettingsValue(const fs::path& folder, const std::string& key) {
+    std::string text = ReadBytes(folder / "tolmar.ini");
+    std::size_t at = text.find("\n" + key + "=");
+    if (at == std::string::npos) {
+        return {};
+    }
+    std::size_t start = at + key.size() + 2;
+    return text.substr(start, text.find('\r', start) - start);
 }
 
 bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit) {

@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The real program, copied into a program folder of the test's own and
 // started there as a separate process in the test's X server.
@@ -28,10 +31,47 @@ public:
     // The X window id of the program's main window once it is visible.
     std::optional<std::string> WaitForWindow(std::chrono::milliseconds limit);
 
+    // The main window once it is visible, told from the notification icon
+    // (which carries the same name and class) by its size.
+    std::optional<std::string> WaitForMainWindow(std::chrono::milliseconds limit);
+
+    // The program's notification icon once a system tray shows it.
+    std::optional<std::string> WaitForTrayIcon(std::chrono::milliseconds limit);
+
 private:
+    std::optional<std::string> WaitForVisible(bool small, std::chrono::milliseconds limit);
+
     int pid_ = -1;
     std::optional<int> exitCode_;
 };
+
+// Where a window is: its frame's top left corner on the screen (the window's
+// own corner where no window manager frames it) and its inner size. All zero
+// for a window that is not on screen. Equal placements have equal corners
+// and sizes.
+struct WindowPlacement {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int frameBottom = 0; // the screen row just below the frame
+    bool operator==(const WindowPlacement& other) const {
+        return left == other.left && top == other.top && width == other.width &&
+               height == other.height;
+    }
+};
+WindowPlacement PlacementOf(const std::string& window);
+// The placement once a window manager has framed the window (it does so
+// after the window is mapped) and nothing moves any more.
+WindowPlacement SettledPlacement(const std::string& window);
+std::ostream& operator<<(std::ostream& out, const WindowPlacement& place);
+
+// Writes folder/tolmar.ini: the defaults as the program writes them (the
+// golden file), with the given keys set to other values.
+void WriteSettings(const std::filesystem::path& folder,
+                   const std::vector<std::pair<std::string, std::string>>& values);
+// The value of a key in folder/tolmar.ini.
+std::string SettingsValue(const std::filesystem::path& folder, const std::string& key);
 
 // Clicks the "終了" button, which sits at the right end of the row of buttons
 // under the menu bar, or the "保存" button left of it (both captions are two

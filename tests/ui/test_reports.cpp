@@ -4,6 +4,7 @@
 #include "reports/reports.h"
 #include "ui/reportpdf.h"
 
+#include <QPrinter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -219,6 +220,18 @@ TEST_F(ReportPdfTest, LedgerRunsTo45Or90Or101RowsAnd45RowsAPage) {
     // The column titles head the second page too; the title does not.
     ExpectAll(pdf.pageTexts[1], {"No.", "日付", "区分", "残数", "通院46", "- 2 -"});
     EXPECT_FALSE(pdf.pageTexts[1].contains(QStringLiteral("有給休暇一覧")));
+
+    // A page range chosen for the printer prints only those pages.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString((folder / "second.pdf").string()));
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 2);
+    PaintReport(TFrmpyuk::Layout(ledger), printer);
+    const PdfContents second = ReadPdf(folder / "second.pdf");
+    ASSERT_EQ(second.pages, 1);
+    ExpectAll(second.pageTexts[0], {"通院46", "- 2 -"});
+    EXPECT_FALSE(second.pageTexts[0].contains(QStringLiteral("通院45")));
 }
 
 TEST_F(ReportPdfTest, SelfCheckSheetMarksTheCheckedAnswersAndTheBandOfTheScore) {

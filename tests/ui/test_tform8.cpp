@@ -10,9 +10,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -194,8 +196,41 @@ TEST_F(SettingsDialogTest, AMarkToggledByDoubleClickIsSavedByteForByte) {
     EXPECT_EQ(ReadBytes(folder / "2004H.dat"), file("," GANTAN, KYUJITSU ",\"New Year, party\""));
 
     form = Open();
-    EXPECT_EQ(form->StringGrid1->Cells(2, 2), QStringLiteral("New Year, party"));
-    EXPECT_EQ(form->StringGrid1->Cells(1, 1), QString());
+    grid = form->StringGrid1;
+    EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("New Year, party"));
+    EXPECT_EQ(grid->Cells(1, 1), QString());
+
+    // The popup of a mark cell marks its row.
+    QPoint point = grid->visualRect(grid->Model()->index(4, 1)).center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point,
+                                 grid->viewport()->mapToGlobal(point));
+    QApplication::sendEvent(grid->viewport(), &rightClick);
+    EXPECT_TRUE(form->PopupMenu1->isVisible());
+    form->N2->trigger();
+    form->PopupMenu1->hide();
+    EXPECT_EQ(grid->Cells(1, 5), QStringLiteral("休日"));
+    form->N1->trigger();
+    EXPECT_EQ(grid->Cells(1, 5), QString());
+}
+
+TEST_F(SettingsDialogTest, FailedWritesAreReportedAndTheEditsStay) {
+    SettingsPageIndex = 1;
+    auto form = Open();
+    DoubleClick(*form, 1, 2);
+    ReadOnlyFolder readOnly(folder.Path());
+    if (!readOnly.Refused()) {
+        GTEST_SKIP() << "this file system lets every write through";
+    }
+    PlannedAnswers answers;
+    answers.Box(QStringLiteral("2004H.dat を作成できません"), MsgAnswer::Ok);
+    answers.Box(QStringLiteral("tolmar.ini を作成できません"), MsgAnswer::Ok);
+    form->Button2->click();
+    EXPECT_EQ(form->StringGrid1->Cells(1, 2), QStringLiteral("休日"));
+    EXPECT_EQ(HolidayCalendar[2].Mark, "");
+    form->Button3->click();
+    ASSERT_EQ(answers.Shown().size(), 2);
+    EXPECT_TRUE(answers.Shown().front().startsWith(QStringLiteral("エラー: ")));
+    EXPECT_EQ(DialogResult, 1);
 }
 
 TEST_F(SettingsDialogTest, RestDayChangesKeepWhatWasTypedButNotSaved) {
