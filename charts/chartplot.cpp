@@ -187,6 +187,9 @@ void FillLifeGraph(QCustomPlot* plot, const LifeChart& chart) {
     plot->plotLayout()->insertRow(1);
     plot->plotLayout()->addElement(1, 0, plot->legend);
     plot->plotLayout()->setRowStretchFactor(1, 0.001);
+    // The legend's frame is drawn on the edge of its cell; a pixel to spare
+    // on the right keeps its right side inside the plot.
+    plot->plotLayout()->setMargins(QMargins(0, 0, 1, 0));
     plot->replot();
 }
 
