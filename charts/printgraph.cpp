@@ -1,12 +1,10 @@
 #include "printgraph.h"
 
 #include "charts/chartplot.h"
+#include "platform/printservice.h"
 #include "platform/windowsteps.h"
-#include "records/state.h"
 
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <qcustomplot.h>
 
 void PrintChartPage(QCustomPlot* chart, QPrinter& printer) {
@@ -22,14 +20,8 @@ void PrintChartPage(QCustomPlot* chart, QPrinter& printer) {
 void PrintGraph(QWidget* owner, QCustomPlot* chart, const QString& title) {
     QPrinter printer(QPrinter::HighResolution);
     SetPrinterOrientation(printer, 1);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(
-            QString::fromStdString((ProgramFolder / (title.toStdString() + ".pdf")).string()));
+    PreparePrinter(printer, title);
+    if (RunPrintDialog(owner, printer)) {
+        PrintChartPage(chart, printer);
     }
-    QPrintDialog dialog(&printer, owner);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    PrintChartPage(chart, printer);
 }

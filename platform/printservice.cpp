@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -78,6 +79,11 @@ private:
     const ReportLayout& layout_;
 };
 
+PrintDialogHook& DialogHook() {
+    static PrintDialogHook hook;
+    return hook;
+}
+
 } // namespace
 
 bool RealPrinterExists() {
@@ -88,16 +94,32 @@ void CheckPrinter() {
     PrinterReady = true;
 }
 
-void PreviewReport(QWidget* owner, const ReportLayout& layout) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(layout.title);
-    printer.setPageOrientation(layout.orientation);
+void PreparePrinter(QPrinter& printer, const QString& title) {
+    printer.setDocName(title);
     printer.setPageSize(QPageSize(QPageSize::A4));
     if (!RealPrinterExists()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(
-            (ProgramFolder / (layout.title + QStringLiteral(".pdf")).toStdString()).string()));
+            (ProgramFolder / (title + QStringLiteral(".pdf")).toStdString()).string()));
     }
+}
+
+bool RunPrintDialog(QWidget* owner, QPrinter& printer) {
+    if (DialogHook()) {
+        return DialogHook()(printer);
+    }
+    QPrintDialog dialog(&printer, owner);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void SetPrintDialogHook(PrintDialogHook hook) {
+    DialogHook() = std::move(hook);
+}
+
+void PreviewReport(QWidget* owner, const ReportLayout& layout) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(layout.orientation);
+    PreparePrinter(printer, layout.title);
     ReportPreviewDialog preview(&printer, layout, owner);
     preview.exec();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
+class QPrinter;
 class QWidget;
 struct ReportLayout;
 
@@ -24,3 +26,15 @@ inline const QString ReportPrintActionName = QStringLiteral("ReportPrintAction")
 // the print command saves a PDF file instead, proposing
 // "<program folder>/<report title>.pdf" and asking before it replaces a file.
 void PreviewReport(QWidget* owner, const ReportLayout& layout);
+
+// A printer for one job titled title: without a real printer it writes
+// "<program folder>/<title>.pdf" unless the user names another file.
+void PreparePrinter(QPrinter& printer, const QString& title);
+
+// The print dialog for one job; false when the user cancelled it. Tests
+// answer it through the hook instead (they may point the printer at a file).
+bool RunPrintDialog(QWidget* owner, QPrinter& printer);
+
+using PrintDialogHook = std::function<bool(QPrinter& printer)>;
+// An empty hook shows the real dialog again.
+void SetPrintDialogHook(PrintDialogHook hook);

@@ -91,35 +91,49 @@ int LoadYearSlots(const std::filesystem::path& folder, int year) {
     return read;
 }
 
-int LoadPeriodDays(const std::filesystem::path& folder, int year, int firstDay, int lastDay,
-                   int& count) {
-    firstDay = std::max(firstDay, 1);
-    lastDay = std::min(lastDay, DaysInYear(year));
+PeriodYear ReadPeriodYear(const std::filesystem::path& folder, int year, int firstDay,
+                          int lastDay) {
+    PeriodYear read;
+    read.year = year;
+    read.firstDay = std::max(firstDay, 1);
+    read.lastDay = std::min(lastDay, DaysInYear(year));
     const std::filesystem::path path = folder / DayFileName(year);
     ReadResult file = ReadWholeFile(path);
-    std::optional<std::vector<std::optional<Workdt>>> read;
     if (file.status == ReadStatus::Ok) {
-        read = ReadDaysByKey(file.bytes, firstDay, lastDay);
+        read.days = ReadDaysByKey(file.bytes, read.firstDay, read.lastDay);
     }
-    if (file.status != ReadStatus::Missing && !read) {
+    if (file.status != ReadStatus::Missing && !read.days) {
         NoteUnreadableFile(path);
     }
-    std::optional<OwnCalendar> calendar;
+    return read;
+}
+
+int AppendPeriodDays(const std::filesystem::path& folder, PeriodYear& year, int firstDay,
+                     int lastDay, int& count) {
+    firstDay = std::max(firstDay, year.firstDay);
+    lastDay = std::min(lastDay, year.lastDay);
     count = std::max(count, -1);
     for (int d = firstDay; d <= lastDay && count + 1 < SummaryWorkSize; ++d) {
         Workdt& element = SummaryWork[++count];
-        if (read && (*read)[static_cast<std::size_t>(d - firstDay)]) {
+        const auto i = static_cast<std::size_t>(d - year.firstDay);
+        if (year.days && (*year.days)[i]) {
             // The full date is the caller's.
-            const Workdt& day = *(*read)[static_cast<std::size_t>(d - firstDay)];
+            const Workdt& day = *(*year.days)[i];
             element.DateWeek = day.DateWeek;
             element.Kind = day.Kind;
             element.Values = day.Values;
             continue;
         }
-        if (!calendar) {
-            calendar = BuildOwnCalendar(folder, year);
+        if (!year.calendar) {
+            year.calendar = BuildOwnCalendar(folder, year.year);
         }
-        BuildPeriodDay(*calendar, year, d, element);
+        BuildPeriodDay(*year.calendar, year.year, d, element);
     }
-    return read ? 1 : 0;
+    return year.days ? 1 : 0;
+}
+
+int LoadPeriodDays(const std::filesystem::path& folder, int year, int firstDay, int lastDay,
+                   int& count) {
+    PeriodYear read = ReadPeriodYear(folder, year, firstDay, lastDay);
+    return AppendPeriodDays(folder, read, firstDay, lastDay, count);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "holidays.h"
 #include "records.h"
 
 #include <filesystem>
@@ -27,6 +28,26 @@ int LoadYearSlots(const std::filesystem::path& folder, int year);
 // read, 0 when it is missing or could not be read (then noted for the user).
 int LoadPeriodDays(const std::filesystem::path& folder, int year, int firstDay, int lastDay,
                    int& count);
+
+// The days firstDay..lastDay of a year's day file read once, so that several
+// spans of them can be appended without reading the file again. The year's
+// own calendar is built when a day the file lacks first needs it.
+struct PeriodYear {
+    int year = 0;
+    int firstDay = 1;
+    int lastDay = 0;
+    std::optional<std::vector<std::optional<Workdt>>> days; // nothing: no readable day file
+    std::optional<OwnCalendar> calendar;
+};
+
+// Reads the year's day file for days firstDay..lastDay (clamped to the
+// year); a file that is there but cannot be read is noted for the user.
+PeriodYear ReadPeriodYear(const std::filesystem::path& folder, int year, int firstDay, int lastDay);
+
+// LoadPeriodDays over a year read beforehand; the days asked for are clamped
+// to those it read.
+int AppendPeriodDays(const std::filesystem::path& folder, PeriodYear& year, int firstDay,
+                     int lastDay, int& count);
 
 // The days firstDay..lastDay of a day file's bytes read by their key, with
 // the date, weekday, kind and values as stored (the full date empty), one

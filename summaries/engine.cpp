@@ -5,6 +5,8 @@
 #include "records/state.h"
 #include "records/yearslots.h"
 
+#include <functional>
+
 namespace {
 
 // Month numbers count on into the following years (13 is January of the
@@ -47,18 +49,10 @@ bool FreePeriodBounds(CivilDate& rowZero, CivilDate& last) {
     return true;
 }
 
-} // namespace
+// Appends days firstDay..lastDay of a year to SummaryWork (see LoadPeriodDays).
+using AppendYearDays = std::function<void(int year, int firstDay, int lastDay, int& count)>;
 
-void ClearPeriodRows() {
-    for (Workdt& row : SummaryWork) {
-        row.DateWeek = {};
-        row.Kind.clear();
-        row.Values = {};
-    }
-}
-
-bool LoadSummaryPeriod(const std::filesystem::path& folder, int mode, int year, int month,
-                       int& days) {
+bool LoadPeriod(int mode, int year, int month, int& days, const AppendYearDays& append) {
     ClearPeriodRows();
     SummaryDays = 1;
     days = SummaryDays;
@@ -71,16 +65,49 @@ bool LoadSummaryPeriod(const std::filesystem::path& folder, int mode, int year, 
     } else {
         ClosingDayMonthBounds(year, month, rowZero, last);
     }
-    // One read of each year's day file for the days of that year.
     int count = -1;
     for (int y = rowZero.year; y <= last.year; ++y) {
         int firstDay = y == rowZero.year ? DayOfYear(rowZero) : 1;
         int lastDay = y == last.year ? DayOfYear(last) : DaysInYear(y);
-        LoadPeriodDays(folder, y, firstDay, lastDay, count);
+        append(y, firstDay, lastDay, count);
     }
     SummaryDays = static_cast<std::int32_t>(DaySerial(last) - DaySerial(rowZero) + 1);
     days = SummaryDays;
     return true;
+}
+
+} // namespace
+
+void ClearPeriodRows() {
+    for (Workdt& row : SummaryWork) {
+        row.DateWeek = {};
+        row.Kind.clear();
+        row.Values = {};
+    }
+}
+
+PeriodYear& SummaryFiles::Year(int year) {
+    auto found = years_.find(year);
+    if (found == years_.end()) {
+        found = years_.emplace(year, ReadPeriodYear(folder_, year, 1, DaysInYear(year))).first;
+    }
+    return found->second;
+}
+
+bool LoadSummaryPeriod(const std::filesystem::path& folder, int mode, int year, int month,
+                       int& days) {
+    // A single load reads only the days of its span from each year's file.
+    return LoadPeriod(mode, year, month, days,
+                      [&folder](int y, int firstDay, int lastDay, int& count) {
+                          LoadPeriodDays(folder, y, firstDay, lastDay, count);
+                      });
+}
+
+bool LoadSummaryPeriod(SummaryFiles& files, int mode, int year, int month, int& days) {
+    return LoadPeriod(mode, year, month, days,
+                      [&files](int y, int firstDay, int lastDay, int& count) {
+                          AppendPeriodDays(files.Folder(), files.Year(y), firstDay, lastDay, count);
+                      });
 }
 
 void ClearRectotalTables() {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "records/yearslots.h"
+
 #include <filesystem>
+#include <map>
+#include <utility>
 
 // The period-summary engine: it turns the days of one summary period into
 // the figures of the month summary, the 12-month summary and the
@@ -29,6 +33,27 @@ void ClearPeriodRows();
 // than SummaryWork holds.
 bool LoadSummaryPeriod(const std::filesystem::path& folder, int mode, int year, int month,
                        int& days);
+
+// The year files of one batch of summary loads (the twelve months of the
+// 12-month summary, the months of the walking map): each year's day file is
+// read and parsed once for the whole batch, and the year's own calendar
+// built at most once. Keep one only for the batch and drop it afterwards: it
+// does not see a file written or changed after it read it, so the next
+// batch reads the files afresh.
+class SummaryFiles {
+public:
+    explicit SummaryFiles(std::filesystem::path folder) : folder_(std::move(folder)) {}
+    const std::filesystem::path& Folder() const { return folder_; }
+    // Every day of the year, read at the first call for it.
+    PeriodYear& Year(int year);
+
+private:
+    std::filesystem::path folder_;
+    std::map<int, PeriodYear> years_;
+};
+
+// LoadSummaryPeriod over the batch's files: the same rows, the same figures.
+bool LoadSummaryPeriod(SummaryFiles& files, int mode, int year, int month, int& days);
 
 // Empties the six values of rows 0..11 of MonthCountTable, MonthTotalTable
 // and MonthAverageTable; labels and rows 12 and 13 stay.

@@ -1,12 +1,10 @@
 #include "mapprint.h"
 
-#include "records/state.h"
+#include "platform/printservice.h"
 
 #include <QPainter>
 #include <QPixmap>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QWidget>
 
 void PrintWindowPage(QWidget* window, QPrinter& printer) {
@@ -27,14 +25,8 @@ void PrintWindowPage(QWidget* window, QPrinter& printer) {
 
 void PrintMapWindow(QWidget* window) {
     QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(
-            (ProgramFolder / (window->windowTitle().toStdString() + ".pdf")).string()));
+    PreparePrinter(printer, window->windowTitle());
+    if (RunPrintDialog(window, printer)) {
+        PrintWindowPage(window, printer);
     }
-    QPrintDialog dialog(&printer, window);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    PrintWindowPage(window, printer);
 }

@@ -195,11 +195,12 @@ WalkingProgress ComputeWalkingProgress(const RouteTable& route, std::int64_t tot
 std::int64_t StepsOfMonths(const std::filesystem::path& folder, int fromYear, int fromMonth,
                            int toYear, int toMonth) {
     std::int64_t steps = 0;
+    SummaryFiles files(folder);
     ClearRectotalTables();
     for (int year = fromYear, month = fromMonth;
          year < toYear || (year == toYear && month <= toMonth);) {
         int days = 0;
-        if (LoadSummaryPeriod(folder, SummaryClosingDayMonth, year, month, days)) {
+        if (LoadSummaryPeriod(files, SummaryClosingDayMonth, year, month, days)) {
             SummarizePeriodDays();
             steps += StepSum(PeriodTotals[4]);
         }

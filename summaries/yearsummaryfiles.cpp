@@ -4,9 +4,11 @@
 #include "summaries/yearsummary.h"
 
 void BuildYearTablesFromFiles(const std::filesystem::path& folder, int startYear, int startMonth) {
-    BuildYearTables(startYear, startMonth, ClearRectotalTables, [&folder](int year, int month) {
+    // The twelve months read each year's file once, and afresh at every build.
+    SummaryFiles files(folder);
+    BuildYearTables(startYear, startMonth, ClearRectotalTables, [&files](int year, int month) {
         int days = 0;
-        LoadSummaryPeriod(folder, SummaryClosingDayMonth, year, month, days);
+        LoadSummaryPeriod(files, SummaryClosingDayMonth, year, month, days);
         SummarizePeriodDays();
     });
 }

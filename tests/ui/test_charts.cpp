@@ -1,8 +1,8 @@
 #include "charts/chartdata.h"
 #include "charts/chartplot.h"
-#include "charts/printgraph.h"
 #include "charts/tformgraph.h"
 #include "common/tempfolder.h"
+#include "platform/printservice.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -101,13 +101,20 @@ TEST(ChartWindows, BarsAndLineShowTheSameDaysOnTheirOwnAxesAndPrint) {
     EXPECT_EQ(form.Chart1->graph(0)->pen().color(), QColor(0, 255, 255));
     EXPECT_EQ(bars->brush().color(), QColor(255, 0, 0));
 
+    // Printing goes through the print dialog onto a landscape page.
     TempFolder folder;
     const QString pdf = QString::fromStdString((folder / "chart.pdf").string());
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    PrintChartPage(form.Chart1, printer);
+    bool landscape = false;
+    SetPrintDialogHook([&](QPrinter& printer) {
+        landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    form.PrintItem->setEnabled(true);
+    form.PrintItem->trigger();
+    SetPrintDialogHook({});
+    EXPECT_TRUE(landscape);
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished());
