@@ -2,6 +2,8 @@
 
 #include "platform/fonts.h"
 
+#include <QFontMetrics>
+#include <algorithm>
 #include <qcustomplot.h>
 
 namespace {
@@ -34,12 +36,38 @@ protected:
 };
 
 // Labels that may repeat ("1" of two months) and are never thinned out.
-QSharedPointer<QCPAxisTickerText> LabelTicker(const std::vector<std::string>& labels) {
+QSharedPointer<QCPAxisTickerText> LabelTicker(const std::vector<QString>& labels) {
     QSharedPointer<QCPAxisTickerText> ticker(new QCPAxisTickerText);
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        ticker->addTick(static_cast<double>(i), QString::fromStdString(labels[i]));
+        ticker->addTick(static_cast<double>(i), labels[i]);
     }
     return ticker;
+}
+
+std::vector<QString> Texts(const std::vector<std::string>& texts) {
+    std::vector<QString> converted;
+    for (const std::string& text : texts) {
+        converted.push_back(QString::fromStdString(text));
+    }
+    return converted;
+}
+
+// The bars of a long month leave each day less room than a label with its
+// month ("12/1") needs; unwrapped it would run into the next day's label and
+// read as "12/12". Such a label goes onto two lines after its "/".
+std::vector<QString> BarLabels(const QCustomPlot* plot, const DayChart& chart, double days) {
+    const QFontMetrics metrics(ProgramFont(PGothicFontName, 10));
+    // The value axis and its labels take about 80 pixels of the plot.
+    const double room = (std::max(plot->width(), plot->minimumWidth()) - 80) / days;
+    std::vector<QString> labels = Texts(chart.labels);
+    for (QString& label : labels) {
+        int slash = label.indexOf(QLatin1Char('/'));
+        if (slash >= 0 &&
+            metrics.horizontalAdvance(label) + metrics.horizontalAdvance(QLatin1Char('0')) > room) {
+            label.insert(slash + 1, QLatin1Char('\n'));
+        }
+    }
+    return labels;
 }
 
 void ResetPlot(QCustomPlot* plot, const std::string& title) {
@@ -58,8 +86,9 @@ void ResetPlot(QCustomPlot* plot, const std::string& title) {
     plot->setInteractions(QCP::Interactions());
 }
 
-void SetDayAxes(QCustomPlot* plot, const DayChart& chart, double first, double last) {
-    plot->xAxis->setTicker(LabelTicker(chart.labels));
+void SetDayAxes(QCustomPlot* plot, const DayChart& chart, double first, double last,
+                const std::vector<QString>& labels) {
+    plot->xAxis->setTicker(LabelTicker(labels));
     plot->xAxis->setRange(first, last);
     plot->xAxis->setLabel(QStringLiteral("日"));
     plot->xAxis->grid()->setVisible(false);
@@ -84,7 +113,8 @@ QCPGraph* ReferenceLine(QCustomPlot* plot, const DayChart& chart) {
 
 void FillBarGraph(QCustomPlot* plot, const DayChart& chart) {
     ResetPlot(plot, chart.title);
-    SetDayAxes(plot, chart, -1, static_cast<double>(chart.values.size()));
+    const double days = static_cast<double>(chart.values.size());
+    SetDayAxes(plot, chart, -1, days, BarLabels(plot, chart, days + 1));
     auto* bars = new QCPBars(plot->xAxis, plot->yAxis);
     bars->setName(QStringLiteral("values"));
     bars->setPen(QPen(Red.darker(130)));
@@ -99,7 +129,7 @@ void FillBarGraph(QCustomPlot* plot, const DayChart& chart) {
 
 void FillLineGraph(QCustomPlot* plot, const DayChart& chart) {
     ResetPlot(plot, chart.title);
-    SetDayAxes(plot, chart, 0, static_cast<double>(chart.values.size()) - 1);
+    SetDayAxes(plot, chart, 0, static_cast<double>(chart.values.size()) - 1, Texts(chart.labels));
     QCPGraph* line = plot->addGraph();
     line->setName(QStringLiteral("values"));
     line->setPen(QPen(Red, 2));
@@ -116,7 +146,7 @@ void FillLifeGraph(QCustomPlot* plot, const LifeChart& chart) {
     // Horizontal bars: the months stand on the left axis, the hours below.
     QCPAxis* months = plot->yAxis;
     QCPAxis* hours = plot->xAxis;
-    months->setTicker(LabelTicker(chart.labels));
+    months->setTicker(LabelTicker(Texts(chart.labels)));
     months->setRange(-0.5, static_cast<double>(chart.labels.size()) - 0.5);
     months->setRangeReversed(true);
     months->setLabel(QStringLiteral("月"));
@@ -157,6 +187,9 @@ void FillLifeGraph(QCustomPlot* plot, const LifeChart& chart) {
     plot->plotLayout()->insertRow(1);
     plot->plotLayout()->addElement(1, 0, plot->legend);
     plot->plotLayout()->setRowStretchFactor(1, 0.001);
+    // The legend's frame is drawn on the edge of its cell; a pixel to spare
+    // on the right keeps its right side inside the plot.
+    plot->plotLayout()->setMargins(QMargins(0, 0, 1, 0));
     plot->replot();
 }
 

@@ -1,20 +1,29 @@
 #include "fuzzsupport.h"
 #include "records/cp932.h"
+#include "records/dates.h"
 #include "records/vacation.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace {
 
 // The save's rebuild of 2004 from a file's bytes: the file's values and
-// records, the ledger rebuilt from the kinds of the built year.
+// records, the ledger rebuilt from the kinds of the built year with the
+// file's leave days marked in it, so that records and remarks come through.
 VacationLedger Rebuilt(std::string_view bytes) {
     VacationLedger ledger;
     ReadVacationFileBytes(bytes, ledger);
     UseLedger(ledger);
     for (int d = 1; d <= 366; ++d) {
         YearSlot2[d].Kind = BuiltYear2004()[d].Kind;
+    }
+    for (const Vacation& record : ledger.records) {
+        std::optional<CivilDate> date = ParseFullDate(record.Date);
+        if (date && date->year == 2004) {
+            YearSlot2[DayOfYear(*date)].Kind = record.Kind;
+        }
     }
     RebuildVacationRecords(2, 2004);
     return LedgerInMemory();

@@ -108,7 +108,12 @@ TForm3::TForm3(QWidget* owner) : TModalForm(owner) {
 
 void TForm3::showEvent(QShowEvent* event) {
     TModalForm::showEvent(event);
-    FormShow();
+    // Restoring the minimised program shows the dialog again; what the
+    // user chose so far stays.
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
 }
 
 void TForm3::FormShow() {

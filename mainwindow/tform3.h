@@ -31,6 +31,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    bool shown_ = false;
 };
 
 // The earliest date the pickers offer: with a closing day below 28 the

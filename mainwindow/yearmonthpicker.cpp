@@ -59,7 +59,12 @@ YearMonthPicker::YearMonthPicker(QWidget* owner, const char* objectName, const c
 
 void YearMonthPicker::showEvent(QShowEvent* event) {
     TModalForm::showEvent(event);
-    FormShow();
+    // Restoring the minimised program shows the dialog again; what the
+    // user chose so far stays.
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
 }
 
 void YearMonthPicker::FormShow() {

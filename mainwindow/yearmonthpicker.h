@@ -35,4 +35,5 @@ protected:
 private:
     std::int32_t& year_;
     std::int32_t& month_;
+    bool shown_ = false;
 };

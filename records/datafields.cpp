@@ -35,7 +35,8 @@ std::optional<std::size_t> GetCsvFieldView(std::string_view text, std::size_t po
     }
     scratch.clear();
     ++pos;
-    std::optional<std::size_t> next = text.size();
+    std::size_t next = text.size();
+    bool more = true;
     while (pos < text.size()) {
         std::size_t quote = text.find('"', pos);
         if (quote == std::string_view::npos) {
@@ -50,11 +51,16 @@ std::optional<std::size_t> GetCsvFieldView(std::string_view text, std::size_t po
         }
         pos = SkipBlanks(text, quote + 1);
         if (pos < text.size()) {
-            next = text[pos] == ',' ? std::optional(pos + 1) : std::nullopt;
+            // Stray bytes after the closing quote end the line.
+            more = text[pos] == ',';
+            next = pos + 1;
         }
         break;
     }
     field = scratch;
+    if (!more) {
+        return std::nullopt;
+    }
     return next;
 }
 

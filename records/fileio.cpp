@@ -13,9 +13,11 @@ constexpr int MaxLinkHops = 40;
 
 bool ReadAll(int fd, std::string& bytes) {
     for (;;) {
+        // The caller reserved the file's size and one byte more, so a file
+        // that does not grow meanwhile is read without growing the buffer.
         std::size_t used = bytes.size();
-        if (bytes.capacity() - used < 4096) {
-            bytes.reserve(bytes.capacity() * 2 + 65536);
+        if (used == bytes.capacity()) {
+            bytes.reserve(bytes.capacity() * 2 + 4096);
         }
         bytes.resize(bytes.capacity());
         ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);

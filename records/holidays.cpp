@@ -92,6 +92,7 @@ void FillHolidayTable(int year, NationalHolidayTable& table) {
 int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& calendar) {
     int count = DaysInYear(year);
     CivilDate date{year, 1, 1};
+    int monthLength = DaysInMonth(year, 1);
     for (int d = 0; d < YearSlotSize; ++d) {
         // Cleared rather than replaced, so that the texts keep their memory.
         Holiday& day = calendar[d];
@@ -100,7 +101,11 @@ int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& 
         day.Name.clear();
         if (d >= 1 && d <= count) {
             day.Date = MonthDayText(date);
-            date = AddDays(date, 1);
+            if (++date.day > monthLength) {
+                date.day = 1;
+                ++date.month;
+                monthLength = DaysInMonth(year, date.month);
+            }
         }
     }
     // In table order, so that a later entry on the same day wins.

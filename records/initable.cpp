@@ -35,17 +35,6 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) < 33; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 std::vector<std::string_view> SplitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
@@ -70,8 +59,11 @@ namespace {
 // its end.
 std::string_view NextLine(std::string_view bytes, std::size_t& pos) {
     std::size_t start = pos;
-    std::size_t end = bytes.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
+    std::size_t end = start;
+    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') {
+        ++end;
+    }
+    if (end == bytes.size()) {
         pos = bytes.size();
         return bytes.substr(start);
     }
@@ -110,8 +102,11 @@ void IniTable::ForEachEntry(std::string_view bytes, const std::function<void(con
 
 IniTable IniTable::Parse(std::string_view bytes) {
     IniTable table;
+    table.source_ = std::make_unique<const std::string>(bytes);
+    // Room for a line every 16 bytes saves most of the growing.
+    table.lines_.reserve(bytes.size() / 16 + 1);
     Section* current = nullptr;
-    ForEachEntry(bytes, [&](const Entry& entry) {
+    ForEachEntry(*table.source_, [&](const Entry& entry) {
         if (entry.kind == Entry::SectionLine) {
             current = table.FindSection(entry.section);
             if (current == nullptr) {
@@ -119,8 +114,7 @@ IniTable IniTable::Parse(std::string_view bytes) {
             }
             return;
         }
-        AddLine(*current, Line{std::string(entry.key), std::string(entry.value),
-                               entry.kind == Entry::KeyLine});
+        table.AddLine(*current, Line{entry.key, entry.value, entry.kind == Entry::KeyLine});
     });
     return table;
 }
@@ -133,8 +127,14 @@ constexpr std::size_t LinearLimit = 32;
 
 } // namespace
 
+std::string_view IniTable::Keep(std::string_view text) {
+    return written_.emplace_back(text);
+}
+
 IniTable::Section& IniTable::AddSection(std::string_view name) {
-    sections_.push_back(Section{std::string(name), {}, 0, {}});
+    Section section;
+    section.name = name;
+    sections_.push_back(std::move(section));
     if (!index_.empty()) {
         index_.emplace(sections_.back().name, sections_.size() - 1);
     } else if (sections_.size() > LinearLimit) {
@@ -151,29 +151,38 @@ void IniTable::IndexSections() {
 }
 
 void IniTable::AddLine(Section& section, Line line) {
-    section.lines.push_back(std::move(line));
-    if (!section.lines.back().hasValue) {
+    const std::size_t at = lines_.size();
+    lines_.push_back(line);
+    if (section.last == NoLine) {
+        section.first = at;
+    } else {
+        lines_[section.last].next = at;
+    }
+    section.last = at;
+    if (!line.hasValue) {
         return;
     }
     ++section.valued;
     if (!section.keys.empty()) {
-        section.keys.emplace(section.lines.back().key, section.lines.size() - 1);
+        section.keys.emplace(line.key, at);
     } else if (section.valued > LinearLimit) {
-        for (std::size_t i = 0; i < section.lines.size(); ++i) {
-            if (section.lines[i].hasValue) {
-                section.keys.emplace(section.lines[i].key, i);
+        for (std::size_t i = section.first; i != NoLine; i = lines_[i].next) {
+            if (lines_[i].hasValue) {
+                section.keys.emplace(lines_[i].key, i);
             }
         }
     }
 }
 
-const IniTable::Line* IniTable::FindLine(const Section& section, std::string_view key) {
+const IniTable::Line* IniTable::FindLine(const Section& section, std::string_view key) const {
     if (!section.keys.empty()) {
         auto found = section.keys.find(key);
-        return found == section.keys.end() ? nullptr : &section.lines[found->second];
+        return found == section.keys.end() ? nullptr : &lines_[found->second];
     }
-    for (const Line& line : section.lines) {
-        if (line.hasValue && EqualsIgnoringAsciiCase(line.key, key)) {
+    for (std::size_t i = section.first; i != NoLine; i = lines_[i].next) {
+        const Line& line = lines_[i];
+        if (line.hasValue && line.key.size() == key.size() &&
+            EqualsIgnoringAsciiCase(line.key, key)) {
             return &line;
         }
     }
@@ -190,7 +199,7 @@ const IniTable::Section* IniTable::FindSection(std::string_view name) const {
         return found == index_.end() ? nullptr : &sections_[found->second];
     }
     for (const Section& section : sections_) {
-        if (EqualsIgnoringAsciiCase(section.name, name)) {
+        if (section.name.size() == name.size() && EqualsIgnoringAsciiCase(section.name, name)) {
             return &section;
         }
     }
@@ -201,30 +210,32 @@ bool IniTable::HasSection(std::string_view section) const {
     return FindSection(section) != nullptr;
 }
 
-const std::string* IniTable::Find(std::string_view section, std::string_view key) const {
+const std::string_view* IniTable::Find(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(section);
     const Line* line = s != nullptr ? FindLine(*s, key) : nullptr;
     return line != nullptr ? &line->value : nullptr;
 }
 
 std::optional<std::string> IniTable::Read(std::string_view section, std::string_view key) const {
-    const std::string* value = Find(section, key);
+    const std::string_view* value = Find(section, key);
     if (value == nullptr) {
         return std::nullopt;
     }
-    return *value;
+    return std::string(*value);
 }
 
 void IniTable::Write(std::string_view section, std::string_view key, std::string_view value) {
     Section* s = FindSection(section);
     if (s == nullptr) {
-        s = &AddSection(section);
+        s = &AddSection(Keep(section));
     }
     if (const Line* line = FindLine(*s, key)) {
-        const_cast<Line*>(line)->value = std::string(value);
+        if (line->value != value) {
+            const_cast<Line*>(line)->value = Keep(value);
+        }
         return;
     }
-    AddLine(*s, Line{std::string(key), std::string(value), true});
+    AddLine(*s, Line{Keep(key), Keep(value), true});
 }
 
 void IniTable::EraseSection(std::string_view section) {
@@ -242,8 +253,8 @@ std::string IniTable::Serialize() const {
     std::size_t size = 0;
     for (const Section& s : sections_) {
         size += s.name.size() + 6;
-        for (const Line& line : s.lines) {
-            size += line.key.size() + line.value.size() + 3;
+        for (std::size_t i = s.first; i != NoLine; i = lines_[i].next) {
+            size += lines_[i].key.size() + lines_[i].value.size() + 3;
         }
     }
     std::string out;
@@ -252,7 +263,8 @@ std::string IniTable::Serialize() const {
         out += '[';
         out += s.name;
         out += "]\r\n";
-        for (const Line& line : s.lines) {
+        for (std::size_t i = s.first; i != NoLine; i = lines_[i].next) {
+            const Line& line = lines_[i];
             out += line.key;
             if (line.hasValue) {
                 out += '=';

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +26,12 @@ struct IgnoringAsciiCase {
 // to its size.
 class IniTable {
 public:
+    IniTable() = default;
+    IniTable(IniTable&&) = default;
+    IniTable& operator=(IniTable&&) = default;
+    IniTable(const IniTable&) = delete;
+    IniTable& operator=(const IniTable&) = delete;
+
     static IniTable Parse(std::string_view bytes);
 
     // The lines of an INI text as Parse takes them: a section line, a key
@@ -39,7 +47,7 @@ public:
 
     std::optional<std::string> Read(std::string_view section, std::string_view key) const;
     // The value as Read gives it, without a copy; nullptr for a missing key.
-    const std::string* Find(std::string_view section, std::string_view key) const;
+    const std::string_view* Find(std::string_view section, std::string_view key) const;
 
     // Replaces the value of an existing key in place; a missing key is appended
     // to its section, a missing section to the file.
@@ -54,27 +62,39 @@ public:
     bool HasSection(std::string_view section) const;
 
 private:
+    // Names and values are views into the parsed bytes or into texts written
+    // since, both owned by the table and never moved, so that reading a file
+    // copies it once rather than line by line.
+    static constexpr std::size_t NoLine = static_cast<std::size_t>(-1);
     struct Line {
-        std::string key; // for a line without "=", the whole trimmed line
-        std::string value;
+        std::string_view key; // for a line without "=", the whole trimmed line
+        std::string_view value;
         bool hasValue = false;
+        std::size_t next = NoLine; // the section's next line
     };
     using Index =
-        std::unordered_map<std::string, std::size_t, IgnoringAsciiCase, IgnoringAsciiCase>;
+        std::unordered_map<std::string_view, std::size_t, IgnoringAsciiCase, IgnoringAsciiCase>;
+    // The lines of all sections stand in one list in the order they came;
+    // each section links its own.
     struct Section {
-        std::string name;
-        std::vector<Line> lines;
+        std::string_view name;
+        std::size_t first = NoLine;
+        std::size_t last = NoLine;
         std::size_t valued = 0; // lines with a value
         Index keys;             // once indexed: the first line of each key
     };
 
+    std::string_view Keep(std::string_view text);
     Section& AddSection(std::string_view name);
-    static void AddLine(Section& section, Line line);
-    static const Line* FindLine(const Section& section, std::string_view key);
+    void AddLine(Section& section, Line line);
+    const Line* FindLine(const Section& section, std::string_view key) const;
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
     void IndexSections();
 
+    std::unique_ptr<const std::string> source_; // the parsed bytes
+    std::deque<std::string> written_;           // texts written since
+    std::vector<Line> lines_;
     std::vector<Section> sections_;
     Index index_; // once indexed: the position of each section
 };
@@ -84,7 +104,16 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // Trims bytes below 33 (blanks and control characters) from both ends; works
 // on unsigned bytes so that CP932 trail bytes are never taken for blanks.
-std::string_view TrimBlanks(std::string_view text);
+inline std::string_view TrimBlanks(std::string_view text) {
+    auto blank = [](char c) { return static_cast<unsigned char>(c) < 33; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 // Splits bytes into lines at CR LF, LF or a lone CR.
 std::vector<std::string_view> SplitLines(std::string_view bytes);

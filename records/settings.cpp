@@ -126,7 +126,7 @@ std::optional<std::int32_t> ParseHex(std::string_view digits, bool negative) {
 }
 
 void ReadKey(const IniTable& table, const Key& key) {
-    const std::string* stored = table.Find(key.section, key.key);
+    const std::string_view* stored = table.Find(key.section, key.key);
     if (auto* text = std::get_if<std::string*>(&key.field)) {
         **text =
             stored ? Cp932ToUtf8Lossy(*stored) : *std::get<const std::string*>(key.defaultValue);
@@ -149,7 +149,7 @@ void WriteKey(IniTable& table, const Key& key) {
     if (auto* text = std::get_if<std::string*>(&key.field)) {
         // A text nobody changed keeps the file's own bytes, also bytes that
         // are no CP932 and could not be converted back the same way.
-        const std::string* stored = table.Find(key.section, key.key);
+        const std::string_view* stored = table.Find(key.section, key.key);
         if (stored != nullptr && Cp932ToUtf8Lossy(*stored) == **text) {
             return;
         }

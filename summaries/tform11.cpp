@@ -79,7 +79,12 @@ TForm11::TForm11(QWidget* owner) : TModalForm(owner) {
 
 void TForm11::showEvent(QShowEvent* event) {
     TModalForm::showEvent(event);
-    FormShow();
+    // Restoring the minimised program shows the dialog again; what the
+    // user chose so far stays.
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
 }
 
 void TForm11::FormShow() {

@@ -25,4 +25,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    bool shown_ = false;
 };

@@ -66,6 +66,7 @@ private:
     void ApplySizeLimits();
     void SetTitles();
     void FitSummaryGrid();
+    void FitDailyColumns();
     QVariant SummaryCellStyle(int col, int row, int role) const;
     QVariant DailyCellStyle(int col, int row, int role) const;
     // The engine over the period (mode 0 the closing-day month

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
 
 namespace {
 
@@ -55,12 +56,7 @@ void TForm5::BuildControls() {
     FitSummaryGrid();
 
     StringGrid2 = MakeGrid(this, "StringGrid2", 10, 2, 2);
-    for (int col = 0; col < 10; ++col) {
-        StringGrid2->SetColWidth(col, 60);
-    }
-    StringGrid2->SetColWidth(0, 40);
-    StringGrid2->SetColWidth(1, 20);
-    StringGrid2->SetColWidth(2, 30);
+    FitDailyColumns();
 
     auto* top = new QHBoxLayout;
     top->setSpacing(4);
@@ -107,6 +103,21 @@ void TForm5::BuildMenus() {
     K1 = AddMenuItem(GraphMenu, "K1", "勤務時間(&K)");
     S2 = AddMenuItem(GraphMenu, "S2", "睡眠時間(&S)");
     A1 = AddMenuItem(GraphMenu, "A1", "運動(&A)");
+}
+
+void TForm5::FitDailyColumns() {
+    // Date, weekday and kind columns are 40, 20 and 30 pixels wide, the
+    // others 60; a column the installed font needs wider is widened, so the
+    // right-aligned "12/31 " keeps its first digit.
+    const char* const widest[] = {"12/31 ", "水", "休日"};
+    QFontMetrics metrics(StringGrid2->font());
+    for (int col = 0; col < 10; ++col) {
+        int width = col < 3 ? std::array{40, 20, 30}[col] : 60;
+        if (col < 3) {
+            width = std::max(width, metrics.horizontalAdvance(QString::fromUtf8(widest[col])) + 6);
+        }
+        StringGrid2->SetColWidth(col, width);
+    }
 }
 
 void TForm5::FitSummaryGrid() {

@@ -95,8 +95,21 @@ TEST(ChartWindows, BarsAndLineShowTheSameDaysOnTheirOwnAxesAndPrint) {
     EXPECT_EQ(bars->data()->at(29)->value, 8.75);
     auto* ticker = dynamic_cast<QCPAxisTickerText*>(form.Chart1->xAxis->ticker().data());
     ASSERT_NE(ticker, nullptr);
-    EXPECT_EQ(ticker->ticks().value(0), QStringLiteral("9/1"));
+    EXPECT_EQ(ticker->ticks().value(0).remove(QLatin1Char('\n')), QStringLiteral("9/1"));
     EXPECT_EQ(ticker->ticks().value(29), QStringLiteral("30"));
+
+    // A month's first bar leaves "12/1" too little room: it wraps after the
+    // "/" rather than running into the next day's "2"; a week has room.
+    auto firstLabel = [](int month, int days) {
+        std::vector<std::string> none(static_cast<std::size_t>(days), "");
+        TFormGraph3 other(nullptr, BuildDayChart(DayChartKind::Work, "2004", std::to_string(month),
+                                                 Dates(month, 1, days), none, 6, 10000));
+        auto* labels = dynamic_cast<QCPAxisTickerText*>(other.Chart1->xAxis->ticker().data());
+        return labels == nullptr ? QString()
+                                 : labels->ticks().value(0) + "|" + labels->ticks().value(1);
+    };
+    EXPECT_EQ(firstLabel(12, 31), QStringLiteral("12/\n1|2"));
+    EXPECT_EQ(firstLabel(12, 7), QStringLiteral("12/1|2"));
     // The reference line is aqua, the values red.
     EXPECT_EQ(form.Chart1->graph(0)->pen().color(), QColor(0, 255, 255));
     EXPECT_EQ(bars->brush().color(), QColor(255, 0, 0));

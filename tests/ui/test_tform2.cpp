@@ -2,7 +2,9 @@
 #include "records/state.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -43,6 +45,11 @@ TEST_F(MonthPicker, PreselectsTheHandedMonthAndHandsTheChoiceBack) {
         EXPECT_EQ(form.ComboBox2->currentText(), QStringLiteral(" 3月"));
         form.ComboBox1->setCurrentIndex(9);
         form.ComboBox2->setCurrentIndex(11);
+        // Restoring the program after Esc minimised it shows the dialog
+        // again; the choice stays.
+        QShowEvent restored;
+        QCoreApplication::sendEvent(&form, &restored);
+        EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("2012年"));
         form.Button1->click();
     }));
     EXPECT_EQ(DialogResult, 1);

@@ -7,8 +7,10 @@
 #include "ui/plannedanswers.h"
 
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 
 namespace {
@@ -61,6 +63,10 @@ TEST_F(FreePeriodPicker, ThirtyOneDaysAcrossNewYearPassAndLongerOrReversedPeriod
         form.Button1->click(); // 32 days
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(form.DateTimePicker1->text(), QStringLiteral("2004/12/15"));
+        EXPECT_EQ(form.DateTimePicker2->text(), QStringLiteral("2005/1/15"));
+        // A restore after Esc minimised the program keeps the dates.
+        QShowEvent restored;
+        QCoreApplication::sendEvent(&form, &restored);
         EXPECT_EQ(form.DateTimePicker2->text(), QStringLiteral("2005/1/15"));
         form.DateTimePicker2->setDate(QDate(2004, 12, 14));
         form.Button1->click(); // the last day before the first

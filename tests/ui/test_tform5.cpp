@@ -263,6 +263,12 @@ TEST_F(MonthSummaryWindowTest, MonthStepsAndPickersStayInTheServedYears) {
     form.N3Click();
     EXPECT_EQ(form.Memo2->text(), QStringLiteral("12"));
     EXPECT_EQ(form.StringGrid2->Cells(4, 1), QStringLiteral("9:00")) << "2003/12/1 from its file";
+    // The right-aligned date keeps its first digit: the text and the cell's
+    // two-pixel margins fit the column.
+    QString december = form.StringGrid2->Cells(0, 1);
+    EXPECT_EQ(december, QStringLiteral("12/01 "));
+    EXPECT_GE(form.StringGrid2->ColWidths(0),
+              form.StringGrid2->fontMetrics().horizontalAdvance(december) + 4);
 
     SummaryYear = 2012;
     SummaryMonth = 11;
