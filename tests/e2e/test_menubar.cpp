@@ -123,4 +123,21 @@ TEST(MenuBar, EveryItemOpensWhatItNamesAndEveryWindowClosesAgain) {
     EXPECT_EQ(program.WaitForExit(15s), 0);
 }
 
+// The map is offered only while the exercise item is the pedometer.
+TEST(MenuBar, TheMapItemIsOffForAnotherExerciseItem) {
+    TempFolder folder;
+    TempFolder runtime;
+    WriteSettings(folder.Path(), {{"Movement", "1"}});
+    RunningProgram::Install(folder.Path());
+    RunningProgram program(folder.Path(), runtime.Path(), "2004-09-27 10:00:00");
+    auto main = program.WaitForMainWindow(20s);
+    ASSERT_TRUE(main);
+    MenuBarWalk walk(*main);
+    walk.Choose({"v", "p", ""});
+    EXPECT_FALSE(WaitFor([] { return !ShownWindow("集計期間選択").empty(); }, 3s));
+    RunCommand("xdotool key Escape");
+    walk.Choose({"f", "x", ""});
+    EXPECT_EQ(program.WaitForExit(15s), 0);
+}
+
 } // namespace
