@@ -4,7 +4,9 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
 
 namespace {
 
@@ -89,12 +91,21 @@ std::optional<QString> GetSaveFileName(QWidget* parent, const SaveFileRequest& r
     if (FileHook()) {
         return FileHook()(request);
     }
-    QString path =
-        QFileDialog::getSaveFileName(parent, request.caption, request.proposedPath, request.filter);
-    if (path.isEmpty()) {
+    QFileDialog dialog(parent, request.caption, request.proposedPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.resize(760, 460);
+    // The size, type and date columns as wide as their texts, the name
+    // column takes the rest.
+    for (QTreeView* list : dialog.findChildren<QTreeView*>()) {
+        QHeaderView* header = list->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return path;
+    return dialog.selectedFiles().constFirst();
 }
 
 QColor ColorFromBgr(std::uint32_t bgr) {
