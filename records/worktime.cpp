@@ -3,6 +3,7 @@
 #include "datanumbers.h"
 #include "timetext.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -17,8 +18,30 @@ std::int64_t Diff(std::int64_t x, std::int64_t y) {
 
 // The time of day of a span end as minutes after midnight: its hours modulo
 // 24 with its minutes as written, which must make a time of day.
+// This is StrToTime(SplitDays(time).hm) read straight from the text: the
+// summaries ask it four times for every break of every day.
 std::optional<int> TimeOfDay(std::string_view time) {
-    return StrToTime(SplitDays(time).hm);
+    const std::size_t colon = time.find(':');
+    if (colon == std::string_view::npos) {
+        return 0;
+    }
+    const std::int64_t hours = ParseDecimal(time.substr(0, colon)).value_or(0) % 24;
+    std::string_view rest = time.substr(colon + 1);
+    std::string_view minutes = rest.substr(0, rest.find(':'));
+    if (hours < 0 || minutes.empty()) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (char c : minutes) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = std::min(value * 10 + (c - '0'), 60);
+    }
+    if (value > 59) {
+        return std::nullopt;
+    }
+    return static_cast<int>(hours) * 60 + value;
 }
 
 struct Piece {
