@@ -435,6 +435,13 @@ void TStringGrid::mousePressEvent(QMouseEvent* event) {
 }
 
 void TStringGrid::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // The menu key means the current cell; the popup opens under it.
+        QRect cell = visualRect(currentIndex());
+        bool handled = false;
+        emit cellRightClicked(Col(), Row(), viewport()->mapToGlobal(cell.bottomLeft()), &handled);
+        return;
+    }
     int col = 0;
     int row = 0;
     // Mouse context-menu events reach the view through its viewport, with the
