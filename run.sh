@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/dependencies.sh
-tolmar_install_missing "${TOLMAR_RUN_PACKAGES[@]}" libgtest-dev libgmock-dev
+# The build configures the tests and benchmarks too, so their libraries
+# must be there even when only the program is built.
+tolmar_install_missing "${TOLMAR_RUN_PACKAGES[@]}" libgtest-dev libgmock-dev libbenchmark-dev
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target tolmar
