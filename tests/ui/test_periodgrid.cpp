@@ -142,19 +142,6 @@ TEST_F(PeriodGridTest, KindPopupAndDeleteChangeOnlyTheCellUntilTheCommit) {
     CurCol = 2;
     period->LeaveKindItem(2)->trigger(); // "年休"
     EXPECT_EQ(grid->Cells(2, 5), QStringLiteral("年休"));
-
-    // The menu key opens the popup of the current cell, under that cell.
-    grid->SetCurrentCell(2, 8);
-    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5));
-    QApplication::sendEvent(grid, &menuKey);
-    EXPECT_EQ(CurRow, 8);
-    ASSERT_TRUE(period->PopupMenu1()->isVisible());
-    QRect cell = grid->visualRect(grid->Model()->index(7, 2));
-    EXPECT_NEAR(period->PopupMenu1()->pos().y(),
-                grid->viewport()->mapToGlobal(cell.bottomLeft()).y(), 2);
-    period->LeaveKindItem(3)->trigger();
-    period->PopupMenu1()->hide();
-    EXPECT_EQ(grid->Cells(2, 8), QStringLiteral("前休"));
     EXPECT_EQ(DataModified, 0);
     CommitGrid(*period);
     EXPECT_EQ(DataModified, 1);
