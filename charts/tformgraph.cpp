@@ -2,6 +2,7 @@
 
 #include "charts/chartplot.h"
 #include "charts/printgraph.h"
+#include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/windowsteps.h"
 #include "records/state.h"
@@ -19,12 +20,6 @@ QCustomPlot* MakePlot(QWidget* parent, const char* name) {
     plot->setObjectName(QString::fromLatin1(name));
     plot->setMinimumSize(620, 418);
     return plot;
-}
-
-QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
 }
 
 QMenuBar* MakeMenuBar(QDialog* form) {
@@ -48,12 +43,12 @@ TDayGraphForm::TDayGraphForm(QWidget* owner, const char* name, const char* capti
     PrepareWindow(this, name, caption);
     QMenuBar* bar = MakeMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    PrintItem = AddItem(file, printName, "印刷(&P)");
+    PrintItem = AddMenuItem(file, printName, "印刷(&P)");
     file->addSeparator();
-    CloseItem = AddItem(file, closeName, "閉じる(&X)");
+    CloseItem = AddMenuItem(file, closeName, "閉じる(&X)");
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
-    Graph1 = AddItem(view, "Graph1", "棒グラフ");
-    Graph2 = AddItem(view, "Graph2", "折れ線グラフ");
+    Graph1 = AddMenuItem(view, "Graph1", "棒グラフ");
+    Graph2 = AddMenuItem(view, "Graph2", "折れ線グラフ");
 
     Chart1 = MakePlot(this, "Chart1");
     Chart2 = MakePlot(this, "Chart2");
@@ -112,9 +107,9 @@ TFormGraph4::TFormGraph4(QWidget* owner, LifeChart chart)
     PrepareWindow(this, "TFormGraph4", "月平均生活分布グラフ");
     QMenuBar* bar = MakeMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    P1 = AddItem(file, "P1", "印刷(&P)");
+    P1 = AddMenuItem(file, "P1", "印刷(&P)");
     file->addSeparator();
-    X1 = AddItem(file, "X1", "閉じる(&X)");
+    X1 = AddMenuItem(file, "X1", "閉じる(&X)");
     Chart1 = MakePlot(this, "Chart1");
     auto* column = new QVBoxLayout(this);
     column->setMenuBar(bar);

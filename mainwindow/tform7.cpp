@@ -9,16 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-} // namespace
-
 TForm7::TForm7(QWidget* owner) : TModalForm(owner) {
     setObjectName(QStringLiteral("TForm7"));
     setWindowTitle(QStringLiteral("インターネット接続"));

@@ -33,7 +33,7 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption,
     return group;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* caption, const char* name = nullptr) {
+QLabel* CaptionLabel(QWidget* parent, const char* caption, const char* name = nullptr) {
     auto* label = new QLabel(QString::fromUtf8(caption), parent);
     if (name != nullptr) {
         label->setObjectName(QString::fromLatin1(name));
@@ -118,19 +118,20 @@ QWidget* TForm8::BuildWorkHoursGroup(QWidget* parent) {
     SetUpBreakGrid();
 
     auto* grid = new QGridLayout;
-    grid->addWidget(MakeLabel(group, "時間外締切日"), 0, 0);
-    grid->addLayout(Row({Memo1, MakeLabel(group, "日")}), 0, 1);
-    grid->addWidget(MakeLabel(group, "定時時間"), 1, 0);
-    grid->addLayout(Row({Memo2, MakeLabel(group, "～"), Memo3}), 1, 1);
-    grid->addWidget(MakeLabel(group, "深夜残業"), 2, 0);
-    grid->addLayout(Row({Memo4, MakeLabel(group, "～"), Memo5}), 2, 1);
-    grid->addWidget(MakeLabel(group, "休憩時間"), 3, 0, Qt::AlignTop);
+    grid->addWidget(CaptionLabel(group, "時間外締切日"), 0, 0);
+    grid->addLayout(Row({Memo1, CaptionLabel(group, "日")}), 0, 1);
+    grid->addWidget(CaptionLabel(group, "定時時間"), 1, 0);
+    grid->addLayout(Row({Memo2, CaptionLabel(group, "～"), Memo3}), 1, 1);
+    grid->addWidget(CaptionLabel(group, "深夜残業"), 2, 0);
+    grid->addLayout(Row({Memo4, CaptionLabel(group, "～"), Memo5}), 2, 1);
+    grid->addWidget(CaptionLabel(group, "休憩時間"), 3, 0, Qt::AlignTop);
     grid->addWidget(StringGrid2, 3, 1, Qt::AlignLeft);
     auto* column = new QVBoxLayout(group);
     column->addLayout(grid);
     column->addWidget(MakeRadio(group, 7, "出勤・退社時刻入力（会社に出勤）"));
     column->addWidget(MakeRadio(group, 8, "出勤・帰宅時刻入力（自宅等から出勤）"));
-    column->addLayout(Row({MakeLabel(group, "標準通勤時間"), Memo14, MakeLabel(group, "分")}));
+    column->addLayout(
+        Row({CaptionLabel(group, "標準通勤時間"), Memo14, CaptionLabel(group, "分")}));
     column->addStretch(1);
     return group;
 }
@@ -144,7 +145,7 @@ QWidget* TForm8::BuildItemGroups(QWidget* parent) {
     movementColumn->addLayout(
         Row({MakeRadio(movement, 1, "万歩計数"), MakeRadio(movement, 2, "ｼﾞｮｷﾞﾝｸﾞ時間（分）")}));
     movementColumn->addLayout(
-        Row({MakeRadio(movement, 3, ""), Memo12, MakeLabel(movement, "運動時間（分）")}));
+        Row({MakeRadio(movement, 3, ""), Memo12, CaptionLabel(movement, "運動時間（分）")}));
 
     QGroupBox* condition =
         MakeGroup(items, "GroupBox3", "体調項目設定", "記録をつける体調の項目を設定します。");
@@ -161,20 +162,20 @@ QWidget* TForm8::BuildItemGroups(QWidget* parent) {
     Memo9 = MakeBox(totals, "Memo9", Digits, 2);
     Memo10 = MakeBox(totals, "Memo10", Digits, 6);
     Memo11 = MakeBox(totals, "Memo11", Digits, 6);
-    Label15 = MakeLabel(totals, "", "Label15");
-    Label16 = MakeLabel(totals, "", "Label16");
-    Label17 = MakeLabel(totals, "", "Label17");
+    Label15 = CaptionLabel(totals, "", "Label15");
+    Label16 = CaptionLabel(totals, "", "Label16");
+    Label17 = CaptionLabel(totals, "", "Label17");
     auto* grid = new QGridLayout(totals);
-    grid->addWidget(MakeLabel(totals, "※睡眠時間"), 0, 0, 1, 4);
+    grid->addWidget(CaptionLabel(totals, "※睡眠時間"), 0, 0, 1, 4);
     grid->addWidget(Memo6, 1, 0);
-    grid->addWidget(MakeLabel(totals, "時間未満"), 1, 1);
+    grid->addWidget(CaptionLabel(totals, "時間未満"), 1, 1);
     grid->addWidget(Memo7, 1, 2);
-    grid->addWidget(MakeLabel(totals, "時間未満"), 1, 3);
-    grid->addWidget(MakeLabel(totals, "※時間外労働時間"), 2, 0, 1, 4);
+    grid->addWidget(CaptionLabel(totals, "時間未満"), 1, 3);
+    grid->addWidget(CaptionLabel(totals, "※時間外労働時間"), 2, 0, 1, 4);
     grid->addWidget(Memo8, 3, 0);
-    grid->addWidget(MakeLabel(totals, "時間超"), 3, 1);
+    grid->addWidget(CaptionLabel(totals, "時間超"), 3, 1);
     grid->addWidget(Memo9, 3, 2);
-    grid->addWidget(MakeLabel(totals, "時間超"), 3, 3);
+    grid->addWidget(CaptionLabel(totals, "時間超"), 3, 3);
     grid->addWidget(Label15, 4, 0, 1, 4);
     grid->addWidget(Memo10, 5, 0);
     grid->addWidget(Label17, 5, 1);
@@ -208,7 +209,7 @@ QWidget* TForm8::BuildCalendarTab() {
     ComboBox2 = MakeList(leave, "ComboBox2", "有給休暇が新しく付与される月を設定します。",
                          {" 1月", " 2月", " 3月", " 4月", " 5月", " 6月", " 7月", " 8月", " 9月",
                           "10月", "11月", "12月"});
-    auto* leaveRow = Row({MakeLabel(leave, "有給休暇開始月"), ComboBox2});
+    auto* leaveRow = Row({CaptionLabel(leave, "有給休暇開始月"), ComboBox2});
     leave->setLayout(leaveRow);
 
     QGroupBox* rest = MakeGroup(page, "GroupBox6", "休日設定");
@@ -228,7 +229,7 @@ QWidget* TForm8::BuildCalendarTab() {
         MakeList(colours, "ComboBox3", "背景色を設定する曜日・区分を選択します。",
                  {"休日", "年休", "前休", "後休", "代休", "欠勤", "前欠", "後欠", "土曜", "日曜"});
     MakeCheck(colours, 8, "")->setToolTip(QStringLiteral("背景色を設定する場合にはﾁｪｯｸします。"));
-    Label2 = MakeLabel(colours, "", "Label2");
+    Label2 = CaptionLabel(colours, "", "Label2");
     Label2->setToolTip(QStringLiteral("ｸﾘｯｸして色を選択します。"));
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setFixedSize(72, 24);
@@ -250,12 +251,12 @@ QWidget* TForm8::BuildCalendarTab() {
     calendarColumn->addLayout(Row({ComboBox1, Button2}));
     calendarColumn->addWidget(StringGrid1, 1);
 
-    Label24 = MakeLabel(page,
-                        "注）ここで設定した内容は、新しい年のデータを作成するときに自動的に読み"
-                        "込まれますが、トルマーを一度でも保存し、データが作成されている場合には"
-                        "、反映されません。その場合は、メイン画面の休日・休暇項目を「休日」に設"
-                        "定して下さい。",
-                        "Label24");
+    Label24 = CaptionLabel(page,
+                           "注）ここで設定した内容は、新しい年のデータを作成するときに自動的に読み"
+                           "込まれますが、トルマーを一度でも保存し、データが作成されている場合には"
+                           "、反映されません。その場合は、メイン画面の休日・休暇項目を「休日」に設"
+                           "定して下さい。",
+                           "Label24");
     Label24->setWordWrap(true);
 
     auto* left = new QVBoxLayout;
@@ -314,9 +315,9 @@ QWidget* TForm8::BuildAutomaticTab() {
     QGroupBox* day = MakeGroup(page, "GroupBox15", "起床・就寝時刻");
     Memo15 = MakeBox(day, "Memo15", TimeCharacters, 5);
     Memo16 = MakeBox(day, "Memo16", TimeCharacters, 5);
-    QLabel* rising = MakeLabel(day, "起床時間");
+    QLabel* rising = CaptionLabel(day, "起床時間");
     rising->setToolTip(QStringLiteral("起床時間のﾃﾞﾌｫﾙﾄ値を設定します。"));
-    QLabel* bed = MakeLabel(day, "就寝時間");
+    QLabel* bed = CaptionLabel(day, "就寝時間");
     bed->setToolTip(QStringLiteral("就寝時間のﾃﾞﾌｫﾙﾄ値を設定します。"));
     day->setLayout(Row({rising, Memo15, bed, Memo16}));
 

@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -27,4 +28,10 @@ QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QString::fromLatin1(name));
     return action;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
 }

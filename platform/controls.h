@@ -1,6 +1,7 @@
 #pragma once
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -17,3 +18,6 @@ QLineEdit* MakeReadOnlyBox(QWidget* parent, const char* name, int maxChars, int 
 
 // A menu item named for tests.
 QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption);
+
+// A label named for tests.
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text = "");

@@ -50,18 +50,6 @@ constexpr int BarWidth = 193;
 constexpr int SmallestImage = 32;
 constexpr int LargestZoom = 8;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text = "") {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
 } // namespace
 
 TForm10::TForm10(QWidget* owner) : TModalForm(owner) {
@@ -74,13 +62,13 @@ TForm10::TForm10(QWidget* owner) : TModalForm(owner) {
     auto* bar = new QMenuBar(this);
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    P1 = AddItem(file, "P1", "印刷(&P)");
+    P1 = AddMenuItem(file, "P1", "印刷(&P)");
     file->addSeparator();
-    X1 = AddItem(file, "X1", "閉じる(&X)");
+    X1 = AddMenuItem(file, "X1", "閉じる(&X)");
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
-    N2 = AddItem(view, "N2", "元に戻す");
-    N3 = AddItem(view, "N3", "拡大");
-    N4 = AddItem(view, "N4", "縮小");
+    N2 = AddMenuItem(view, "N2", "元に戻す");
+    N3 = AddMenuItem(view, "N3", "拡大");
+    N4 = AddMenuItem(view, "N4", "縮小");
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));

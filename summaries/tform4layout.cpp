@@ -28,12 +28,6 @@ namespace {
 const QColor BalanceBoxColor(0x80, 0xFF, 0x80);
 const QColor LeaveRowColor(0x00, 0xFF, 0xFF);
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 QLineEdit* MakeNumberBox(QWidget* parent, const char* name, int maxChars) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -44,12 +38,6 @@ QLineEdit* MakeNumberBox(QWidget* parent, const char* name, int maxChars) {
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     return box;
-}
-
-QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
 }
 
 // Widths of columns 0 to 5 as designed, widened where the installed font
@@ -147,15 +135,15 @@ void TForm4::BuildMenus() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    S1 = AddItem(file, "S1", "保存(&S)");
+    S1 = AddMenuItem(file, "S1", "保存(&S)");
     file->addSeparator();
-    P1 = AddItem(file, "P1", "印刷(&P)");
-    CSV1 = AddItem(file, "CSV1", "CSVﾌｧｲﾙ出力");
+    P1 = AddMenuItem(file, "P1", "印刷(&P)");
+    CSV1 = AddMenuItem(file, "CSV1", "CSVﾌｧｲﾙ出力");
     file->addSeparator();
-    C1 = AddItem(file, "C1", "閉じる(&C)");
+    C1 = AddMenuItem(file, "C1", "閉じる(&C)");
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName(QStringLiteral("ViewMenu"));
-    C2 = AddItem(view, "C2", "再計算(&C)");
+    C2 = AddMenuItem(view, "C2", "再計算(&C)");
     layout()->setMenuBar(bar);
 }
 

@@ -35,18 +35,6 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, int maxChars, const char* 
     return box;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
 // Alignment and colours of a cell of tab `tab`'s grid: titles centred at
 // the bottom, the two-line titles of the time tabs from the top; month
 // labels to the right, the footer labels centred; values right-aligned in
@@ -191,22 +179,22 @@ void TForm6::BuildMenus() {
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = MainMenu1->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    P1 = AddItem(file, "P1", "印刷(&P)");
-    CSVO1 = AddItem(file, "CSVO1", "CSVﾌｧｲﾙ出力(&O)");
+    P1 = AddMenuItem(file, "P1", "印刷(&P)");
+    CSVO1 = AddMenuItem(file, "CSVO1", "CSVﾌｧｲﾙ出力(&O)");
     file->addSeparator();
-    X1 = AddItem(file, "X1", "閉じる(&X)");
+    X1 = AddMenuItem(file, "X1", "閉じる(&X)");
     QMenu* search = MainMenu1->addMenu(QStringLiteral("検索(&S)"));
     search->setObjectName(QStringLiteral("SearchMenu"));
-    P2 = AddItem(search, "P2", "前年(&P)");
-    B1 = AddItem(search, "B1", "前月(&B)");
-    T1 = AddItem(search, "T1", "当年(&T)");
-    F2 = AddItem(search, "F2", "次月(&F)");
-    N2 = AddItem(search, "N2", "次年(&N)");
+    P2 = AddMenuItem(search, "P2", "前年(&P)");
+    B1 = AddMenuItem(search, "B1", "前月(&B)");
+    T1 = AddMenuItem(search, "T1", "当年(&T)");
+    F2 = AddMenuItem(search, "F2", "次月(&F)");
+    N2 = AddMenuItem(search, "N2", "次年(&N)");
     search->addSeparator();
-    N3 = AddItem(search, "N3", "指定月(&J)");
+    N3 = AddMenuItem(search, "N3", "指定月(&J)");
     QMenu* chart = MainMenu1->addMenu(QStringLiteral("ｸﾞﾗﾌ(&G)"));
     chart->setObjectName(QStringLiteral("GraphMenu"));
-    kinnmu1 = AddItem(chart, "kinnmu1", "月平均生活分布(&T)");
+    kinnmu1 = AddMenuItem(chart, "kinnmu1", "月平均生活分布(&T)");
     layout()->setMenuBar(MainMenu1);
     adjustSize();
 }
