@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/savecycle.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -22,7 +24,7 @@ public:
 // The question and the messages of the editor.
 class HolidayEditorPort {
 public:
-    enum class Answer { Yes, No, Cancel };
+    using Answer = SavePort::Answer;
 
     virtual ~HolidayEditorPort() = default;
     // "年間休日カレンダーが変更されています。\n保存しますか？"

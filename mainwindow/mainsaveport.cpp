@@ -15,17 +15,20 @@ QString FileText(const std::filesystem::path& file) {
 
 } // namespace
 
-SavePort::Answer MainSavePort::AskSave() {
-    switch (ShowMessageBox(owner_, QStringLiteral("データが変更されています。保存しますか？"),
-                           QStringLiteral("保存確認"), MsgIcon::Question,
+SavePort::Answer AskSaveQuestion(QWidget* owner, const QString& text) {
+    switch (ShowMessageBox(owner, text, QStringLiteral("保存確認"), MsgIcon::Question,
                            MsgButtons::YesNoCancel)) {
     case MsgAnswer::Yes:
-        return Answer::Yes;
+        return SavePort::Answer::Yes;
     case MsgAnswer::No:
-        return Answer::No;
+        return SavePort::Answer::No;
     default:
-        return Answer::Cancel;
+        return SavePort::Answer::Cancel;
     }
+}
+
+SavePort::Answer MainSavePort::AskSave() {
+    return AskSaveQuestion(owner_, QStringLiteral("データが変更されています。保存しますか？"));
 }
 
 std::optional<std::string> MainSavePort::AskLeavingTime() {

@@ -2,7 +2,11 @@
 
 #include "mainwindow/savecycle.h"
 
+class QString;
 class QWidget;
+
+// A save question with はい / いいえ / キャンセル under the caption "保存確認".
+SavePort::Answer AskSaveQuestion(QWidget* owner, const QString& text);
 
 // The save cycle's questions and messages as message boxes and the
 // leaving-time dialog.

@@ -58,16 +58,8 @@ public:
     explicit HolidayBoxes(QWidget* owner) : owner_(owner), files_(owner) {}
 
     Answer AskSaveCalendar() override {
-        switch (ShowMessageBox(
-            owner_, QStringLiteral("年間休日カレンダーが変更されています。\n保存しますか？"),
-            QStringLiteral("保存確認"), MsgIcon::Question, MsgButtons::YesNoCancel)) {
-        case MsgAnswer::Yes:
-            return Answer::Yes;
-        case MsgAnswer::No:
-            return Answer::No;
-        default:
-            return Answer::Cancel;
-        }
+        return AskSaveQuestion(
+            owner_, QStringLiteral("年間休日カレンダーが変更されています。\n保存しますか？"));
     }
     void ReportWriteFailure(const std::filesystem::path& file) override {
         files_.ReportWriteFailures({file});
