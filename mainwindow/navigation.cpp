@@ -2,6 +2,7 @@
 
 #include "mainwindow/period.h"
 #include "records/dates.h"
+#include "records/settings.h"
 #include "records/state.h"
 #include "records/years.h"
 #include "records/yearslots.h"
@@ -19,14 +20,18 @@ bool StepMonth(const std::filesystem::path& folder, PeriodView& view, SavePort& 
     }
     int year = CurYear;
     int month = CurMonth + direction;
-    if (month < 1 || month > 12) {
+    const bool otherYear = month < 1 || month > 12;
+    if (otherYear) {
         year += direction;
         month = direction < 0 ? 12 : 1;
-        // Each direction stops only at its own bound: from a year past the
-        // served ones (today's) the way back is open.
-        if (direction < 0 ? year < FirstServedYear : year > LastServedYear) {
-            return false;
-        }
+    }
+    // Back, no step leads before the first served month; onward, only the
+    // year after the last served one is refused: from a year past the
+    // served ones (today's) the way back is open.
+    if (direction < 0 ? year < FirstServedYear : otherYear && year > LastServedYear) {
+        return false;
+    }
+    if (otherYear) {
         if (ConfirmSave(folder, port) == SavePort::Answer::Cancel) {
             return false;
         }
@@ -51,6 +56,17 @@ bool ChangeYear(const std::filesystem::path& folder, SavePort& port, int year) {
 }
 
 } // namespace
+
+CivilDate FirstServedDay() {
+    int deadline = EffectiveDeadline();
+    return deadline < 28 ? CivilDate{FirstServedYear - 1, 12, deadline + 1}
+                         : CivilDate{FirstServedYear, 1, 1};
+}
+
+bool IsShowableFreePeriod(const CivilDate& first, const CivilDate& last) {
+    long days = DaySerial(last) - DaySerial(first) + 1;
+    return days >= 1 && days <= MaxPeriodDays && DaySerial(last) >= DaySerial(FirstServedDay());
+}
 
 void CommitAndStore(PeriodView& view) {
     CommitGrid(view);
@@ -108,19 +124,24 @@ bool FreePeriodCommand(const std::filesystem::path& folder, PeriodView& view, Sa
     }
     auto first = ParseFullDate(PeriodFrom);
     auto last = ParseFullDate(PeriodTo);
-    if (!first || !last) {
+    if (!first || !last || !IsShowableFreePeriod(*first, *last)) {
         return false;
     }
-    long days = DaySerial(*last) - DaySerial(*first) + 1;
-    if (days < 1 || days > MaxPeriodDays) {
-        return false;
+    // A period that ends in the December before the first served year lies
+    // in the first served closing-day month and goes by its name, so the
+    // window never names a month of a year it does not serve.
+    int year = last->year;
+    int month = last->month;
+    if (year < FirstServedYear) {
+        year = FirstServedYear;
+        month = 1;
     }
     CommitAndStore(view);
-    if (!ChangeYear(folder, port, last->year)) {
+    if (!ChangeYear(folder, port, year)) {
         return false;
     }
-    CurYear = last->year;
-    CurMonth = last->month;
+    CurYear = year;
+    CurMonth = month;
     LoadPeriod(FreePeriod);
     ShowPeriod(view);
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/savecycle.h"
+#include "records/dates.h"
 
 #include <filesystem>
 #include <functional>
@@ -18,6 +19,14 @@ class PeriodView;
 // The pickers are opened through a callback that shows the dialog modally
 // and returns true when it was confirmed (DialogResult 1).
 
+// The first day of the first served closing-day month (January of the first
+// served year): with a closing day below 28 it lies in the December before.
+CivilDate FirstServedDay();
+
+// Whether the main window can show a free period: 1 to 31 days whose last
+// day is not before the first served closing-day month begins.
+bool IsShowableFreePeriod(const CivilDate& first, const CivilDate& last);
+
 // The grid into MonthWork, and MonthWork into the year slots when something
 // changed.
 void CommitAndStore(PeriodView& view);
@@ -25,8 +34,8 @@ void CommitAndStore(PeriodView& view);
 // The closing-day month CurYear/CurMonth into MonthWork and the grid.
 bool ShowMonth(PeriodView& view);
 
-// "<< 前月": at January the step into December of the previous year stops
-// silently before the first served year.
+// "<< 前月": stops silently where the step would lead before January of the
+// first served year.
 bool PreviousMonthCommand(const std::filesystem::path& folder, PeriodView& view, SavePort& port);
 
 // "次月 >>": at December the step into January of the next year stops
@@ -42,6 +51,7 @@ bool ChosenMonthCommand(const std::filesystem::path& folder, PeriodView& view, S
                         const std::function<bool()>& pickMonth);
 
 // "任意期間": shows the free period the picker returns in PeriodFrom and
-// PeriodTo, under the year and month of its last day.
+// PeriodTo, under the year and month of its last day; a last day in the
+// December before the first served year goes under January of that year.
 bool FreePeriodCommand(const std::filesystem::path& folder, PeriodView& view, SavePort& port,
                        const std::function<bool()>& pickPeriod);

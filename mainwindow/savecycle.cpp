@@ -4,6 +4,7 @@
 #include "mainwindow/period.h"
 #include "mainwindow/periodview.h"
 #include "records/clock.h"
+#include "records/dates.h"
 #include "records/dayfile.h"
 #include "records/settings.h"
 #include "records/state.h"
@@ -17,9 +18,39 @@ namespace {
 constexpr int ArrivalColumn = 4;
 constexpr int LeavingColumn = 5;
 
-// The leaving time of today's row by "Autoendflg".
+// Leaving times count from the start of their own day; a text holds fewer
+// than 100 hours.
+constexpr std::int64_t LongestLeavingMinutes = 100 * 60 - 1;
+
+// The date of a row of the displayed period.
+std::optional<CivilDate> RowDay(int row) {
+    if (row < 1 || row > PeriodLength) {
+        return std::nullopt;
+    }
+    return ParseFullDate(MonthWork[static_cast<std::size_t>(row - 1)].FullDate);
+}
+
+// Days from the row's day to the clock's; nothing when the row has no date.
+std::optional<long> DaysSinceRowDay(int row) {
+    std::optional<CivilDate> day = RowDay(row);
+    if (!day) {
+        return std::nullopt;
+    }
+    LocalDateTime now = ClockNow();
+    return DaySerial({now.year, now.month, now.day}) - DaySerial(*day);
+}
+
+// The leaving time of today's row by "Autoendflg". Once the clock has left
+// the row's day (the program ran past midnight) the clock time is not that
+// day's: it is always asked for, counted from the row's day.
 void StampLeavingTime(PeriodView& view, SavePort& port) {
     if (TodayRow < 1 || TodayRow >= view.RowCount()) {
+        return;
+    }
+    if (ClockLeftRowDay(TodayRow)) {
+        if (auto confirmed = port.AskLeavingTime()) {
+            view.SetCell(LeavingColumn, TodayRow, *confirmed);
+        }
         return;
     }
     std::string cell = view.Cell(LeavingColumn, TodayRow);
@@ -112,6 +143,24 @@ SavePort::Answer ConfirmSave(const std::filesystem::path& folder, SavePort& port
         break;
     }
     return answer;
+}
+
+bool ClockLeftRowDay(int row) {
+    std::optional<long> days = DaysSinceRowDay(row);
+    return days && *days != 0;
+}
+
+std::string LeavingClockText(int row) {
+    std::optional<long> days = DaysSinceRowDay(row);
+    if (!days || *days == 0) {
+        return ClockText();
+    }
+    LocalDateTime now = ClockNow();
+    std::int64_t minutes = *days * 24 * 60 + now.hour * 60 + now.minute;
+    if (minutes < 0 || minutes > LongestLeavingMinutes) {
+        return {};
+    }
+    return MinutesToTime(minutes);
 }
 
 bool CloseQuery(const std::filesystem::path& folder, PeriodView& view, SavePort& port) {

@@ -50,9 +50,19 @@ bool SaveCommand(const std::filesystem::path& folder, PeriodView& view, SavePort
 // behind silently. Without changes nothing is asked.
 SavePort::Answer ConfirmSave(const std::filesystem::path& folder, SavePort& port);
 
+// Whether the calendar day of the clock is no longer the day of the row of
+// the displayed period (the program ran past midnight).
+bool ClockLeftRowDay(int row);
+
+// The clock time as the leaving time of the row's day, "h:nn" counted from
+// the start of that day: 1:30 the next morning is "25:30". The plain clock
+// time on the row's own day or for a row without a date; empty when the
+// clock stands before the row's day or 100 hours or more after its start.
+std::string LeavingClockText(int row);
+
 // The close query's own work: commit, the save question, the automatic
 // leaving time and its save. False keeps the program open (Cancel, or a
-// save that failed).
+// save that failed). Past midnight the leaving time is always asked for.
 bool CloseQuery(const std::filesystem::path& folder, PeriodView& view, SavePort& port);
 
 // The automatic arrival time of today's row at start, by "Autostart" and

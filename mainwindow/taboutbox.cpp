@@ -63,6 +63,11 @@ void TAboutBox::showEvent(QShowEvent* event) {
     Comments->setText(QStringLiteral(
         "本ﾌﾟﾛｸﾞﾗﾑは、労働者の皆様が自らの健康管理に役立てることができるよう、睡眠時間、勤務時間、"
         "運動記録、体調等を記録し、その状態を点検するためのパソコンソフトです。"));
-    adjustSize();
+    // A dialog frame: the size its texts give it, never changed by the user.
+    if (!sized_) {
+        sized_ = true;
+        adjustSize();
+        RemoveSizeCommand(this);
+    }
     CenterOnMainWindow(this);
 }

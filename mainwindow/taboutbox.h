@@ -20,4 +20,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    bool sized_ = false;
 };

@@ -62,6 +62,9 @@ TForm1::TForm1(QWidget* owner) : QMainWindow(owner) {
     StringGrid1->installEventFilter(this);
     // The window sees every key before its controls do, for Esc.
     QApplication::instance()->installEventFilter(this);
+    // Restoring a dialog or the window from the task bar brings back the
+    // rest of the program with it.
+    KeepWindowsTogether();
 }
 
 TForm1::~TForm1() {

@@ -1,5 +1,6 @@
 #include "tform3.h"
 
+#include "mainwindow/navigation.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
@@ -131,8 +132,10 @@ void TForm3::FormShow() {
 void TForm3::Button1Click() {
     QDate first = DateTimePicker1->date();
     QDate last = DateTimePicker2->date();
-    qint64 days = first.daysTo(last) + 1;
-    if (days < 1 || days > MaxPeriodDays) {
+    // Refused too: a period that ends before the first served closing-day
+    // month, which the main window does not show.
+    if (!IsShowableFreePeriod({first.year(), first.month(), first.day()},
+                              {last.year(), last.month(), last.day()})) {
         ShowMessageBox(this, QStringLiteral("有効な年月を入力してください。"),
                        QStringLiteral("エラー"));
         return;

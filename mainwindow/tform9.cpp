@@ -1,6 +1,7 @@
 #include "tform9.h"
 
 #include "mainwindow/gridrules.h"
+#include "mainwindow/savecycle.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/windowsteps.h"
@@ -101,7 +102,8 @@ void TForm9::showEvent(QShowEvent* event) {
 void TForm9::FormShow() {
     RemoveSizeCommand(this);
     CenterOnMainWindow(this);
-    QString now = QString::fromStdString(ClockText());
+    // Past midnight the time counts on from today's row's day ("25:30").
+    QString now = QString::fromStdString(LeavingClockText(TodayRow));
     Memo1->setText(now);
     Memo2->setText(now);
     Label1->setText(QString::fromStdString(LeavingDayText(TodayRow)));
@@ -120,12 +122,13 @@ void TForm9::Button2Click() {
 
 void TForm9::Button3Click() {
     std::string time = NormalizeTimeText(Memo2->text().toStdString());
-    std::string later = time.empty() ? ClockText() : TimeAdd(time, "0:01").value_or(time);
+    std::string later =
+        time.empty() ? LeavingClockText(TodayRow) : TimeAdd(time, "0:01").value_or(time);
     Memo2->setText(QString::fromStdString(later));
 }
 
 void TForm9::Button4Click() {
     std::string time = NormalizeTimeText(Memo2->text().toStdString());
-    std::string earlier = time.empty() ? ClockText() : TimeSubClamp(time, "0:01");
+    std::string earlier = time.empty() ? LeavingClockText(TodayRow) : TimeSubClamp(time, "0:01");
     Memo2->setText(QString::fromStdString(earlier));
 }

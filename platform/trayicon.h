@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
 class QWidget;
+class TrayClickWhileModal;
 
 // The icon in the notification area with its menu "元に戻す" / "終了". It is
 // shown only where the desktop has a system tray; without one the program
-// never hides its window, or it could not be found again.
+// never hides its window, or it could not be found again. A click on the
+// icon restores the program also while a modal dialog is open.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -32,4 +35,5 @@ private:
     QMenu* menu_ = nullptr;
     QAction* restore_ = nullptr;
     QAction* exit_ = nullptr;
+    std::unique_ptr<TrayClickWhileModal> modalClicks_;
 };

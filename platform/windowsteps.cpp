@@ -7,7 +7,11 @@
 #include <QDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
+#include <algorithm>
 
 namespace {
 
@@ -34,12 +38,96 @@ QPoint ClampInto(const QRect& frame, const QRect& area) {
             ClampInto(frame.y(), frame.height(), area.top(), area.bottom() + 1)};
 }
 
+// Whether the window is on the display. A window whose show handler runs a
+// dialog first (the map asks for its span) counts as visible to the toolkit
+// while it waits, but reaches the display only afterwards.
+bool OnDisplay(const QWidget* window) {
+    const QWindow* handle = window->windowHandle();
+    return window->isVisible() && handle != nullptr && handle->isVisible();
+}
+
+// The width of the frame the window manager drew around the window on each
+// side; nothing while it has not framed the window yet.
+QMargins FrameMargins(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// Whether some window of the program is away: minimised, or the main window
+// hidden behind the notification icon.
+bool AnyWindowAway() {
+    QWidget* main = MainWindowHandle();
+    if (main != nullptr && (!main->isVisible() || main->isMinimized())) {
+        return true;
+    }
+    const auto windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+        return window->isVisible() && window->isMinimized();
+    });
+}
+
+// Brings the whole program back when the user restores one of its windows
+// from the task bar: a modal dialog left minimised would otherwise block the
+// main window, which could not be used nor closed.
+class RestoreTogether : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
+            auto* window = static_cast<QWidget*>(watched);
+            auto* change = static_cast<QWindowStateChangeEvent*>(event);
+            if (window->isWindow() && (change->oldState() & Qt::WindowMinimized) &&
+                !window->isMinimized()) {
+                QTimer::singleShot(0, this, [] {
+                    if (AnyWindowAway()) {
+                        RestoreApplication();
+                    }
+                });
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Centres a window once more when the window manager has framed it: its
+// frame may differ from the main window's (a fixed-size dialog has no
+// resize handle).
+class CentreWhenFramed : public QObject {
+public:
+    static constexpr const char* Name = "centreWhenFramed";
+
+    explicit CentreWhenFramed(QWidget* window) : QObject(window) {
+        setObjectName(QString::fromLatin1(Name));
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        // The frame is drawn around the window where it stands, so its
+        // arrival moves nothing: look again whenever the window paints.
+        if ((event->type() == QEvent::Paint || event->type() == QEvent::Move) &&
+            !FrameMargins(window).isNull()) {
+            window->removeEventFilter(this);
+            deleteLater();
+            CenterOnMainWindow(window);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 void MinimizeOnEscape() {
     QWidget* main = MainWindowHandle();
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible() || window->isMinimized()) {
+        // A window not on the display yet is left alone: minimised now, it
+        // would open minimised once its dialog is answered.
+        if (!OnDisplay(window) || window->isMinimized()) {
             continue;
         }
         if (window == main && TrayIcon::Available()) {
@@ -70,6 +158,20 @@ void RestoreApplication() {
             window->activateWindow();
         }
     }
+    // An open modal dialog comes back in front, where the user left it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
+void KeepWindowsTogether() {
+    static RestoreTogether* const watcher = [] {
+        auto* filter = new RestoreTogether(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(filter);
+        return filter;
+    }();
+    (void)watcher;
 }
 
 void RemoveSizeCommand(QWidget* window) {
@@ -90,7 +192,18 @@ void CenterOnMainWindow(QWidget* window) {
     }
     SettleSize(window);
     const QRect owner = main->frameGeometry();
-    const QSize size = window->frameGeometry().size();
+    // Before the window manager has framed the window, its frame is taken to
+    // be the main window's: the frame counts in the size that is centred.
+    QMargins frame = FrameMargins(window);
+    if (frame.isNull()) {
+        frame = FrameMargins(main);
+        if (!frame.isNull() &&
+            window->findChild<QObject*>(QString::fromLatin1(CentreWhenFramed::Name),
+                                        Qt::FindDirectChildrenOnly) == nullptr) {
+            new CentreWhenFramed(window);
+        }
+    }
+    const QSize size = window->size().grownBy(frame);
     // Halves truncate toward zero, also when the window is the larger one.
     int x = owner.left() + (owner.width() - size.width()) / 2;
     int y = owner.top() + (owner.height() - size.height()) / 2;
@@ -104,7 +217,9 @@ void CenterOnMainWindow(QWidget* window) {
         x = inside.x();
         y = inside.y();
     }
-    window->move(x, y);
+    // The inner area is placed: a frame position would be read as the inner
+    // one while the frame is not there yet.
+    window->setGeometry(QRect(QPoint(x + frame.left(), y + frame.top()), window->size()));
     window->update();
 }
 

@@ -7,24 +7,31 @@ class QWidget;
 
 // Steps every window shares.
 
-// Minimises the program as a whole: every visible top-level window is
+// Minimises the program as a whole: every top-level window on the display is
 // minimised; a running modal dialog is minimised too, never hidden, so that
 // its exec() keeps running. With a notification icon the main window is
-// hidden instead, leaving only the icon.
+// hidden instead, leaving only the icon. A window still waiting to reach the
+// display (its show handler runs a dialog first) is left alone, so that it
+// opens normal.
 void MinimizeOnEscape();
 
-// Brings every minimised window of the program back and the main window to
-// the front (the notification icon's restore).
+// Brings every minimised window of the program back, the main window first
+// and an open modal dialog in front of it (the notification icon's restore).
 void RestoreApplication();
+
+// From now on, restoring any one window of the program from the task bar
+// restores all of them, as the notification icon does. Called once at start.
+void KeepWindowsTogether();
 
 // Fixes the window at its present size and takes away its size grip, so the
 // user cannot resize it.
 void RemoveSizeCommand(QWidget* window);
 
-// Moves the window, keeping its size, so that it is centred over the main
-// window: x = L + (W - w) / 2, y = T + (H - h) / 2, halves truncated toward
-// zero; then clamped into the available screen so that no part is lost off
-// its edges. Without a main window nothing moves.
+// Moves the window, keeping its size, so that its frame is centred over the
+// main window's: x = L + (W - w) / 2, y = T + (H - h) / 2, halves truncated
+// toward zero; then clamped into the available screen so that no part is
+// lost off its edges. A window not yet framed by the window manager is
+// measured with the main window's frame. Without a main window nothing moves.
 void CenterOnMainWindow(QWidget* window);
 
 // Where a window's frame lies within the available area of its screen (the

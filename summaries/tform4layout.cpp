@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -74,6 +75,15 @@ void TForm4::BuildControls() {
     for (int year = FirstServedYear; year <= LastListedYear; ++year) {
         ComboBox1->addItem(QStringLiteral("%1年").arg(year));
     }
+    // A year outside the list is shown as the list's placeholder; it is the
+    // year the window works on, so it is drawn like a chosen year, not in
+    // the pale placeholder colour that reads as disabled.
+    QPalette yearColours = ComboBox1->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        yearColours.setColor(group, QPalette::PlaceholderText,
+                             yearColours.color(group, QPalette::ButtonText));
+    }
+    ComboBox1->setPalette(yearColours);
     Label6 = MakeLabel(this, "Label6", "");
     Label2 = MakeLabel(this, "Label2", "前年繰越日数");
     Memo1 = MakeNumberBox(this, "Memo1", 8);
