@@ -29,9 +29,20 @@ void TForm1::H2Click() {
                        QString::fromUtf8(ProgramTitle), MsgIcon::Exclamation);
         return;
     }
-    if (!ShellOpen(name)) {
+    switch (ShellOpen(name)) {
+    case ShellOpenResult::Opened:
+        break;
+    case ShellOpenResult::NoHandler:
+        ShowMessageBox(this,
+                       QStringLiteral("ヘルプファイル %1 を開くプログラムが見つかりません。\n"
+                                      "テキストを開くプログラム（xdg-open）を入れてください。")
+                           .arg(name),
+                       QString::fromUtf8(ProgramTitle), MsgIcon::Exclamation);
+        break;
+    case ShellOpenResult::Failed:
         ShowMessageBox(this, QStringLiteral("ヘルプファイル %1 を開けません。").arg(name),
                        QString::fromUtf8(ProgramTitle), MsgIcon::Exclamation);
+        break;
     }
 }
 

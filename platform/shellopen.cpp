@@ -1,6 +1,7 @@
 #include "shellopen.h"
 
 #include <QDesktopServices>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -17,12 +18,19 @@ bool IsWebAddress(const QString& target) {
 
 } // namespace
 
-bool ShellOpen(const QString& target) {
+ShellOpenResult ShellOpen(const QString& target) {
     if (Hook()) {
-        return Hook()(target);
+        return Hook()(target) ? ShellOpenResult::Opened : ShellOpenResult::Failed;
     }
     QUrl url = IsWebAddress(target) ? QUrl(target) : QUrl::fromLocalFile(target);
-    return QDesktopServices::openUrl(url);
+    if (QDesktopServices::openUrl(url)) {
+        return ShellOpenResult::Opened;
+    }
+    // The toolkit hands files to the desktop's opener, xdg-open; where that
+    // is missing (and no browser stood in for it) nothing could open them.
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()
+               ? ShellOpenResult::NoHandler
+               : ShellOpenResult::Failed;
 }
 
 void SetShellOpenHook(ShellOpenHook hook) {

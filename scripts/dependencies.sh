@@ -5,6 +5,7 @@ TOLMAR_RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libqcustomplot-dev libqcustomplot2.1-qt6 libgl-dev
   qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
+  xdg-utils # xdg-open: help.txt and the web link open in the desktop's own programs
 )
 TOLMAR_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev

@@ -94,6 +94,21 @@ TEST_F(SmallCommandsTest, HelpOpensTheTextBesideTheProgramOrSaysItIsMissing) {
     EXPECT_EQ(opened, QStringList{QString::fromStdString((folder / "help.txt").string())});
 }
 
+// A desktop without xdg-open has nothing that opens a text file: the box says
+// so, rather than that the file cannot be opened.
+TEST_F(SmallCommandsTest, HelpOnADesktopWithoutAnOpenerSaysNoProgramWasFound) {
+    WriteBytes(folder / "help.txt", "help\n");
+    SetShellOpenHook({});
+    TempFolder emptyBin;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(emptyBin.Path().string()));
+    PlannedAnswers answers;
+    answers.Box(QStringLiteral("help.txt を開くプログラムが見つかりません。"), MsgAnswer::Ok);
+    Item("H2")->trigger();
+    qputenv("PATH", path);
+    EXPECT_EQ(answers.Shown().size(), 1);
+}
+
 TEST_F(SmallCommandsTest, WebLinkOpensTheAddressOnItsButtonAndStaysOpen) {
     bool stillOpen = false;
     WhenOpen<TForm7>([&stillOpen](TForm7* dialog) {
