@@ -193,4 +193,68 @@ TEST_F(NavigationTest, FreePeriodAcrossNewYearIsShownUnderItsLastDay) {
     }
 }
 
+// The first served closing-day month, January 2003, begins in December 2002
+// with a closing day below 28: a free period may reach back into it, but one
+// that ends before it is refused, and the main window never names a month of
+// 2002 (nor steps back into one).
+TEST_F(NavigationTest, FreePeriodsStayInTheServedMonthsAndDecember2002GoesUnderJanuary2003) {
+    struct Case {
+        int deadline;
+        CivilDate first, last;
+        bool showable;
+    };
+    const Case cases[] = {
+        {20, {2002, 12, 1}, {2002, 12, 20}, false}, // ends the day before 2002/12/21
+        {20, {2002, 12, 1}, {2002, 12, 21}, true},
+        {20, {2002, 12, 1}, {2002, 12, 31}, true}, // 31 days
+        {20, {2002, 12, 1}, {2003, 1, 1}, false},  // 32 days
+        {20, {2003, 1, 5}, {2003, 1, 4}, false},   // reversed
+        {1, {2002, 12, 1}, {2002, 12, 1}, false},  // January 2003 begins 2002/12/2
+        {1, {2002, 12, 1}, {2002, 12, 2}, true},
+        {27, {2002, 12, 1}, {2002, 12, 27}, false}, // begins 2002/12/28
+        {27, {2002, 12, 28}, {2002, 12, 28}, true},
+        {31, {2002, 12, 25}, {2002, 12, 31}, false}, // a calendar January: 2003/1/1
+        {31, {2002, 12, 31}, {2003, 1, 1}, true},
+        {31, {2012, 12, 1}, {2012, 12, 31}, true},
+    };
+    for (const Case& c : cases) {
+        Settings.Deadline = c.deadline;
+        EXPECT_EQ(IsShowableFreePeriod(c.first, c.last), c.showable)
+            << c.deadline << ": " << FullDateText(c.first) << " - " << FullDateText(c.last);
+    }
+
+    Settings.Deadline = 20;
+    Show(2003, 2);
+    auto pick = [](const char* from, const char* to) {
+        return [from, to] {
+            PeriodFrom = from;
+            PeriodTo = to;
+            return true;
+        };
+    };
+    EXPECT_FALSE(FreePeriodCommand(folder.Path(), view, port, pick("2002/12/1", "2002/12/20")));
+    EXPECT_EQ(CurYear * 100 + CurMonth, 200302);
+    EXPECT_EQ(view.year * 100 + view.month, 200302);
+
+    ASSERT_TRUE(FreePeriodCommand(folder.Path(), view, port, pick("2002/12/1", "2002/12/25")));
+    EXPECT_EQ(CurYear * 100 + CurMonth, 200301);
+    EXPECT_EQ(view.year * 100 + view.month, 200301);
+    EXPECT_EQ(YearSlotYear[1], 2002);
+    EXPECT_EQ(YearSlotYear[2], 2003);
+    EXPECT_EQ(PeriodLength, 25);
+    EXPECT_EQ(view.Cell(0, 1), "12/01 ");
+    EXPECT_EQ(view.Cell(0, 25), "12/25 ");
+
+    // "<< 前月" from there, and from a month of 2002 however it came on
+    // display, is refused and leaves everything as it was.
+    EXPECT_FALSE(PreviousMonthCommand(folder.Path(), view, port));
+    EXPECT_EQ(CurYear * 100 + CurMonth, 200301);
+    EXPECT_EQ(PeriodLength, 25);
+    Show(2002, 12);
+    EXPECT_FALSE(PreviousMonthCommand(folder.Path(), view, port));
+    EXPECT_EQ(CurYear * 100 + CurMonth, 200212);
+    EXPECT_EQ(view.year * 100 + view.month, 200212);
+    EXPECT_EQ(port.questions, 0);
+}
+
 } // namespace

@@ -5,8 +5,13 @@
 #include "records/state.h"
 #include "ui/plannedanswers.h"
 
+#include "mainwindow/tform9.h"
+
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "ui/fixedday.h"
@@ -115,6 +120,50 @@ TEST_F(CloseQueryTest, WindowPlacementIsStoredWithWindflgAndNothingElseChanges) 
     EXPECT_NE(after.find("Height=520\r\n"), std::string::npos);
     EXPECT_EQ(after.substr(after.find("[Office Setup]")),
               before.substr(before.find("[Office Setup]")));
+}
+
+// "Autoend" with "Autoendflg" 0 overwrites the leaving time without a
+// question, but not with a clock time of the next morning: past midnight
+// the leaving time is asked for, counted on from the row's day. OK writes it,
+// "ｷｬﾝｾﾙ" leaves the cell; on the row's own day nothing is asked.
+TEST_F(CloseQueryTest, PastMidnightTheLeavingTimeIsAskedForWhateverAutoendflgSays) {
+    Settings.Autoend = 1;
+    Settings.Autoendflg = 0;
+    const std::string row27 = "\r\n271=9/27,\x8c\x8e,,,,";
+    // Closes the program at the time; answers the leaving-time dialog with
+    // OK or "ｷｬﾝｾﾙ" and tells what it offered, or "-" when none appeared.
+    auto closeAt = [this](const LocalDateTime& now, bool ok) {
+        SetClockForTest(now);
+        QString offered = QStringLiteral("-");
+        QTimer::singleShot(0, form.get(), [&offered, ok] {
+            if (auto* dialog = qobject_cast<TForm9*>(QApplication::activeModalWidget())) {
+                offered = dialog->Memo2->text();
+                (ok ? dialog->Button1 : dialog->Button2)->click();
+            }
+        });
+        PlannedAnswers answers;
+        EXPECT_TRUE(form->close());
+        QCoreApplication::processEvents();
+        return offered;
+    };
+    auto reopenAt = [this](int hour) {
+        form.reset();
+        Closing = 0;
+        SetClockForTest(LocalDateTime{2004, 9, 27, hour, 0, 0});
+        form = std::make_unique<TForm1>();
+        form->show();
+    };
+
+    EXPECT_EQ(closeAt({2004, 9, 28, 1, 30, 0}, true), QStringLiteral("25:30"));
+    EXPECT_NE(ReadBytes(folder / "2004.dat").find(row27 + "25:30,,0,0,\r\n"), std::string::npos);
+
+    reopenAt(18);
+    EXPECT_EQ(closeAt({2004, 9, 29, 8, 29, 0}, false), QStringLiteral("56:29"));
+    EXPECT_NE(ReadBytes(folder / "2004.dat").find(row27 + "25:30,,0,0,\r\n"), std::string::npos);
+
+    reopenAt(18);
+    EXPECT_EQ(closeAt({2004, 9, 27, 19, 5, 0}, true), QStringLiteral("-"));
+    EXPECT_NE(ReadBytes(folder / "2004.dat").find(row27 + "19:05,,0,0,\r\n"), std::string::npos);
 }
 
 } // namespace

@@ -93,4 +93,26 @@ TEST_F(FreePeriodPicker, APeriodPastTheServedYearsStartsAtTheLastDate) {
     EXPECT_EQ(PeriodTo, "2012/12/31");
 }
 
+// With a closing day of 20 the first served closing-day month begins on
+// 2002/12/21: a period may start on 2002/12/1, the pickers' first day, but
+// must not end before 2002/12/21.
+TEST_F(FreePeriodPicker, APeriodEndingBeforeTheFirstServedMonthIsRefused) {
+    Settings.Deadline = 20;
+    Display(2003, 1);
+    PlannedAnswers answers;
+    answers.Box(QStringLiteral("有効な年月を入力してください。"), MsgAnswer::Ok);
+    EXPECT_TRUE(Run([](TForm3& form) {
+        form.DateTimePicker1->setDate(QDate(2002, 12, 1));
+        form.DateTimePicker2->setDate(QDate(2002, 12, 20));
+        form.Button1->click();
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(form.DateTimePicker1->date(), QDate(2002, 12, 1));
+        form.DateTimePicker2->setDate(QDate(2002, 12, 21));
+        form.Button1->click();
+    }));
+    EXPECT_EQ(answers.Shown(), QStringList{"エラー: 有効な年月を入力してください。"});
+    EXPECT_EQ(PeriodFrom, "2002/12/1");
+    EXPECT_EQ(PeriodTo, "2002/12/21");
+}
+
 } // namespace

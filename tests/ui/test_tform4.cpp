@@ -6,7 +6,9 @@
 #include "ui/fixedday.h"
 #include "ui/plannedanswers.h"
 
+#include <QColor>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -178,6 +180,38 @@ TEST_F(LedgerWindowTest, DeleteTypingAndPastingChangeNoDateAndNoUndatedRemark) {
         EXPECT_EQ(grid->Cells(LeaveRemarkCol, 3), QString());
         form.Button4->click(); // unchanged: no question
     });
+}
+
+// The darkest pixel of the year list's text, left of its arrow and inside
+// its frame: the colour its year is written in.
+int DarkestTextLightness(QComboBox* list) {
+    const QImage image = list->grab().toImage();
+    int darkest = 255;
+    for (int y = 4; y < image.height() - 4; ++y) {
+        for (int x = 4; x < image.width() * 3 / 5; ++x) {
+            darkest = std::min(darkest, QColor(image.pixel(x, y)).lightness());
+        }
+    }
+    return darkest;
+}
+
+// A year outside the list (today's 2026) is the year the window works on:
+// it is written like a year chosen from the list, not greyed as disabled.
+TEST_F(LedgerWindowTest, AYearOutsideTheListIsWrittenLikeAListedYear) {
+    int listed = 0;
+    int outside = 0;
+    Run([&](TForm4& form) {
+        listed = DarkestTextLightness(form.ComboBox1);
+        form.close();
+    });
+    LeaveYear = 2026;
+    Run([&](TForm4& form) {
+        ASSERT_EQ(form.ComboBox1->placeholderText(), QStringLiteral("2026年"));
+        outside = DarkestTextLightness(form.ComboBox1);
+        form.close();
+    });
+    EXPECT_LT(listed, 80) << "no dark text found in the list";
+    EXPECT_LE(std::abs(outside - listed), 10) << outside << " against " << listed;
 }
 
 } // namespace

@@ -82,4 +82,46 @@ TEST_F(LeavingTimeDialog, CancelEscAndTheCloseBoxConfirmNothing) {
     EXPECT_FALSE(Run([](TForm9& form) { form.close(); }));
 }
 
+// Left running past midnight, the program asks for the leaving time of the
+// row's day with the clock counted on from that day; "+" goes on from there.
+TEST_F(LeavingTimeDialog, PastMidnightTheTimeCountsOnFromTheRowsDay) {
+    struct Case {
+        LocalDateTime now;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {{2004, 9, 27, 18, 5, 0}, "18:05"}, // the row's own day
+        {{2004, 9, 28, 0, 0, 0}, "24:00"},  {{2004, 9, 28, 1, 30, 0}, "25:30"},
+        {{2004, 9, 29, 8, 29, 0}, "56:29"}, {{2004, 10, 1, 3, 59, 0}, "99:59"},
+        {{2004, 10, 1, 4, 0, 0}, ""},  // no time text holds 100 hours
+        {{2004, 9, 26, 23, 0, 0}, ""}, // a clock put back before the row's day
+    };
+    for (const Case& c : cases) {
+        SetClockForTest(c.now);
+        QString label;
+        QString current;
+        QString leaving;
+        Run([&](TForm9& form) {
+            label = form.Label1->text();
+            current = form.Memo1->text();
+            leaving = form.Memo2->text();
+            form.Button1->click();
+        });
+        SCOPED_TRACE(c.shown);
+        EXPECT_EQ(label, QStringLiteral("9月27日(月)の退社時刻を自動入力します。"));
+        EXPECT_EQ(current, QString::fromUtf8(c.shown));
+        EXPECT_EQ(leaving, QString::fromUtf8(c.shown));
+        EXPECT_EQ(LeavingTime, c.shown);
+    }
+    SetClockForTest(LocalDateTime{2004, 9, 28, 1, 30, 0});
+    Run([](TForm9& form) {
+        form.Button3->click();
+        EXPECT_EQ(form.Memo2->text(), QStringLiteral("25:31"));
+        form.Memo2->clear();
+        form.Button4->click(); // nothing readable: the time counted on
+        EXPECT_EQ(form.Memo2->text(), QStringLiteral("25:30"));
+        form.Button2->click();
+    });
+}
+
 } // namespace
