@@ -14,6 +14,22 @@
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
+namespace {
+
+// The library the faketime command preloads, wherever the system keeps it.
+std::string FakeTimeLibrary() {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator("/usr/lib", error)) {
+        fs::path library = entry.path() / "faketime" / "libfaketime.so.1";
+        if (fs::exists(library, error)) {
+            return library.string();
+        }
+    }
+    return "libfaketime.so.1";
+}
+
+} // namespace
+
 void RunningProgram::Install(const fs::path& folder) {
     const char* binary = std::getenv("TOLMAR_BINARY");
     if (binary == nullptr) {
@@ -26,6 +42,8 @@ RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFo
                                const std::string& fakeTime) {
     std::string program = (folder / "tolmar").string();
     std::string runtime = runtimeFolder.string();
+    const bool clockFile = !fakeTime.empty() && fakeTime.front() == '/';
+    const std::string fakeTimeLibrary = clockFile ? FakeTimeLibrary() : std::string();
     pid_ = ::fork();
     if (pid_ == 0) {
         // A group of its own, so that the program is ended with faketime.
@@ -38,6 +56,18 @@ RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFo
             const char* asan = std::getenv("ASAN_OPTIONS");
             std::string options = asan != nullptr && *asan != '\0' ? std::string(asan) + ":" : "";
             ::setenv("ASAN_OPTIONS", (options + "verify_asan_link_order=0").c_str(), 1);
+            // File times stay real: the program compares them.
+            ::setenv("NO_FAKE_STAT", "1", 1);
+        }
+        if (clockFile) {
+            // The clock is read from the file on every look, so a test can
+            // move it while the program runs; the toolkit's timers keep
+            // the real monotonic clock.
+            ::setenv("LD_PRELOAD", fakeTimeLibrary.c_str(), 1);
+            ::setenv("FAKETIME_TIMESTAMP_FILE", fakeTime.c_str(), 1);
+            ::setenv("FAKETIME_NO_CACHE", "1", 1);
+            ::setenv("DONT_FAKE_MONOTONIC", "1", 1);
+        } else if (!fakeTime.empty()) {
             ::execlp("faketime", "faketime", fakeTime.c_str(), program.c_str(),
                      static_cast<char*>(nullptr));
             ::_exit(127);
@@ -143,6 +173,7 @@ WindowPlacement PlacementOf(const std::string& window) {
     place.width = field("Width:");
     place.height = field("Height:");
     place.frameBottom = place.top + top + place.height + bottom;
+    place.frameRight = place.left + left + place.width + right;
     return place;
 }
 

@@ -18,7 +18,10 @@ public:
 
     // Starts folder/tolmar with runtimeFolder as the user's runtime folder,
     // where the single-instance lock lives. With a fake time ("2005-03-15
-    // 10:00:00") the program's clock starts there (through faketime).
+    // 10:00:00") the program's clock starts there (through faketime). A
+    // fake time that is a file's absolute path takes the time from that
+    // file ("@2005-03-15 17:00:00"), read again whenever the program looks,
+    // so that the test can move the clock while the program runs.
     RunningProgram(const std::filesystem::path& folder, const std::filesystem::path& runtimeFolder,
                    const std::string& fakeTime = {});
     ~RunningProgram();
@@ -55,6 +58,7 @@ struct WindowPlacement {
     int width = 0;
     int height = 0;
     int frameBottom = 0; // the screen row just below the frame
+    int frameRight = 0;  // the screen column just right of the frame
     bool operator==(const WindowPlacement& other) const {
         return left == other.left && top == other.top && width == other.width &&
                height == other.height;

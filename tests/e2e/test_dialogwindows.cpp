@@ -1,0 +1,141 @@
+// Dialogs under a window manager with a system tray: where they open, that a
+// fixed dialog keeps its size, and that Esc in a dialog leaves no window of
+// the program behind when it is restored.
+#include "common/tempfolder.h"
+#include "e2e/runningprogram.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// A window's outer frame on the screen.
+struct Frame {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+Frame FrameOf(const std::string& window) {
+    const WindowPlacement place = SettledPlacement(window);
+    return {place.left, place.top, place.frameRight - place.left, place.frameBottom - place.top};
+}
+
+// "Normal" or "Iconic" (minimised) for a window the window manager handles.
+std::string WmState(const std::string& window) {
+    return RunCommand("xprop -id " + window +
+                      " WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'");
+}
+
+bool Viewable(const std::string& window) {
+    return RunCommand("xwininfo -id " + window + " 2>/dev/null").find("IsViewable") !=
+           std::string::npos;
+}
+
+// Chooses a menu item of the main window by its underlined letters and
+// returns the window it opened, once it is on the screen.
+std::string Open(const std::string& main, const char* menu, const char* item,
+                 const std::string& title) {
+    RunCommand("xdotool windowactivate --sync " + main + " 2>/dev/null");
+    std::this_thread::sleep_for(300ms);
+    RunCommand(std::string("xdotool key alt+") + menu);
+    std::this_thread::sleep_for(400ms);
+    RunCommand(std::string("xdotool key ") + item);
+    std::string window;
+    WaitFor([&] { return !(window = ShownWindow(title)).empty(); }, 15s);
+    return window;
+}
+
+void CloseWithWindowManager(const std::string& window) {
+    RunCommand("xdotool windowactivate --sync " + window + " 2>/dev/null");
+    RunCommand("xdotool key alt+F4");
+    EXPECT_TRUE(WaitFor([&] { return !Viewable(window); }, 10s));
+}
+
+// The About box and the web-link dialog open with their frames centred over
+// the main window's frame, to the pixel, and the About box cannot be resized.
+TEST(DialogWindows, AboutBoxAndWebLinkOpenCentredToThePixel) {
+    TempFolder folder;
+    TempFolder runtime;
+    RunningProgram::Install(folder.Path());
+    WriteSettings(folder.Path(), {{"Windflg", "1"}, {"Left", "130"}, {"Top", "90"}});
+    RunningProgram program(folder.Path(), runtime.Path(), "2005-03-15 10:00:00");
+    auto main = program.WaitForMainWindow(20s);
+    ASSERT_TRUE(main);
+    const Frame owner = FrameOf(*main);
+    ASSERT_EQ(owner.left, 130);
+
+    const struct {
+        const char* menu;
+        const char* item;
+        const char* title;
+    } dialogs[] = {{"h", "a", "バージョン情報"}, {"c", "i", "インターネット接続"}};
+    for (const auto& dialog : dialogs) {
+        SCOPED_TRACE(dialog.title);
+        const std::string window = Open(*main, dialog.menu, dialog.item, dialog.title);
+        ASSERT_FALSE(window.empty()) << "the dialog did not open";
+        const Frame frame = FrameOf(window);
+        EXPECT_EQ(frame.left, owner.left + (owner.width - frame.width) / 2);
+        EXPECT_EQ(frame.top, owner.top + (owner.height - frame.height) / 2);
+
+        // Asked to take another size, it keeps its own.
+        RunCommand("xdotool windowsize " + window + " 640 400");
+        std::this_thread::sleep_for(500ms);
+        const Frame after = FrameOf(window);
+        EXPECT_EQ(after.width, frame.width);
+        EXPECT_EQ(after.height, frame.height);
+        CloseWithWindowManager(window);
+    }
+    ClickEndButton(*main);
+    EXPECT_EQ(program.WaitForExit(10s), 0);
+}
+
+// The map asks for its span before it is shown itself. Esc in that dialog
+// minimises the program; the notification icon, and as well a task bar that
+// restores the dialog, bring back the main window and the dialog together;
+// after "表示" the map opens normal, not minimised.
+TEST(DialogWindows, EscInTheMapsPeriodDialogAndRestoreBringEveryWindowBack) {
+    TempFolder folder;
+    TempFolder runtime;
+    RunningProgram::Install(folder.Path());
+    WriteSettings(folder.Path(), {{"Escflg", "1"}, {"Movement", "0"}});
+    RunningProgram program(folder.Path(), runtime.Path(), "2005-03-15 10:00:00");
+    auto main = program.WaitForMainWindow(20s);
+    ASSERT_TRUE(main);
+    auto icon = program.WaitForTrayIcon(5s);
+    ASSERT_TRUE(icon) << "no notification icon";
+
+    const std::string dialog = Open(*main, "v", "p", "集計期間選択");
+    ASSERT_FALSE(dialog.empty()) << "the map's period dialog did not open";
+    auto minimiseWithEsc = [&] {
+        TypeKeys(dialog, "key Escape");
+        ASSERT_TRUE(WaitFor([&] { return !Viewable(*main) && WmState(dialog) == "Iconic"; }, 5s))
+            << "Esc did not minimise the program";
+    };
+    auto everythingBack = [&] {
+        return Viewable(*main) && Viewable(dialog) && WmState(dialog) == "Normal";
+    };
+
+    minimiseWithEsc();
+    RunCommand("xdotool mousemove --window " + *icon + " 8 8 click 1");
+    EXPECT_TRUE(WaitFor(everythingBack, 5s)) << "the icon did not restore window and dialog";
+
+    minimiseWithEsc();
+    RunCommand("xdotool windowactivate " + dialog + " 2>/dev/null");
+    EXPECT_TRUE(WaitFor(everythingBack, 5s)) << "restoring the dialog left the window away";
+
+    TypeKeys(dialog, "key Return");
+    std::string map;
+    ASSERT_TRUE(WaitFor([&] { return !(map = ShownWindow("進行位置表示")).empty(); }, 10s))
+        << "the map did not open on the screen";
+    EXPECT_EQ(WmState(map), "Normal");
+    EXPECT_TRUE(Viewable(*main));
+    CloseWithWindowManager(map);
+    ClickEndButton(*main);
+    EXPECT_EQ(program.WaitForExit(10s), 0);
+}
+
+} // namespace
