@@ -43,19 +43,23 @@ RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFo
     std::string program = (folder / "tolmar").string();
     std::string runtime = runtimeFolder.string();
     const bool clockFile = !fakeTime.empty() && fakeTime.front() == '/';
-    const std::string fakeTimeLibrary = clockFile ? FakeTimeLibrary() : std::string();
+    const std::string fakeTimeLibrary = fakeTime.empty() ? std::string() : FakeTimeLibrary();
     pid_ = ::fork();
     if (pid_ == 0) {
-        // A group of its own, so that the program is ended with faketime.
+        // A group of its own, so that the program is ended with all it starts.
         ::setpgid(0, 0);
         ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         ::unsetenv("QT_QPA_PLATFORM");
         if (!fakeTime.empty()) {
-            // faketime preloads its library ahead of a sanitizer build's
-            // runtime, which the sanitizer would otherwise refuse.
+            // faketime's library is preloaded here, not through the faketime
+            // command: that one leaves a semaphore behind when it is killed,
+            // and a later one with the same process id then refuses to start.
+            // It comes ahead of a sanitizer build's runtime, which the
+            // sanitizer would otherwise refuse.
             const char* asan = std::getenv("ASAN_OPTIONS");
             std::string options = asan != nullptr && *asan != '\0' ? std::string(asan) + ":" : "";
             ::setenv("ASAN_OPTIONS", (options + "verify_asan_link_order=0").c_str(), 1);
+            ::setenv("LD_PRELOAD", fakeTimeLibrary.c_str(), 1);
             // File times stay real: the program compares them.
             ::setenv("NO_FAKE_STAT", "1", 1);
         }
@@ -63,14 +67,12 @@ RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFo
             // The clock is read from the file on every look, so a test can
             // move it while the program runs; the toolkit's timers keep
             // the real monotonic clock.
-            ::setenv("LD_PRELOAD", fakeTimeLibrary.c_str(), 1);
             ::setenv("FAKETIME_TIMESTAMP_FILE", fakeTime.c_str(), 1);
             ::setenv("FAKETIME_NO_CACHE", "1", 1);
             ::setenv("DONT_FAKE_MONOTONIC", "1", 1);
         } else if (!fakeTime.empty()) {
-            ::execlp("faketime", "faketime", fakeTime.c_str(), program.c_str(),
-                     static_cast<char*>(nullptr));
-            ::_exit(127);
+            // The clock starts at the time and runs on from there.
+            ::setenv("FAKETIME", ("@" + fakeTime).c_str(), 1);
         }
         ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
@@ -129,8 +131,7 @@ std::optional<std::string> RunningProgram::WaitForVisible(bool small,
                                                           std::chrono::milliseconds limit) {
     auto end = std::chrono::steady_clock::now() + limit;
     while (std::chrono::steady_clock::now() < end) {
-        // By class: under faketime the program is a child of the process
-        // started here, with a process id of its own.
+        // By class: the tests start one program at a time.
         std::string ids = RunCommand("xdotool search --onlyvisible --class tolmar 2>/dev/null");
         std::size_t start = 0;
         while (start < ids.size()) {
