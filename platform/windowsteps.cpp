@@ -73,7 +73,12 @@ bool AnyWindowAway() {
 // main window, which could not be used nor closed.
 class RestoreTogether : public QObject {
 public:
-    using QObject::QObject;
+    static constexpr const char* Name = "restoreTogether";
+
+    explicit RestoreTogether(QObject* application) : QObject(application) {
+        setObjectName(QString::fromLatin1(Name));
+        application->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -166,12 +171,11 @@ void RestoreApplication() {
 }
 
 void KeepWindowsTogether() {
-    static RestoreTogether* const watcher = [] {
-        auto* filter = new RestoreTogether(QCoreApplication::instance());
-        QCoreApplication::instance()->installEventFilter(filter);
-        return filter;
-    }();
-    (void)watcher;
+    QCoreApplication* application = QCoreApplication::instance();
+    if (application->findChild<QObject*>(QString::fromLatin1(RestoreTogether::Name),
+                                         Qt::FindDirectChildrenOnly) == nullptr) {
+        new RestoreTogether(application);
+    }
 }
 
 void RemoveSizeCommand(QWidget* window) {
