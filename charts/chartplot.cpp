@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <cmath>
 #include <qcustomplot.h>
 
 namespace {
@@ -27,9 +28,17 @@ protected:
     }
 };
 
-// Value axis labels as counts ("10,000").
+// Value axis labels as counts ("10,000"), every one a whole number of its
+// own: a short axis (a target of 0 steps leaves 0 to 1) would otherwise get
+// steps of 0.2 that all read "0" or "1".
 class CountTicker : public QCPAxisTicker {
 protected:
+    double getTickStep(const QCPRange& range) override {
+        // A readable step below 10 is 1, 2, 2.5 or 5; 2.5 would print
+        // "3", "5", "8".
+        const double step = QCPAxisTicker::getTickStep(range);
+        return step < 1 ? 1 : std::floor(step);
+    }
     QString getTickLabel(double tick, const QLocale&, QChar, int) override {
         return QString::fromStdString(CountAxisLabel(tick));
     }

@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QToolBar>
 #include <algorithm>
 
 namespace {
@@ -38,11 +39,18 @@ public:
             if (action->text() != printText) {
                 continue;
             }
+            // The preview's own print command closes it once the job is sent;
+            // this one leaves it open until the user closes it.
             action->setObjectName(ReportPrintActionName);
-            if (!RealPrinterExists()) {
-                disconnect(action, &QAction::triggered, this, nullptr);
-                connect(action, &QAction::triggered, this, [this] { SaveAsPdf(); });
-            }
+            action->setShortcut(QKeySequence::Print);
+            disconnect(action, &QAction::triggered, this, nullptr);
+            connect(action, &QAction::triggered, this, [this] { Print(); });
+        }
+        if (auto* tools = findChild<QToolBar*>()) {
+            tools->addSeparator();
+            QAction* close = tools->addAction(QStringLiteral("閉じる"));
+            close->setObjectName(ReportCloseActionName);
+            connect(close, &QAction::triggered, this, &QDialog::reject);
         }
     }
 
@@ -56,6 +64,14 @@ protected:
     }
 
 private:
+    void Print() {
+        if (!RealPrinterExists()) {
+            SaveAsPdf();
+        } else if (RunPrintDialog(this, *printer())) {
+            PaintReport(layout_, *printer());
+        }
+    }
+
     void SaveAsPdf() {
         const std::filesystem::path proposed =
             ProgramFolder / (layout_.title + QStringLiteral(".pdf")).toStdString();
@@ -71,9 +87,7 @@ private:
                            QStringLiteral("ファイル %1 を作成できません")
                                .arg(QString::fromStdString(DisplayPath(target))),
                            QStringLiteral("エラー"), MsgIcon::Stop);
-            return;
         }
-        accept();
     }
 
     const ReportLayout& layout_;

@@ -17,14 +17,16 @@ bool RealPrinterExists();
 
 // The preview window's object name, for tests that look for it.
 inline const QString ReportPreviewName = QStringLiteral("ReportPreview");
-// Its print command, found by this object name.
+// Its print command and its close command, found by these object names.
 inline const QString ReportPrintActionName = QStringLiteral("ReportPrintAction");
+inline const QString ReportCloseActionName = QStringLiteral("ReportCloseAction");
 
-// Shows the report in a modal preview until the user closes it (Esc closes
-// it). The preview and every print from it paint the report afresh, with a
-// printer of its own set to the report's orientation. Without a real printer
-// the print command saves a PDF file instead, proposing
-// "<program folder>/<report title>.pdf" and asking before it replaces a file.
+// Shows the report in a modal preview until the user closes it: its close
+// command, the close box or Esc; printing leaves it open. The preview and
+// every print from it paint the report afresh, with a printer of its own set
+// to the report's orientation. Without a real printer the print command
+// saves a PDF file instead, proposing "<program folder>/<report title>.pdf"
+// and asking before it replaces a file.
 void PreviewReport(QWidget* owner, const ReportLayout& layout);
 
 // A printer for one job titled title: without a real printer it writes

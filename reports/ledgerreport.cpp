@@ -53,13 +53,14 @@ ReportBand ValuesBand(const LedgerSnapshot& snapshot) {
     const qreal slot = BandWidth / 4;
     for (int i = 0; i < 4; ++i) {
         const qreal x = i * slot;
-        band.texts.push_back({QRectF(x + 6, 8, slot - 12, 16), items[i].first, font,
-                              Qt::AlignLeft | Qt::AlignVCenter, false});
+        band.texts.push_back(FittedText(QRectF(x + 6, 8, slot - 12, 16), items[i].first, font,
+                                        Qt::AlignLeft | Qt::AlignVCenter));
         const QRectF box(x + 8, 24, slot - 16, 20);
         band.shapes.push_back(
             {ReportShape::Kind::Rectangle, box, i == 3 ? ReportSilver : QColor(), true});
-        band.texts.push_back({box.adjusted(3, 0, -3, 0), FitField(items[i].second, FieldBytes),
-                              valueFont, Qt::AlignRight | Qt::AlignVCenter, false});
+        band.texts.push_back(FittedText(box.adjusted(3, 0, -3, 0),
+                                        FitField(items[i].second, FieldBytes), valueFont,
+                                        Qt::AlignRight | Qt::AlignVCenter));
     }
     return band;
 }

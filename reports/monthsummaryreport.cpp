@@ -82,6 +82,9 @@ ReportLayout TFrmPrn1::Layout(const MonthSummarySnapshot& snapshot) {
     layout.titleBand = title;
 
     const QFont font = ReportFont(13);
+    // An item name of four full-width characters under "（体調）" fits its
+    // 56-pixel column at 12 pixels, not at 13.
+    const QFont headerFont = ReportFont(12);
     const TableColumns columns{WidthsWithRest({56, 44, 64, 64, 64, 64, 64, 64, 56}, BandWidth),
                                {Qt::AlignRight, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignRight,
                                 Qt::AlignRight, Qt::AlignRight, Qt::AlignRight, Qt::AlignRight,
@@ -94,7 +97,7 @@ ReportLayout TFrmPrn1::Layout(const MonthSummarySnapshot& snapshot) {
                          QStringLiteral("（運動）\n") + AfterFirstLine(SummaryCell(snapshot, 6, 0)),
                          QStringLiteral("（体調）\n") + AfterFirstLine(SummaryCell(snapshot, 8, 0)),
                          QStringLiteral("備　　　　　考")},
-                        36, font);
+                        36, headerFont);
     for (const QStringList& row : snapshot.days) {
         layout.details.push_back(
             TableRowBand(columns, FitRow(row, FieldCount, FieldBytes, true), RowHeight, font));

@@ -21,7 +21,7 @@ void AddCellText(ReportBand& band, const QRectF& cell, const QString& text, cons
     for (int i = 0; i < lines.size(); ++i) {
         QRectF rect(cell.left() + CellInset, cell.top() + i * lineHeight,
                     cell.width() - 2 * CellInset, lineHeight);
-        band.texts.push_back({rect, lines[i], font, align | Qt::AlignVCenter, false});
+        band.texts.push_back(FittedText(rect, lines[i], font, align | Qt::AlignVCenter));
     }
 }
 
@@ -82,8 +82,8 @@ ReportBand TableRowBand(const TableColumns& columns, const QStringList& texts, q
         const QString text = static_cast<qsizetype>(i) < texts.size() ? texts[i] : QString();
         const QRectF cell(x, 0, columns.widths[i], height);
         if (!text.isEmpty()) {
-            band.texts.push_back({cell.adjusted(CellInset, 0, -CellInset, 0), text, font,
-                                  columns.aligns[i] | Qt::AlignVCenter, false});
+            band.texts.push_back(FittedText(cell.adjusted(CellInset, 0, -CellInset, 0), text, font,
+                                            columns.aligns[i] | Qt::AlignVCenter));
         }
         x += columns.widths[i];
     }
@@ -97,13 +97,13 @@ ReportBand TitleBand(qreal width, const QString& title, const QString& periodLin
     const QFont titleFont = ReportFont(PointsToPixels(16), true);
     const QFont periodFont = ReportFont(PointsToPixels(12));
     const QRectF titleRect(width / 4, 4, width / 2, 30);
-    band.texts.push_back({titleRect, title, titleFont, Qt::AlignCenter, false});
+    band.texts.push_back(FittedText(titleRect, title, titleFont, Qt::AlignCenter));
     if (underlined) {
         const qreal half = QFontMetricsF(titleFont).horizontalAdvance(title) / 2 + 8;
         band.lines.push_back({QLineF(width / 2 - half, 36, width / 2 + half, 36)});
     }
-    band.texts.push_back({QRectF(width / 2, 38, width / 2, 22), periodLine, periodFont,
-                          Qt::AlignRight | Qt::AlignVCenter, false});
+    band.texts.push_back(FittedText(QRectF(width / 2, 38, width / 2, 22), periodLine, periodFont,
+                                    Qt::AlignRight | Qt::AlignVCenter));
     return band;
 }
 
@@ -144,6 +144,33 @@ ReportBand PageFooterBand(qreal width) {
     band.system.push_back({QRectF(0, 4, width, 20), ReportSystemData::PageNumber, ReportFont(12),
                            Qt::AlignHCenter | Qt::AlignVCenter});
     return band;
+}
+
+QString FitWidth(const QString& text, const QFont& font, qreal width) {
+    // Measured as the page draws it: at the font's design widths, which a
+    // printer or a PDF file keep at any size, not at the screen's rounded
+    // ones.
+    QFont unhinted = font;
+    unhinted.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF metrics(unhinted);
+    const qreal room = width + 0.01;
+    if (metrics.horizontalAdvance(text) <= room) {
+        return text;
+    }
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const qsizetype next = end + (text[end].isHighSurrogate() ? 2 : 1);
+        if (metrics.horizontalAdvance(text.left(next)) > room) {
+            break;
+        }
+        end = next;
+    }
+    return text.left(end);
+}
+
+ReportText FittedText(const QRectF& rect, const QString& text, const QFont& font,
+                      Qt::Alignment align, bool frame) {
+    return {rect, FitWidth(text, font, rect.width()), font, align, frame};
 }
 
 QString FitField(const QString& text, int fieldBytes) {

@@ -46,6 +46,13 @@ ReportBand GapBand(qreal height);
 // The page number at the bottom centre.
 ReportBand PageFooterBand(qreal width);
 
+// The text's first whole characters, as many as fit width in font: a text
+// longer than its column is cut at a character, never drawn in part.
+QString FitWidth(const QString& text, const QFont& font, qreal width);
+// A text drawn in rect, cut to the width of rect.
+ReportText FittedText(const QRectF& rect, const QString& text, const QFont& font,
+                      Qt::Alignment align, bool frame = false);
+
 // A cell text brought within a field of fieldBytes bytes: at most
 // fieldBytes - 1 CP932 bytes of whole characters.
 QString FitField(const QString& text, int fieldBytes);

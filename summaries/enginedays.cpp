@@ -7,7 +7,10 @@
 #include "records/worktime.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -19,6 +22,37 @@ enum TimeIndex { SleepTime = 0, WorkedTime = 1, OvertimeTime = 2, LateNightTimeI
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// A condition text at the precision it is read with: the whole text (blanks
+// around it allowed) as a decimal number, 0 for anything else. It is added
+// to the single-precision sum as it stands, not narrowed first: narrowing
+// each value moves the sum by an ulp now and then, enough to turn an
+// average of 65.95 into "65.9". A value beyond single precision counts as
+// no value, as everywhere else.
+double ConditionValue(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) < 33) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && static_cast<unsigned char>(text.back()) < 33) {
+        text.remove_suffix(1);
+    }
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    // from_chars would also take "inf" and "nan".
+    if (text.empty() || !(IsDigit(text.front()) || text.front() == '.')) {
+        return 0.0;
+    }
+    double value = 0.0;
+    auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (ec != std::errc() || end != text.data() + text.size() ||
+        !(std::fabs(value) <= std::numeric_limits<float>::max())) {
+        return 0.0;
+    }
+    return negative ? -value : value;
 }
 
 // "h:mm" with up to four hour digits and minutes below 60, the shape the
@@ -204,10 +238,10 @@ void SummarizeValues(const Workdt& day, Running& running) {
         PeriodThresholdCounts[4] += exercise >= Settings.Walking1 ? 1 : 0;
         PeriodThresholdCounts[5] += exercise >= Settings.Walking2 ? 1 : 0;
     }
-    float condition = WholeSingle(day.Values[WorkCondition]);
-    if (condition != 0.0f) {
+    const double condition = ConditionValue(day.Values[WorkCondition]);
+    if (condition != 0.0) {
         ++PeriodValueCounts[5];
-        running.conditionSum += condition;
+        running.conditionSum = static_cast<float>(running.conditionSum + condition);
     }
 }
 

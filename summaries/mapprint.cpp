@@ -2,13 +2,29 @@
 
 #include "platform/printservice.h"
 
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QWidget>
 
+namespace {
+
+// What the window shows below its menu bar: the menu is no part of the
+// picture.
+QPixmap ClientPicture(QWidget* window) {
+    QRect client = window->rect();
+    if (auto* bar = window->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+        bar != nullptr && bar->isVisible()) {
+        client.setTop(bar->geometry().bottom() + 1);
+    }
+    return window->grab(client);
+}
+
+} // namespace
+
 void PrintWindowPage(QWidget* window, QPrinter& printer) {
-    QPixmap shot = window->grab();
+    QPixmap shot = ClientPicture(window);
     const double dpi = printer.resolution();
     // At the screen's size on paper, from a corner 400 pixels of a 600-dpi
     // printer in; shrunk when that runs off the page.

@@ -3,9 +3,10 @@
 class QPrinter;
 class QWidget;
 
-// Prints what the window shows on one page, after the print dialog; the
-// picture keeps the window's proportions and shrinks to fit the page.
+// Prints what the window shows below its menu bar on one page, after the
+// print dialog; the picture keeps its proportions and shrinks to fit the
+// page.
 void PrintMapWindow(QWidget* window);
 
-// The window's picture on the printer's page.
+// The window's picture, without its menu bar, on the printer's page.
 void PrintWindowPage(QWidget* window, QPrinter& printer);

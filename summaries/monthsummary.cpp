@@ -8,6 +8,8 @@
 #include "records/years.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 
 namespace {
 
@@ -17,6 +19,15 @@ std::string Count(int index) {
 
 std::string Thousands(const std::string& number) {
     return FormatThousands(ParseInteger(number).value_or(0));
+}
+
+// The period's exercise total is a 64-bit sum (a month of hand-edited day
+// files can pass 2,147,483,647); it is shown whatever its size.
+std::string TotalThousands(const std::string& number) {
+    std::int64_t total = 0;
+    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), total);
+    return ec == std::errc() && end == number.data() + number.size() ? FormatThousands(total)
+                                                                     : std::string();
 }
 
 std::string NonZeroTime(const std::string& time) {
@@ -84,7 +95,7 @@ void FillSummaryFigures(SummaryGridTexts& grid) {
         grid[3][TimeColumns[k]] = PeriodTotals[static_cast<std::size_t>(k)];
         grid[5][TimeColumns[k]] = PeriodAverages[static_cast<std::size_t>(k)];
     }
-    grid[3][6] = Thousands(PeriodTotals[4]);
+    grid[3][6] = TotalThousands(PeriodTotals[4]);
     grid[5][6] = Thousands(PeriodAverages[4]);
     grid[5][8] = PeriodAverages[5];
     static constexpr int CountColumns[3] = {1, 4, 7};

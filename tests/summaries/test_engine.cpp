@@ -3,6 +3,7 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "summaries/engine.h"
+#include "summaries/monthsummary.h"
 
 #include <gtest/gtest.h>
 
@@ -285,6 +286,48 @@ TEST_F(EngineTest, FreePeriodOfOneDayAndRefusedPeriods) {
     EXPECT_EQ(MonthCountTable[0].Values[2], "");
     EXPECT_EQ(MonthTotalTable[11].Values[5], "");
     EXPECT_EQ(MonthAverageTable[12].Values[0], "total");
+}
+
+TEST_F(EngineTest, ConditionSumsTakeEachValueAsReadAndStepTotalsPass32Bits) {
+    // 18 days of condition values summing to 1187.1: 64.1 once, 66.2 five
+    // times, 66.0 twelve times. Added as read, the single-precision sum ends
+    // on 1187.1000976..., whose average 65.95000054 rounds to 66.0; values
+    // narrowed before adding would end on 1187.0999755... and give 65.9.
+    // Two days of 2,000,000,000 steps pass the 32-bit range.
+    std::vector<DayLine> lines{{274, "9/30,木,,,,,,0,0,"}};
+    std::vector<std::string> texts;
+    texts.reserve(18);
+    for (int d = 1; d <= 18; ++d) {
+        const char* condition = d == 1 ? "64.1" : d <= 6 ? "66.2" : "66.0";
+        const char* steps = d <= 2 ? "2000000000" : "0";
+        texts.push_back("10/" + std::string(d < 10 ? "0" : "") + std::to_string(d) + ",金,,,,,," +
+                        steps + "," + condition + ",");
+        lines.push_back({274 + d, texts.back().c_str()});
+    }
+    WriteYear(2004, lines);
+    ASSERT_EQ(LoadFree("2004/10/1", "2004/10/18"), 19);
+    SummarizePeriodDays();
+    EXPECT_EQ(PeriodValueCounts[5], 18);
+    EXPECT_EQ(PeriodAverages[5], "66.0");
+    EXPECT_EQ(PeriodValueCounts[4], 2);
+    EXPECT_EQ(PeriodTotals[4], "4000000000");
+    EXPECT_EQ(PeriodAverages[4], "2000000000");
+
+    // The month summary shows the 64-bit total like the average.
+    SummaryGridTexts grid = SummaryGridTitles();
+    FillSummaryFigures(grid);
+    EXPECT_EQ(grid[3][6], "4,000,000,000");
+    EXPECT_EQ(grid[5][6], "2,000,000,000");
+    EXPECT_EQ(grid[5][8], "66.0");
+
+    // Blanks around a value are read; a text that is not wholly a number,
+    // infinity and values beyond single precision are no value.
+    const char* const conditions[] = {" 66.0 ", "+66", "inf", "nan", "1e39", "66x", "-", "."};
+    for (int d = 1; d <= 8; ++d) {
+        SummaryWork[static_cast<std::size_t>(d)].Values[WorkCondition] = conditions[d - 1];
+    }
+    SummarizePeriodDays();
+    EXPECT_EQ(PeriodValueCounts[5], 12);
 }
 
 } // namespace

@@ -152,4 +152,35 @@ TEST(ChartWindows, LifeChartStacksThreePartsWithTheFirstMonthOnTop) {
     EXPECT_EQ(life->brush().color(), QColor(0, 255, 128));
 }
 
+TEST(ChartWindows, StepAxisLabelsAreDistinctWholeNumbers) {
+    // The step axis ends at twice the target; a target of 0 leaves an axis
+    // of 0 to 1.
+    for (int walking1 : {0, 1, 3, 6, 7, 13, 10000}) {
+        DayChart chart = BuildDayChart(DayChartKind::Exercise, "2004", "9", Dates(9, 1, 3),
+                                       {"5,000", "", "1"}, 6, walking1);
+        TFormGraph2 form(nullptr, chart);
+        // The bars are drawn at the opening, the line on the switch.
+        form.Graph2Click();
+        for (QCustomPlot* plot : {form.Chart1, form.Chart2}) {
+            plot->replot();
+            const QVector<QString> labels = plot->yAxis->tickVectorLabels();
+            ASSERT_GE(labels.size(), 2) << walking1;
+            QStringList seen;
+            for (const QString& label : labels) {
+                QString digits = label;
+                digits.remove(QLatin1Char(','));
+                bool whole = false;
+                digits.toLongLong(&whole);
+                EXPECT_TRUE(whole) << walking1 << " " << label.toStdString();
+                EXPECT_FALSE(seen.contains(label)) << walking1 << " " << label.toStdString();
+                seen << label;
+            }
+            EXPECT_EQ(seen.front(), QStringLiteral("0")) << walking1;
+            if (walking1 == 0) {
+                EXPECT_EQ(seen, (QStringList{"0", "1"}));
+            }
+        }
+    }
+}
+
 } // namespace

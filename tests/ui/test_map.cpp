@@ -1,5 +1,6 @@
 #include "common/yearbytes.h"
 #include "mainwindow/tform1.h"
+#include "platform/printservice.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "summaries/tform10.h"
@@ -9,7 +10,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -88,6 +93,75 @@ TEST_F(MapWindowTest, MapCommandIsOfferedOnlyForPedometerSteps) {
         EXPECT_EQ(form.findChild<QAction*>(QStringLiteral("W1"))->isEnabled(), movement == 0)
             << movement;
     }
+}
+
+// The mean difference of two pictures of one size, 0..255 per channel.
+double MeanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                   std::abs(p.blue() - q.blue());
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// The smallest rectangle holding every pixel of the page that is not white.
+QRect PrintedArea(const QImage& page) {
+    QRect area;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 250) {
+                area |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return area;
+}
+
+TEST_F(MapWindowTest, PrintoutIsTheWindowBelowItsMenuBar) {
+    PrinterReady = true;
+    QTimer::singleShot(0, [] { OpenPeriodDialog()->Button1->click(); });
+    TForm10 map(nullptr);
+    QImage client;
+    QImage whole;
+    const std::filesystem::path pdf = folder / "map.pdf";
+    QTimer::singleShot(50, &map, [&] {
+        const int barHeight = map.findChild<QMenuBar*>()->height();
+        ASSERT_GT(barHeight, 0);
+        whole = map.grab().toImage();
+        client = map.grab(QRect(0, barHeight, map.width(), map.height() - barHeight)).toImage();
+        SetPrintDialogHook([&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(pdf.string()));
+            return true;
+        });
+        map.P1->trigger();
+        SetPrintDialogHook({});
+        map.BitBtn1->click();
+    });
+    map.RunModal();
+    ASSERT_FALSE(client.isNull());
+
+    // At 96 dots an inch the page shows the picture pixel for pixel.
+    const std::filesystem::path png = folder / "page";
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"),
+                       QStringLiteral("-singlefile"), QString::fromStdString(pdf.string()),
+                       QString::fromStdString(png.string())});
+    const QImage page(QString::fromStdString(png.string() + ".png"));
+    ASSERT_FALSE(page.isNull());
+    const QRect area = PrintedArea(page);
+    EXPECT_NEAR(area.width(), client.width(), 1);
+    EXPECT_NEAR(area.height(), client.height(), 1);
+    const QImage printed = page.copy(area).scaled(client.size()).convertToFormat(client.format());
+    const double toClient = MeanDifference(printed, client);
+    const double toWindowTop = MeanDifference(printed, whole.copy(client.rect()));
+    EXPECT_LT(toClient, 4.0);
+    EXPECT_GT(toWindowTop, toClient + 4.0);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ TEST_F(ReportPdfTest, InputSheetPrintsEveryDayOfA31DayMonthOnOnePage) {
     InputSheetSnapshot sheet{QStringLiteral("2004"),
                              QStringLiteral("8"),
                              QStringLiteral("（運動）\nｼﾞｮｷﾞﾝｸﾞ"),
-                             QStringLiteral("（体調）体重"),
+                             QStringLiteral("体重"),
                              {}};
     for (int d = 1; d <= 31; ++d) {
         sheet.rows.push_back(

@@ -62,11 +62,17 @@ TEST_F(ReportWindowTest, PrintCommandPreviewsTheInputSheetAsDisplayedAndSavesItA
         EXPECT_TRUE(modal->windowTitle().contains(QStringLiteral("勤務時間")));
         auto* print = modal->findChild<QAction*>(ReportPrintActionName);
         ASSERT_NE(print, nullptr);
-        // A file that cannot be written is reported and the preview stays.
+        // A file that cannot be written is reported and the preview stays;
+        // so it does after a print, until its close command.
         print->trigger();
         EXPECT_TRUE(modal->isVisible());
         print->trigger();
-        previewed = true;
+        EXPECT_TRUE(modal->isVisible());
+        EXPECT_TRUE(std::filesystem::exists(proposed));
+        auto* close = modal->findChild<QAction*>(ReportCloseActionName);
+        ASSERT_NE(close, nullptr);
+        close->trigger();
+        previewed = !modal->isVisible();
     });
     form.P1->trigger();
     EXPECT_TRUE(previewed);
@@ -161,15 +167,20 @@ TEST_F(ReportWindowTest, SelfCheckJudgesTheAnswersAndPrintsTheSheet) {
 }
 
 // Prints the report that the command opens into a PDF through the preview's
-// print command and reads it back.
+// print command, which leaves the preview open until Esc, and reads it back.
 PdfContents PrintThroughPreview(QAction* command, const std::filesystem::path& file) {
     PlannedAnswers answers;
     answers.SaveFile(QStringLiteral(".pdf"), QString::fromStdString(file.string()));
-    WhenModalOpens([](QWidget* modal) {
+    bool stayed = false;
+    WhenModalOpens([&stayed](QWidget* modal) {
         ASSERT_EQ(modal->objectName(), ReportPreviewName);
         modal->findChild<QAction*>(ReportPrintActionName)->trigger();
+        stayed = modal->isVisible();
+        QTest::keyClick(modal, Qt::Key_Escape);
     });
     command->trigger();
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     return ReadPdf(file);
 }
 

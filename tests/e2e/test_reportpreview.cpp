@@ -1,0 +1,69 @@
+#include "common/tempfolder.h"
+#include "e2e/runningprogram.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+const char* const PreviewTitle = "プレビュー|Preview";
+
+std::string OpenInputSheetPreview(const std::string& mainWindow) {
+    RunCommand("xdotool windowactivate --sync " + mainWindow + " 2>/dev/null");
+    std::this_thread::sleep_for(300ms);
+    RunCommand("xdotool key alt+f");
+    std::this_thread::sleep_for(400ms);
+    RunCommand("xdotool key p");
+    std::string preview;
+    WaitFor([&] { return !(preview = ShownWindow(PreviewTitle)).empty(); }, 15s);
+    std::this_thread::sleep_for(500ms);
+    return preview;
+}
+
+bool PreviewCloses() {
+    return WaitFor([] { return ShownWindow(PreviewTitle).empty(); }, 10s);
+}
+
+// The input sheet's preview stays open after a print (here, without a
+// printer, into a PDF file) and closes by the window manager's close box and
+// by Esc.
+TEST(ReportPreview, StaysOpenAfterPrintingAndClosesByItsCloseBoxOrEsc) {
+    TempFolder folder;
+    TempFolder runtime;
+    RunningProgram::Install(folder.Path());
+    RunningProgram program(folder.Path(), runtime.Path(), "2004-09-27 10:00:00");
+    auto main = program.WaitForMainWindow(20s);
+    ASSERT_TRUE(main);
+
+    std::string preview = OpenInputSheetPreview(*main);
+    ASSERT_FALSE(preview.empty()) << "the print command opened no preview";
+    RunCommand("xdotool key ctrl+p");
+    ASSERT_TRUE(WaitFor([] { return !ShownWindow("PDFﾌｧｲﾙ出力").empty(); }, 10s))
+        << "the print command asked for no file";
+    std::this_thread::sleep_for(500ms);
+    RunCommand("xdotool key Return");
+    const fs::path pdf = folder / "勤務時間.pdf";
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(pdf) && fs::file_size(pdf) > 0; }, 10s))
+        << "no PDF was written";
+    std::this_thread::sleep_for(1s);
+    EXPECT_EQ(ShownWindow(PreviewTitle), preview) << "the preview closed after printing";
+
+    RunCommand("xdotool windowactivate --sync " + preview + " 2>/dev/null");
+    RunCommand("xdotool key alt+F4");
+    EXPECT_TRUE(PreviewCloses()) << "the close box did not close the preview";
+
+    ASSERT_FALSE(OpenInputSheetPreview(*main).empty());
+    RunCommand("xdotool key Escape");
+    EXPECT_TRUE(PreviewCloses()) << "Esc did not close the preview";
+
+    RunCommand("xdotool windowactivate --sync " + *main + " 2>/dev/null");
+    RunCommand("xdotool key alt+f");
+    std::this_thread::sleep_for(400ms);
+    RunCommand("xdotool key x");
+    EXPECT_EQ(program.WaitForExit(15s), 0);
+}
+
+} // namespace
