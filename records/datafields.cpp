@@ -2,6 +2,8 @@
 
 #include "initable.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsBlank(char c) {
@@ -76,9 +78,10 @@ std::optional<std::size_t> GetCsvField(std::string_view text, std::size_t pos, s
 namespace {
 
 // Fills every element of fields from the line; those it lacks become "". A
-// quoted field is unquoted into its element of scratch.
-void FillCsvFields(std::string_view line, std::vector<std::string_view>& fields,
-                   std::vector<std::string>& scratch) {
+// quoted field is unquoted into its element of scratch. Returns what the
+// line holds after its last field (after the comma that ends it).
+std::string_view FillCsvFields(std::string_view line, std::vector<std::string_view>& fields,
+                               std::vector<std::string>& scratch) {
     if (line.find('"') == std::string_view::npos) {
         // No quoted field: one pass over the line.
         std::size_t field = 0;
@@ -91,13 +94,16 @@ void FillCsvFields(std::string_view line, std::vector<std::string_view>& fields,
                 pos = start - 1;
             }
         }
-        if (field < fields.size() && start < line.size()) {
+        if (field == fields.size()) {
+            return line.substr(std::min(start, line.size()));
+        }
+        if (start < line.size()) {
             fields[field++] = line.substr(start);
         }
         for (; field < fields.size(); ++field) {
             fields[field] = {};
         }
-        return;
+        return {};
     }
     std::size_t pos = 0;
     bool more = true;
@@ -110,14 +116,18 @@ void FillCsvFields(std::string_view line, std::vector<std::string_view>& fields,
         more = next.has_value();
         pos = next.value_or(0);
     }
+    return more ? line.substr(std::min(pos, line.size())) : std::string_view();
 }
 
 } // namespace
 
-std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields) {
+std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields, bool* more) {
     std::vector<std::string_view> views(maxFields);
     std::vector<std::string> scratch(maxFields);
-    FillCsvFields(line, views, scratch);
+    std::string_view rest = FillCsvFields(line, views, scratch);
+    if (more != nullptr) {
+        *more = !TrimBlanks(rest).empty();
+    }
     return {views.begin(), views.end()};
 }
 
@@ -184,17 +194,23 @@ ReadNumberedLines(std::string_view text, std::string_view header, std::size_t ma
         std::string_view line = text.substr(pos, ended ? end - pos : std::string_view::npos);
         pos = ended ? end + 1 : text.size();
         if (IsHeaderLine(line, header, scratch)) {
+            // Days of an earlier header are read over by this one.
+            found.skipped = found.skipped || found.days > 0;
             found.header = true;
             found.days = 0;
             found.cutLine = false;
             continue;
         }
         if (!found.header || found.days >= lastDay) {
+            if (!TrimBlanks(line).empty()) {
+                (found.header ? found.pastEnd : found.skipped) = true;
+            }
             continue;
         }
         ++found.days;
         found.cutLine = !ended;
-        FillCsvFields(line, fields, quoted);
+        std::string_view rest = FillCsvFields(line, fields, quoted);
+        found.overlong = found.overlong || (maxFields > 0 && !TrimBlanks(rest).empty());
         take(found.days, fields);
     }
     return found;
@@ -204,7 +220,13 @@ FileState NumberedFileState(const NumberedLines& lines, int lastDay) {
     if (!lines.header) {
         return FileState::Unrecognised;
     }
-    return lines.days < lastDay || lines.cutLine ? FileState::CutShort : FileState::Read;
+    if (lines.pastEnd) {
+        return FileState::DoesNotFit;
+    }
+    if (lines.days < lastDay || lines.cutLine) {
+        return FileState::CutShort;
+    }
+    return lines.skipped || lines.overlong ? FileState::HoldsMore : FileState::Read;
 }
 
 bool HasHeaderLine(std::string_view text, std::string_view header) {

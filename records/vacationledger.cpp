@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -20,50 +21,58 @@ bool SlotHolds(int slot, int year) {
     return SlotRecords(slot) != nullptr && YearSlotYear[slot] == year;
 }
 
-int RecordsInUse() {
-    return std::clamp(VacationCount, 0, MaxVacationRecords);
+int SlotDayCount(int slot, int year) {
+    return std::min({YearSlotDays[slot], DaysInYear(year), YearSlotSize - 1});
 }
 
 } // namespace
 
-LedgerRebuild RebuildVacationRecords(int slot, int year) {
+LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int dayCount, int year) {
     LedgerRebuild result;
-    if (!SlotHolds(slot, year)) {
-        return result;
-    }
     // Remarks belong to the day they were written for, wherever that day's
-    // record ends up after the rebuild.
-    std::map<long, std::string> remarks;
-    for (int i = 1; i <= RecordsInUse(); ++i) {
-        const Vacation& record = VacationRecords[i];
+    // record ends up after the rebuild; so does the record itself.
+    struct OldDay {
+        std::set<std::string> kinds;
+        std::string remark;
+        bool remarkTaken = false;
+    };
+    std::map<long, OldDay> old;
+    for (const Vacation& record : ledger.records) {
         std::optional<CivilDate> date = ParseFullDate(TrimBlanks(record.Date));
-        if (date && !record.Remark.empty()) {
-            remarks.emplace(DaySerial(*date), record.Remark);
+        if (!date) {
+            continue;
+        }
+        OldDay& day = old[DaySerial(*date)];
+        day.kinds.insert(record.Kind);
+        if (record.Remark.empty()) {
+            continue;
+        }
+        if (day.remark.empty()) {
+            day.remark = record.Remark;
+        } else if (day.remark != record.Remark) {
+            // Two records of one date: only one of them can come back.
+            result.droppedRemark = true;
         }
     }
 
-    float carry = KuriZan;
-    if (KuriFlg != 1 && KuriZan > CarryOverCap) {
+    float carry = ledger.kuriZan;
+    if (ledger.kuriFlg != 1 && ledger.kuriZan > CarryOverCap) {
         carry = CarryOverCap;
     }
-    float balance = NowZan + carry;
+    float balance = ledger.nowZan + carry;
 
-    for (int i = 1; i <= MaxVacationRecords; ++i) {
-        VacationRecords[i] = {};
-    }
-    int count = 0;
-    const auto& days = *SlotRecords(slot);
-    int dayCount = std::min({YearSlotDays[slot], DaysInYear(year), YearSlotSize - 1});
+    ledger.records.clear();
+    dayCount = std::clamp(dayCount, 0, YearSlotSize - 1);
     for (int d = 1; d <= dayCount; ++d) {
         const Recode1& day = days[d];
         if (!IsLeaveKind(day.Kind)) {
             continue;
         }
-        if (count == MaxVacationRecords) {
+        if (static_cast<int>(ledger.records.size()) == MaxVacationRecords) {
             result.reachedLimit = true;
             continue;
         }
-        Vacation& record = VacationRecords[++count];
+        Vacation& record = ledger.records.emplace_back();
         record.Date = std::to_string(year) + "/" + day.Date;
         record.Weekday = day.Weekday;
         record.Kind = day.Kind;
@@ -71,13 +80,39 @@ LedgerRebuild RebuildVacationRecords(int slot, int year) {
         record.Days = fullDay ? "1.0" : "0.5";
         balance -= fullDay ? 1.0f : 0.5f;
         record.Balance = FormatOneDecimal(balance);
-        auto remark = remarks.find(DaySerial(DateFromDayOfYear(year, d)));
-        if (remark != remarks.end()) {
-            record.Remark = remark->second;
+        auto found = old.find(DaySerial(DateFromDayOfYear(year, d)));
+        if (found != old.end()) {
+            record.Remark = found->second.remark;
+            found->second.remarkTaken = true;
+            found->second.kinds.erase(day.Kind);
         }
     }
-    VacationCount = count;
+    for (const auto& [serial, day] : old) {
+        result.droppedRecord = result.droppedRecord || !day.kinds.empty();
+        result.droppedRemark = result.droppedRemark || (!day.remark.empty() && !day.remarkTaken);
+    }
     result.rebuilt = true;
+    return result;
+}
+
+bool RebuildKeepsAll(const VacationLedger& ledger, int slot, int year) {
+    if (!SlotHolds(slot, year)) {
+        return false;
+    }
+    VacationLedger rebuilt = ledger;
+    LedgerRebuild result =
+        RebuildLedger(rebuilt, *SlotRecords(slot), SlotDayCount(slot, year), year);
+    return !result.droppedRecord && !result.droppedRemark;
+}
+
+LedgerRebuild RebuildVacationRecords(int slot, int year) {
+    if (!SlotHolds(slot, year)) {
+        return {};
+    }
+    VacationLedger ledger = LedgerInMemory();
+    LedgerRebuild result =
+        RebuildLedger(ledger, *SlotRecords(slot), SlotDayCount(slot, year), year);
+    UseLedger(ledger);
     return result;
 }
 

@@ -67,9 +67,10 @@ TEST_F(DamagedFiles, ReEncodedFilesAreToldOnceKeptAndReplacedByFreshOnes) {
     EXPECT_EQ(YearSlot2[5].Kind, "") << "no mojibake kind";
     EXPECT_EQ(YearSlot2[5].Remark, "");
     EXPECT_EQ(YearSlot2[1].Kind, "休日") << "the calendar of the table";
-    EXPECT_EQ(
-        TakeUnreadableFiles(),
-        (std::vector<fs::path>{folder / "2004H.dat", folder / "2004.dat", folder / "2004V.dat"}));
+    EXPECT_EQ(TakeUnreadableFiles(),
+              (std::vector<FileNotice>{{folder / "2004H.dat", FileState::Unrecognised},
+                                       {folder / "2004.dat", FileState::Unrecognised},
+                                       {folder / "2004V.dat", FileState::Unrecognised}}));
     LoadYearSlots(folder.Path(), 2004);
     EXPECT_TRUE(TakeUnreadableFiles().empty()) << "each file is told once";
 
@@ -203,7 +204,8 @@ TEST_F(DamagedFiles, SpecialFilesNeverBlockAndAreNeverWrittenOver) {
     EXPECT_EQ(LoadYearSlots(folder.Path(), 2004), 0);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
     EXPECT_EQ(TakeUnreadableFiles(),
-              (std::vector<fs::path>{folder / "2004.dat", folder / "2004V.dat"}));
+              (std::vector<FileNotice>{{folder / "2004.dat", FileState::Unreadable},
+                                       {folder / "2004V.dat", FileState::Unreadable}}));
     EXPECT_FALSE(SaveSettings(folder.Path(), 0));
     EXPECT_FALSE(SaveDayFile(folder.Path(), 2, 2004).written);
     EXPECT_FALSE(SaveVacationFile(folder.Path(), 2004).written);
