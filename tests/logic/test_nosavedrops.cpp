@@ -205,7 +205,8 @@ TEST_F(NoSaveDrops, ADayFileNotReadKeepsItsLedgerAndItsOwnBytes) {
             // In the ledger file itself, or in a backup of it made by the save.
             EXPECT_TRUE(KeptOnDisk(ledger, ValidLedger(year), {remark}));
             if (regular) {
-                EXPECT_TRUE(KeptOnDisk(dayFile, dayBefore, {}));
+                // None of these files is read whole: its bytes stay as they were.
+                EXPECT_TRUE(KeptOnDisk(dayFile, dayBefore, {dayBefore}));
             } else {
                 EXPECT_FALSE(fs::is_regular_file(fs::symlink_status(dayFile)))
                     << "what stood in place of the day file was written over";
@@ -256,7 +257,7 @@ TEST_F(NoSaveDrops, LedgerRemarksWithoutARebuiltRecordAreKept) {
         FakeSavePort port;
         WriteBothYearSlots(each.Path(), port);
         EXPECT_TRUE(KeptOnDisk(each / "2004V.dat", c.ledger, c.remarks));
-        EXPECT_TRUE(KeptOnDisk(each / "2004.dat", day, {}));
+        EXPECT_TRUE(KeptOnDisk(each / "2004.dat", day, {day}));
     }
 }
 
