@@ -76,7 +76,8 @@ TEST(MonthSummary, OpenFromTheMainWindowExportTheProposedFileAndClose) {
                    "1";
         },
         10s));
-    std::this_thread::sleep_for(1s);
+    window = program.WaitForWindow(5s);
+    ASSERT_TRUE(window);
 
     TypeKeys(*window, "key alt+v");
     RunCommand("xdotool key m");
