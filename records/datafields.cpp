@@ -85,14 +85,14 @@ std::string_view FillCsvFields(std::string_view line, std::vector<std::string_vi
     if (line.find('"') == std::string_view::npos) {
         // No quoted field: one pass over the line.
         std::size_t field = 0;
-        std::size_t pos = SkipBlanks(line, 0);
-        std::size_t start = pos;
-        for (; pos < line.size() && field < fields.size(); ++pos) {
-            if (line[pos] == ',') {
-                fields[field++] = line.substr(start, pos - start);
-                start = SkipBlanks(line, pos + 1);
-                pos = start - 1;
+        std::size_t start = SkipBlanks(line, 0);
+        while (field < fields.size()) {
+            std::size_t comma = line.find(',', start);
+            if (comma == std::string_view::npos) {
+                break;
             }
+            fields[field++] = line.substr(start, comma - start);
+            start = SkipBlanks(line, comma + 1);
         }
         if (field == fields.size()) {
             return line.substr(std::min(start, line.size()));
@@ -121,13 +121,10 @@ std::string_view FillCsvFields(std::string_view line, std::vector<std::string_vi
 
 } // namespace
 
-std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields, bool* more) {
+std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields) {
     std::vector<std::string_view> views(maxFields);
     std::vector<std::string> scratch(maxFields);
-    std::string_view rest = FillCsvFields(line, views, scratch);
-    if (more != nullptr) {
-        *more = !TrimBlanks(rest).empty();
-    }
+    FillCsvFields(line, views, scratch);
     return {views.begin(), views.end()};
 }
 

@@ -31,9 +31,7 @@ std::optional<std::size_t> GetCsvFieldView(std::string_view text, std::size_t po
                                            std::string_view& field, std::string& scratch);
 
 // The first maxFields fields of a line; fields the line does not have are "".
-// more, when given, tells whether the line holds text past those fields.
-std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields,
-                                        bool* more = nullptr);
+std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields);
 
 // A field as the program keeps it: bytes below 33 trimmed from both ends.
 std::string FieldText(std::string_view field);

@@ -49,6 +49,7 @@ bool EndsInsideRecordLine(std::string_view text) {
 // needs a date and at most six fields.
 bool RecordsHoldMore(std::string_view text) {
     std::bitset<MaxVacationRecords + 1> seen;
+    std::string scratch;
     bool more = false;
     IniTable::ForEachEntry(text, [&](const IniTable::Entry& entry) {
         if (more || entry.kind == IniTable::Entry::SectionLine ||
@@ -66,9 +67,14 @@ bool RecordsHoldMore(std::string_view text) {
         if (entry.value.empty()) {
             return;
         }
-        bool pastFields = false;
-        std::vector<std::string> fields = SplitCsvFields(entry.value, 6, &pastFields);
-        more = pastFields || !ParseFullDate(TrimBlanks(fields[0]));
+        // The date, then on to the end of the sixth field: nothing may follow.
+        std::string_view field;
+        std::optional<std::size_t> pos = GetCsvFieldView(entry.value, 0, field, scratch);
+        more = !ParseFullDate(TrimBlanks(field));
+        for (int i = 1; i < 6 && pos; ++i) {
+            pos = GetCsvFieldView(entry.value, *pos, field, scratch);
+        }
+        more = more || (pos && !TrimBlanks(entry.value.substr(*pos)).empty());
     });
     return more;
 }
@@ -80,8 +86,10 @@ bool NotesHoldMore(std::string_view text, const IniTable& table) {
     std::vector<std::string_view> notes;
     bool inSection = false;
     bool inRecords = false;
-    for (std::string_view line : SplitLines(text)) {
-        line = TrimBlanks(line);
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+        std::string_view line = TrimBlanks(text.substr(pos, end - pos));
+        pos = end + 1;
         if (IsSectionLine(line)) {
             inSection = true;
             inRecords =

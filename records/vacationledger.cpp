@@ -6,8 +6,6 @@
 #include "state.h"
 
 #include <algorithm>
-#include <map>
-#include <set>
 
 namespace {
 
@@ -30,30 +28,24 @@ int SlotDayCount(int slot, int year) {
 LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int dayCount, int year) {
     LedgerRebuild result;
     // Remarks belong to the day they were written for, wherever that day's
-    // record ends up after the rebuild; so does the record itself.
-    struct OldDay {
-        std::set<std::string> kinds;
-        std::string remark;
-        bool remarkTaken = false;
+    // record ends up after the rebuild; so does the record itself. The old
+    // records by date, to see which of them and of their remarks come back.
+    struct OldRecord {
+        long serial;
+        const Vacation* record;
+        bool kept = false;       // a rebuilt record of its date and kind
+        bool remarkKept = false; // its remark is the one its date's record took
     };
-    std::map<long, OldDay> old;
-    for (const Vacation& record : ledger.records) {
-        std::optional<CivilDate> date = ParseFullDate(TrimBlanks(record.Date));
-        if (!date) {
-            continue;
-        }
-        OldDay& day = old[DaySerial(*date)];
-        day.kinds.insert(record.Kind);
-        if (record.Remark.empty()) {
-            continue;
-        }
-        if (day.remark.empty()) {
-            day.remark = record.Remark;
-        } else if (day.remark != record.Remark) {
-            // Two records of one date: only one of them can come back.
-            result.droppedRemark = true;
+    const std::vector<Vacation> previous = std::move(ledger.records);
+    std::vector<OldRecord> old;
+    old.reserve(previous.size());
+    for (const Vacation& record : previous) {
+        if (std::optional<CivilDate> date = ParseFullDate(TrimBlanks(record.Date))) {
+            old.push_back({DaySerial(*date), &record});
         }
     }
+    std::stable_sort(old.begin(), old.end(),
+                     [](const OldRecord& a, const OldRecord& b) { return a.serial < b.serial; });
 
     float carry = ledger.kuriZan;
     if (ledger.kuriFlg != 1 && ledger.kuriZan > CarryOverCap) {
@@ -80,16 +72,24 @@ LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int da
         record.Days = fullDay ? "1.0" : "0.5";
         balance -= fullDay ? 1.0f : 0.5f;
         record.Balance = FormatOneDecimal(balance);
-        auto found = old.find(DaySerial(DateFromDayOfYear(year, d)));
-        if (found != old.end()) {
-            record.Remark = found->second.remark;
-            found->second.remarkTaken = true;
-            found->second.kinds.erase(day.Kind);
+        const long serial = DaySerial(DateFromDayOfYear(year, d));
+        auto [first, last] = std::equal_range(
+            old.begin(), old.end(), OldRecord{serial, nullptr},
+            [](const OldRecord& a, const OldRecord& b) { return a.serial < b.serial; });
+        for (auto it = first; it != last; ++it) {
+            if (record.Remark.empty()) {
+                record.Remark = it->record->Remark;
+            }
+            it->kept = it->kept || it->record->Kind == day.Kind;
+        }
+        for (auto it = first; it != last; ++it) {
+            it->remarkKept = it->record->Remark.empty() || it->record->Remark == record.Remark;
         }
     }
-    for (const auto& [serial, day] : old) {
-        result.droppedRecord = result.droppedRecord || !day.kinds.empty();
-        result.droppedRemark = result.droppedRemark || (!day.remark.empty() && !day.remarkTaken);
+    for (const OldRecord& record : old) {
+        result.droppedRecord = result.droppedRecord || !record.kept;
+        result.droppedRemark =
+            result.droppedRemark || (!record.record->Remark.empty() && !record.remarkKept);
     }
     result.rebuilt = true;
     return result;
