@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     ReadDaysByKey(bytes, 1, 40);
     FileState state = ReadDayFileBytes(bytes, Fresh(days), Days);
-    Require(state == CheckDayFileBytes(bytes, Days), "the check and the reader disagree");
+    Require(state == CheckDayFileBytes(bytes, days, Days), "the check and the reader disagree");
     const std::string first = DayFileBytes(days, Days);
     FileState again = ReadDayFileBytes(first, Fresh(days), Days);
     // A written file holds the calendar's weekdays, so it is never UTF-8.

@@ -52,10 +52,23 @@ void MainSavePort::ReportWriteFailures(const std::vector<std::filesystem::path>&
 
 void MainSavePort::ReportBackup(const std::filesystem::path& file,
                                 const std::filesystem::path& backup) {
+    DataFileWrite write;
+    write.path = file;
+    write.backup = backup;
+    ReportBackups({write});
+}
+
+void MainSavePort::ReportBackups(const std::vector<DataFileWrite>& writes) {
+    QStringList lines;
+    for (const DataFileWrite& write : writes) {
+        lines << QStringLiteral("%1 → %2").arg(FileText(write.path), FileText(write.backup));
+    }
     ShowMessageBox(owner_,
-                   QStringLiteral("ファイル %1 は読み取れない形式か途中で切れていたため、"
-                                  "元の内容を %2 として残してから保存しました。")
-                       .arg(FileText(file), FileText(backup)),
+                   QStringLiteral("次のファイルには、新しいファイルに入らない内容"
+                                  "（読み取れない形式、途中で切れた内容、年に合わない行、"
+                                  "読み込まなかった行、行き先のない備考など）があったため、"
+                                  "元の内容を右の名前で残してから保存しました。\n\n%1")
+                       .arg(lines.join(QLatin1Char('\n'))),
                    QStringLiteral("保存確認"), MsgIcon::Information);
 }
 

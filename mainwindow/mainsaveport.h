@@ -19,6 +19,7 @@ public:
     void ReportWriteFailures(const std::vector<std::filesystem::path>& files) override;
     void ReportBackup(const std::filesystem::path& file,
                       const std::filesystem::path& backup) override;
+    void ReportBackups(const std::vector<DataFileWrite>& writes) override;
     void ReportLedgerFull(int year) override;
 
 private:

@@ -75,49 +75,73 @@ void StampLeavingTime(PeriodView& view, SavePort& port) {
     }
 }
 
-// The backup of an old file is told at once; a failure is collected, so a
-// save that fails several files says so in one message.
-bool Written(const DataFileWrite& write, SavePort& port,
-             std::vector<std::filesystem::path>& failed) {
-    if (write.backedUp()) {
-        port.ReportBackup(write.path, write.backup);
+// Backups and failures are collected, so that one save says what it kept and
+// what it could not write in one message each.
+struct SaveOutcome {
+    std::vector<DataFileWrite> backups;
+    std::vector<std::filesystem::path> failed;
+
+    bool Take(const DataFileWrite& write) {
+        if (write.backedUp()) {
+            backups.push_back(write);
+        }
+        if (!write.written) {
+            failed.push_back(write.path);
+        }
+        return write.written;
     }
-    if (!write.written) {
-        failed.push_back(write.path);
+    void Report(SavePort& port) const {
+        if (!backups.empty()) {
+            port.ReportBackups(backups);
+        }
+        if (!failed.empty()) {
+            port.ReportWriteFailures(failed);
+        }
     }
-    return write.written;
-}
+};
 
 } // namespace
 
-bool ReportedWrite(const DataFileWrite& write, SavePort& port) {
-    std::vector<std::filesystem::path> failed;
-    if (!Written(write, port, failed)) {
-        port.ReportWriteFailures(failed);
-        return false;
+void SavePort::ReportBackups(const std::vector<DataFileWrite>& writes) {
+    for (const DataFileWrite& write : writes) {
+        ReportBackup(write.path, write.backup);
     }
-    return true;
+}
+
+bool ReportedWrite(const DataFileWrite& write, SavePort& port) {
+    SaveOutcome outcome;
+    bool written = outcome.Take(write);
+    outcome.Report(port);
+    return written;
 }
 
 bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port) {
     bool allWritten = true;
-    std::vector<std::filesystem::path> failed;
+    SaveOutcome outcome;
     for (int slot = 1; slot <= 2; ++slot) {
         int year = CurYear + slot - 2;
-        allWritten = Written(SaveDayFile(folder, slot, year), port, failed) && allWritten;
+        if (!outcome.Take(SaveDayFile(folder, slot, year))) {
+            // The paid-leave file follows its day file: rebuilt from day
+            // kinds that did not reach the disk, it would lose its records.
+            allWritten = false;
+            continue;
+        }
+        if (YearSlotUnread[slot] != 0) {
+            // The year's kinds were not read, so the ledger is not rebuilt
+            // from them: the paid-leave file stays as it is.
+            continue;
+        }
         LedgerRebuild rebuild = RebuildVacationLedger(folder, slot, year);
         if (rebuild.reachedLimit) {
             port.ReportLedgerFull(year);
         }
         if (rebuild.rebuilt) {
-            allWritten = Written(SaveVacationFile(folder, year), port, failed) && allWritten;
+            allWritten = outcome.Take(SaveVacationFile(folder, year, rebuild)) && allWritten;
         } else {
             allWritten = false;
         }
     }
-    if (!failed.empty()) {
-        port.ReportWriteFailures(failed);
-    }
+    outcome.Report(port);
     DataModified = allWritten ? 0 : 1;
     return allWritten;
 }

@@ -24,10 +24,12 @@ public:
     // Files that could not be written, all of one save at once; the old
     // files are intact.
     virtual void ReportWriteFailures(const std::vector<std::filesystem::path>& files) = 0;
-    // A file the program could not read whole was kept under the name
-    // backup before it was replaced.
+    // A file whose old bytes the new one would not hold whole was kept under
+    // the name backup before it was replaced.
     virtual void ReportBackup(const std::filesystem::path& file,
                               const std::filesystem::path& backup) = 0;
+    // Every backup that one save made, at once; by default one report each.
+    virtual void ReportBackups(const std::vector<DataFileWrite>& writes);
     // More paid-leave days than the ledger holds; the first ones were kept.
     virtual void ReportLedgerFull(int year) = 0;
 };
@@ -37,9 +39,11 @@ public:
 bool ReportedWrite(const DataFileWrite& write, SavePort& port);
 
 // Writes the day file, rebuilds the paid-leave ledger and writes the
-// paid-leave file of the previous and then the displayed year. Clears
-// DataModified only when every file was written; a failure is reported and
-// leaves DataModified at 1. Every file that failed is named in one report.
+// paid-leave file of the previous and then the displayed year. A year whose
+// day file was not read at load, or could not be written now, keeps its
+// paid-leave file as it is. Clears DataModified only when every file was
+// written; a failure is reported and leaves DataModified at 1. Every backup
+// made is named in one report, and every file that failed in another.
 bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port);
 
 // "保存": commit, store, write both years (also when nothing changed).

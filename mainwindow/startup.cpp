@@ -45,6 +45,20 @@ void LoadStartupSettings(TForm1& form) {
     }
 }
 
+// Data files and settings are kept in the fallback folder from now on; the
+// files beside the program are not used, and the user is told so.
+void ReportFolderSwitch(QWidget* owner, const ProgramFolderChoice& choice) {
+    if (choice.notWritable.empty()) {
+        return;
+    }
+    ShowMessageBox(owner,
+                   QStringLiteral("プログラムのフォルダ %1 には書き込めないため、データと設定は "
+                                  "%2 から読み込み、%2 に保存します。%1 にあるファイルは"
+                                  "使いません。")
+                       .arg(PathText(choice.notWritable), PathText(choice.folder)),
+                   QString::fromUtf8(ProgramTitle), MsgIcon::Exclamation);
+}
+
 } // namespace
 
 int WinMain(int argc, char** argv) {
@@ -60,8 +74,10 @@ int WinMain(int argc, char** argv) {
                        QString::fromUtf8(ProgramTitle), MsgIcon::Stop);
         return 1;
     }
+    int exitCode = 0;
     try {
-        ProgramFolder = ResolveProgramFolder();
+        const ProgramFolderChoice folder = ResolveProgramFolder();
+        ProgramFolder = folder.folder;
         // With the lock held no other copy can be saving: a temporary file
         // of ours is what a killed save left behind.
         RemoveLeftoverTemporaryFiles(ProgramFolder);
@@ -74,14 +90,19 @@ int WinMain(int argc, char** argv) {
             form.show();
         }
         // The show step has loaded the years; once the window is up, say
-        // which files could not be read.
-        QTimer::singleShot(0, &form, [&form] { ReportUnreadableFiles(&form); });
+        // where the files are kept and which of them could not be read.
+        QTimer::singleShot(0, &form, [&form, &folder] {
+            ReportFolderSwitch(&form, folder);
+            ReportUnreadableFiles(&form);
+        });
         QApplication::exec();
     } catch (const std::exception& error) {
         ShowExceptionMessage(QString::fromUtf8(error.what()));
+        exitCode = 1;
     } catch (...) {
         ShowExceptionMessage(QString());
+        exitCode = 1;
     }
     lock.Release();
-    return 0;
+    return exitCode;
 }

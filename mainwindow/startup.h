@@ -1,5 +1,5 @@
 #pragma once
 
 // The program's entry: single instance, settings, main window, event loop.
-// Returns 1 for a second copy, else 0.
+// Returns 1 for a second copy and after a fatal error, else 0.
 int WinMain(int argc, char** argv);

@@ -2,6 +2,8 @@
 
 #include "initable.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsBlank(char c) {
@@ -76,28 +78,32 @@ std::optional<std::size_t> GetCsvField(std::string_view text, std::size_t pos, s
 namespace {
 
 // Fills every element of fields from the line; those it lacks become "". A
-// quoted field is unquoted into its element of scratch.
-void FillCsvFields(std::string_view line, std::vector<std::string_view>& fields,
-                   std::vector<std::string>& scratch) {
+// quoted field is unquoted into its element of scratch. Returns what the
+// line holds after its last field (after the comma that ends it).
+std::string_view FillCsvFields(std::string_view line, std::vector<std::string_view>& fields,
+                               std::vector<std::string>& scratch) {
     if (line.find('"') == std::string_view::npos) {
         // No quoted field: one pass over the line.
         std::size_t field = 0;
-        std::size_t pos = SkipBlanks(line, 0);
-        std::size_t start = pos;
-        for (; pos < line.size() && field < fields.size(); ++pos) {
-            if (line[pos] == ',') {
-                fields[field++] = line.substr(start, pos - start);
-                start = SkipBlanks(line, pos + 1);
-                pos = start - 1;
+        std::size_t start = SkipBlanks(line, 0);
+        while (field < fields.size()) {
+            std::size_t comma = line.find(',', start);
+            if (comma == std::string_view::npos) {
+                break;
             }
+            fields[field++] = line.substr(start, comma - start);
+            start = SkipBlanks(line, comma + 1);
         }
-        if (field < fields.size() && start < line.size()) {
+        if (field == fields.size()) {
+            return line.substr(std::min(start, line.size()));
+        }
+        if (start < line.size()) {
             fields[field++] = line.substr(start);
         }
         for (; field < fields.size(); ++field) {
             fields[field] = {};
         }
-        return;
+        return {};
     }
     std::size_t pos = 0;
     bool more = true;
@@ -110,6 +116,7 @@ void FillCsvFields(std::string_view line, std::vector<std::string_view>& fields,
         more = next.has_value();
         pos = next.value_or(0);
     }
+    return more ? line.substr(std::min(pos, line.size())) : std::string_view();
 }
 
 } // namespace
@@ -184,17 +191,23 @@ ReadNumberedLines(std::string_view text, std::string_view header, std::size_t ma
         std::string_view line = text.substr(pos, ended ? end - pos : std::string_view::npos);
         pos = ended ? end + 1 : text.size();
         if (IsHeaderLine(line, header, scratch)) {
+            // Days of an earlier header are read over by this one.
+            found.skipped = found.skipped || found.days > 0;
             found.header = true;
             found.days = 0;
             found.cutLine = false;
             continue;
         }
         if (!found.header || found.days >= lastDay) {
+            if (!TrimBlanks(line).empty()) {
+                (found.header ? found.pastEnd : found.skipped) = true;
+            }
             continue;
         }
         ++found.days;
         found.cutLine = !ended;
-        FillCsvFields(line, fields, quoted);
+        std::string_view rest = FillCsvFields(line, fields, quoted);
+        found.overlong = found.overlong || (maxFields > 0 && !TrimBlanks(rest).empty());
         take(found.days, fields);
     }
     return found;
@@ -204,7 +217,13 @@ FileState NumberedFileState(const NumberedLines& lines, int lastDay) {
     if (!lines.header) {
         return FileState::Unrecognised;
     }
-    return lines.days < lastDay || lines.cutLine ? FileState::CutShort : FileState::Read;
+    if (lines.pastEnd) {
+        return FileState::DoesNotFit;
+    }
+    if (lines.days < lastDay || lines.cutLine) {
+        return FileState::CutShort;
+    }
+    return lines.skipped || lines.overlong ? FileState::HoldsMore : FileState::Read;
 }
 
 bool HasHeaderLine(std::string_view text, std::string_view header) {

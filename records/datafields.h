@@ -46,9 +46,12 @@ void AppendFileField(std::string& out, std::string_view text);
 
 // What ReadNumberedLines found.
 struct NumberedLines {
-    bool header = false;  // a header line was there
-    int days = 0;         // day lines read after the last header
-    bool cutLine = false; // the last day line read is the file's unended last line
+    bool header = false;   // a header line was there
+    int days = 0;          // day lines read after the last header
+    bool cutLine = false;  // the last day line read is the file's unended last line
+    bool pastEnd = false;  // a line with text after the last day
+    bool skipped = false;  // text before the header, or days that a later header reads over
+    bool overlong = false; // a day line with text after its last field
 };
 
 // Reads the numbered part of a day or holiday file, whose lines end at LF
@@ -63,8 +66,10 @@ ReadNumberedLines(std::string_view text, std::string_view header, std::size_t ma
                   int lastDay,
                   const std::function<void(int, const std::vector<std::string_view>&)>& take);
 
-// Whether a data file's text, read as far as it goes, ends early: no header
-// means it is not the file at all.
+// What a data file's text, read as far as it goes, is: no header means it is
+// not the file at all; lines past the last day do not fit the year; a file
+// that ends early is cut short; skipped lines and text past a line's last
+// field are more than the program holds.
 FileState NumberedFileState(const NumberedLines& lines, int lastDay);
 
 // True when a line of the text is the header line.

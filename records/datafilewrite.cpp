@@ -1,6 +1,7 @@
 #include "datafilewrite.h"
 
 #include "fileio.h"
+#include "loadedfiles.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -55,8 +56,24 @@ fs::path KeepAsBackup(const fs::path& file) {
 
 } // namespace
 
+bool KeepsOldBytes(FileState state) {
+    switch (state) {
+    case FileState::CutShort:
+    case FileState::DoesNotFit:
+    case FileState::HoldsMore:
+    case FileState::Unrecognised:
+        return true;
+    case FileState::Missing:
+    case FileState::Read:
+    case FileState::Unreadable:
+        break;
+    }
+    return false;
+}
+
 DataFileWrite ReplaceDataFile(const fs::path& path, std::string_view bytes,
-                              const std::function<FileState(std::string_view oldBytes)>& check) {
+                              const std::function<FileState(std::string_view oldBytes)>& check,
+                              bool keepOld) {
     DataFileWrite result;
     result.path = path;
     std::optional<WriteTarget> target = PrepareWrite(path);
@@ -64,12 +81,16 @@ DataFileWrite ReplaceDataFile(const fs::path& path, std::string_view bytes,
         return result;
     }
     if (target->exists) {
-        ReadResult old = ReadWholeFile(target->file);
-        if (old.status != ReadStatus::Ok) {
+        // What the load learned decides, unless the file changed since.
+        std::optional<FileState> state = RememberedFileState(target->file);
+        if (!state) {
+            ReadResult old = ReadWholeFile(target->file);
+            state = old.status == ReadStatus::Ok ? check(old.bytes) : FileState::Unreadable;
+        }
+        if (*state == FileState::Unreadable) {
             return result;
         }
-        FileState state = check(old.bytes);
-        if (state == FileState::CutShort || state == FileState::Unrecognised) {
+        if (keepOld || KeepsOldBytes(*state)) {
             result.backup = KeepAsBackup(target->file);
             if (result.backup.empty()) {
                 return result;
@@ -77,6 +98,9 @@ DataFileWrite ReplaceDataFile(const fs::path& path, std::string_view bytes,
         }
     }
     result.written = WriteToTarget(*target, bytes);
+    if (result.written) {
+        RememberWrittenFile(target->file);
+    }
     if (!result.written && !result.backup.empty()) {
         // The old file is still in place: a failed save leaves nothing behind.
         ::unlink(result.backup.c_str());

@@ -7,11 +7,17 @@
 // What the program found in a data file.
 enum class FileState {
     Missing,      // no file of that name
-    Read,         // recognised and complete
+    Read,         // recognised and complete: the program holds all it holds
     CutShort,     // recognised, but it ends early: read as far as it goes
+    DoesNotFit,   // more day lines than the year has days, or dates out of place
+    HoldsMore,    // recognised, but it holds text the program does not keep
     Unrecognised, // no header, or bytes that are not CP932 (re-encoded, damaged)
     Unreadable,   // no permission, or not a regular file: never opened, never replaced
 };
+
+// Whether a file in this state must be kept under a backup name before it is
+// replaced: the new file would not hold everything the old one held.
+bool KeepsOldBytes(FileState state);
 
 // Outcome of writing a data file. A failed write leaves the old file as it
 // was; the caller shows the message, the core never does.
@@ -28,10 +34,14 @@ struct DataFileWrite {
 
 // Replaces the file with bytes through a temporary file and a rename (a
 // symbolic link is written through to its target, whose permission bits
-// stay). When check(oldBytes) finds the existing file cut short or not
-// recognised, its bytes are first kept under the next free name of
-// "<name>.bak", "<name>.bak2", ... (never over another backup). A file that
-// is unreadable or not writable is never replaced: the write fails, and so
-// does it when the backup cannot be made; the old file then stays as it was.
+// stay). When the existing file's state calls for it (KeepsOldBytes), or when
+// keepOld says the new bytes drop something of it, its bytes are first kept
+// under the next free name of "<name>.bak", "<name>.bak2", ... (never over
+// another backup). The state is what the loader remembered of the file (see
+// loadedfiles.h); only a file that changed on disk since, or that no loader
+// saw, is read and given to check. A file that is unreadable or not writable
+// is never replaced: the write fails, and so does it when the backup cannot
+// be made; the old file then stays as it was.
 DataFileWrite ReplaceDataFile(const std::filesystem::path& path, std::string_view bytes,
-                              const std::function<FileState(std::string_view oldBytes)>& check);
+                              const std::function<FileState(std::string_view oldBytes)>& check,
+                              bool keepOld = false);

@@ -7,9 +7,12 @@
 #include "fileio.h"
 #include "filenotices.h"
 #include "initable.h"
+#include "loadedfiles.h"
 #include "settings.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 
 namespace {
 
@@ -50,17 +53,38 @@ std::array<Recode1, YearSlotSize>* SlotRecords(int slot) {
     return nullptr;
 }
 
-FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count) {
+namespace {
+
+// Whether a day line's first field is "d=m/dd" for its position: the day's
+// number and the date the calendar gives that day.
+bool FitsItsPosition(std::string_view field, int d, std::string_view date) {
+    field = TrimBlanks(field);
+    char digits[12];
+    auto [end, error] = std::to_chars(std::begin(digits), std::end(digits), d);
+    const std::string_view number(digits, static_cast<std::size_t>(end - digits));
+    return error == std::errc() && field.size() == number.size() + 1 + date.size() &&
+           field.starts_with(number) && field[number.size()] == '=' && field.ends_with(date);
+}
+
+// Looks at the day lines against the built dates of days and reads them into
+// the days of into, when there is one; a line whose number or date is not its
+// position's makes the file one that does not fit its year.
+FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, YearDays* into) {
     std::optional<std::string> text = DataFileText(bytes);
     if (!text) {
         return FileState::Unrecognised;
     }
     // Without a header line no day is taken, so the days stay as they were.
     count = std::clamp(count, 0, YearSlotSize - 1);
+    bool misplaced = false;
     NumberedLines lines = ReadNumberedLines(
         *text, DayHeader, 10, count, [&](int d, const std::vector<std::string_view>& fields) {
+            misplaced = misplaced || !FitsItsPosition(fields[0], d, dates[d].Date);
+            if (into == nullptr) {
+                return;
+            }
+            Recode1& day = (*into)[d];
             // The date and weekday stay the calendar's.
-            Recode1& day = days[d];
             day.Kind.assign(TrimBlanks(fields[2]));
             day.Rising.assign(TrimBlanks(fields[3]));
             day.Arrival.assign(TrimBlanks(fields[4]));
@@ -70,17 +94,18 @@ FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count) {
             day.Condition = LeadingSingle(fields[8]);
             day.Remark.assign(TrimBlanks(fields[9]));
         });
-    return NumberedFileState(lines, count);
+    FileState state = NumberedFileState(lines, count);
+    return misplaced && state != FileState::Unrecognised ? FileState::DoesNotFit : state;
 }
 
-FileState CheckDayFileBytes(std::string_view bytes, int count) {
-    std::optional<std::string> text = DataFileText(bytes);
-    if (!text) {
-        return FileState::Unrecognised;
-    }
-    return NumberedFileState(ReadNumberedLines(*text, DayHeader, 0, count,
-                                               [](int, const std::vector<std::string_view>&) {}),
-                             count);
+} // namespace
+
+FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count) {
+    return ScanDayFile(bytes, days, count, &days);
+}
+
+FileState CheckDayFileBytes(std::string_view bytes, const YearDays& days, int count) {
+    return ScanDayFile(bytes, days, count, nullptr);
 }
 
 std::string DayFileBytes(const YearDays& days, int count) {
@@ -170,6 +195,7 @@ int LoadDayFile(const std::filesystem::path& folder, int slot, int year) {
     if (!InitDayTable(slot, year)) {
         return 0;
     }
+    YearSlotUnread[slot] = 0;
     MarkWeeklyHolidays(slot, year);
     const std::filesystem::path path = folder / DayFileName(year);
     ReadResult file = ReadWholeFile(path);
@@ -179,9 +205,14 @@ int LoadDayFile(const std::filesystem::path& folder, int slot, int year) {
     FileState state = file.status == ReadStatus::Ok
                           ? ReadDayFileBytes(file.bytes, *SlotRecords(slot), SlotDays(slot))
                           : FileState::Unreadable;
+    RememberFileState(path, state);
     if (state == FileState::Unrecognised || state == FileState::Unreadable) {
-        NoteUnreadableFile(path);
+        YearSlotUnread[slot] = 1;
+        NoteUnreadableFile(path, state);
         return 0;
+    }
+    if (state == FileState::DoesNotFit) {
+        NoteUnreadableFile(path, state);
     }
     return 1;
 }
@@ -195,9 +226,9 @@ DataFileWrite SaveDayFile(const std::filesystem::path& folder, int slot, int yea
         return result;
     }
     const int count = YearSlotDays[slot];
-    result =
-        ReplaceDataFile(result.path, DayFileBytes(*days, count),
-                        [count](std::string_view old) { return CheckDayFileBytes(old, count); });
+    result = ReplaceDataFile(result.path, DayFileBytes(*days, count), [&](std::string_view old) {
+        return CheckDayFileBytes(old, *days, count);
+    });
     if (result.written) {
         DataModified = 0;
     }

@@ -20,12 +20,17 @@ using YearDays = std::array<Recode1, YearSlotSize>; // index 1..366
 
 // The day file's bytes over days 1..count, which are built beforehand, by
 // line position: kinds, times, values and remarks from the file, dates and
-// weekdays stay. Read, CutShort (read as far as it goes) or Unrecognised (no
-// "[DayData]" line, or not CP932: the days stay as they were).
+// weekdays stay. Read; CutShort (read as far as it goes); DoesNotFit (lines
+// past the last day, or a line whose "d=m/dd" is not its position's: read
+// by position as far as the year goes); HoldsMore (text before the header,
+// days a second header reads over, text past a line's tenth field); or
+// Unrecognised (no "[DayData]" line, or not CP932: the days stay as they
+// were).
 FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count);
 
-// What ReadDayFileBytes would find, without reading the days.
-FileState CheckDayFileBytes(std::string_view bytes, int count);
+// What ReadDayFileBytes would find over days whose dates are built, without
+// reading the days.
+FileState CheckDayFileBytes(std::string_view bytes, const YearDays& days, int count);
 
 // Days 1..count as a day file: CP932, CR LF.
 std::string DayFileBytes(const YearDays& days, int count);
@@ -52,9 +57,11 @@ bool RederiveRestDays(int slot, int year);
 
 // InitDayTable and MarkWeeklyHolidays, then the year's day file over the
 // slot by line position. 1 when the file was read (also when it is cut
-// short); 0 when it is missing, unreadable or not recognised: the slot stays
-// as built, and a file that is there is noted for the user (see
-// filenotices.h) and kept under a backup name by the next save.
+// short or does not fit its year); 0 when it is missing, unreadable or not
+// recognised: the slot stays as built, a file that is there is noted for the
+// user (see filenotices.h) and YearSlotUnread is set. What the load found is
+// remembered (loadedfiles.h), so that the next save keeps a file under a
+// backup name when the new one would not hold all of it.
 int LoadDayFile(const std::filesystem::path& folder, int slot, int year);
 
 // Writes the slot as the year's day file (see ReplaceDataFile: a file cut

@@ -73,6 +73,21 @@ bool UserMayWrite(const fs::path& file, const struct stat& info) {
     return ::geteuid() != 0 || (info.st_mode & 0222) != 0;
 }
 
+bool IsLink(const fs::path& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+// Flushes the folder itself, so that a rename in it survives a power cut.
+bool SyncFolder(const fs::path& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
 } // namespace
 
 ReadResult ReadWholeFile(const fs::path& path) {
@@ -82,6 +97,9 @@ ReadResult ReadWholeFile(const fs::path& path) {
     // writer appears, and opening a device can act on it.
     if (::stat(path.c_str(), &info) != 0) {
         bool missing = errno == ENOENT || errno == ENOTDIR;
+        // A link whose target is not there is not a missing file: the file
+        // may be on a drive that is not mounted.
+        missing = missing && !IsLink(path);
         result.status = missing ? ReadStatus::Missing : ReadStatus::Unreadable;
         return result;
     }
@@ -108,31 +126,47 @@ ReadResult ReadWholeFile(const fs::path& path) {
     return result;
 }
 
-std::optional<WriteTarget> PrepareWrite(const fs::path& path) {
+std::optional<fs::path> FollowLinks(const fs::path& path) {
     fs::path file = path;
     for (int hop = 0; hop < MaxLinkHops; ++hop) {
         struct stat info {};
         if (::lstat(file.c_str(), &info) != 0) {
-            if (errno != ENOENT) {
+            // A link whose target is not there is refused: the file may be
+            // on a drive that is not mounted, and must not be made elsewhere.
+            if (errno != ENOENT || hop > 0) {
                 return std::nullopt;
             }
-            return WriteTarget{file, false, NewFileMode()};
+            return file;
         }
-        if (S_ISLNK(info.st_mode)) {
-            std::error_code error;
-            fs::path link = fs::read_symlink(file, error);
-            if (error) {
-                return std::nullopt;
-            }
-            file = link.is_absolute() ? link : file.parent_path() / link;
-            continue;
+        if (!S_ISLNK(info.st_mode)) {
+            return file;
         }
-        if (!S_ISREG(info.st_mode) || !UserMayWrite(file, info)) {
+        std::error_code error;
+        fs::path link = fs::read_symlink(file, error);
+        if (error) {
             return std::nullopt;
         }
-        return WriteTarget{file, true, static_cast<mode_t>(info.st_mode & 07777)};
+        file = link.is_absolute() ? link : file.parent_path() / link;
     }
     return std::nullopt;
+}
+
+std::optional<WriteTarget> PrepareWrite(const fs::path& path) {
+    std::optional<fs::path> file = FollowLinks(path);
+    if (!file) {
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::lstat(file->c_str(), &info) != 0) {
+        if (errno != ENOENT) {
+            return std::nullopt;
+        }
+        return WriteTarget{*file, false, NewFileMode()};
+    }
+    if (!S_ISREG(info.st_mode) || !UserMayWrite(*file, info)) {
+        return std::nullopt;
+    }
+    return WriteTarget{*file, true, static_cast<mode_t>(info.st_mode & 07777)};
 }
 
 bool WriteToTarget(const WriteTarget& target, std::string_view bytes) {
@@ -150,8 +184,12 @@ bool WriteToTarget(const WriteTarget& target, std::string_view bytes) {
     ok = ok && ::rename(temporary.c_str(), target.file.c_str()) == 0;
     if (!ok) {
         ::unlink(temporary.c_str());
+        return false;
     }
-    return ok;
+    // The new file is in place; a folder that cannot be flushed (some
+    // network file systems) does not undo that.
+    SyncFolder(folder);
+    return true;
 }
 
 bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {

@@ -12,8 +12,9 @@
 // the new one is complete.
 
 // Missing: no file of that name. Unreadable: something is there but cannot
-// be read as a file: no permission, or not a regular file at all (a FIFO, a
-// device, a folder), which is never opened in a way that could block.
+// be read as a file: no permission, not a regular file at all (a FIFO, a
+// device, a folder), which is never opened in a way that could block, or a
+// symbolic link whose target is not there or that loops.
 enum class ReadStatus { Ok, Missing, Unreadable };
 
 struct ReadResult {
@@ -32,16 +33,22 @@ struct WriteTarget {
     mode_t mode = 0; // permission bits for the new file
 };
 
+// The file a path names once its symbolic links are followed (the path
+// itself when nothing is there); nothing when a link loops, cannot be read
+// or points to nothing.
+std::optional<std::filesystem::path> FollowLinks(const std::filesystem::path& path);
+
 // Nothing when the write must be refused: something other than a regular
 // file is in the way, the existing file is not writable by the user (its
 // write permission is off: the program honours that even when it runs with
-// rights that would let it through), or the link cannot be followed.
+// rights that would let it through), or the link cannot be followed or
+// points to nothing.
 std::optional<WriteTarget> PrepareWrite(const std::filesystem::path& path);
 
 // Writes bytes to the target through a temporary file ".<name>.XXXXXX" in
-// the target's folder and renames it over the target. True when the file now
-// holds exactly these bytes; false leaves any previous file untouched and no
-// temporary file behind.
+// the target's folder, renames it over the target and flushes the folder.
+// True when the file now holds exactly these bytes; false leaves any
+// previous file untouched and no temporary file behind.
 bool WriteToTarget(const WriteTarget& target, std::string_view bytes);
 
 // PrepareWrite, then WriteToTarget.

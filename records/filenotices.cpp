@@ -10,20 +10,20 @@ std::set<std::filesystem::path>& Told() {
     return told;
 }
 
-std::vector<std::filesystem::path>& Pending() {
-    static std::vector<std::filesystem::path> pending;
+std::vector<FileNotice>& Pending() {
+    static std::vector<FileNotice> pending;
     return pending;
 }
 
 } // namespace
 
-void NoteUnreadableFile(const std::filesystem::path& file) {
+void NoteUnreadableFile(const std::filesystem::path& file, FileState state) {
     if (Told().insert(file).second) {
-        Pending().push_back(file);
+        Pending().push_back({file, state});
     }
 }
 
-std::vector<std::filesystem::path> TakeUnreadableFiles() {
+std::vector<FileNotice> TakeUnreadableFiles() {
     return std::exchange(Pending(), {});
 }
 

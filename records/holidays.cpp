@@ -5,6 +5,7 @@
 #include "dates.h"
 #include "fileio.h"
 #include "filenotices.h"
+#include "loadedfiles.h"
 
 #include <algorithm>
 #include <iterator>
@@ -54,7 +55,7 @@ constexpr int EarlyEquinoxYear = 2012;
 // counted.
 NumberedLines ReadHolidayLines(const std::string& text, YearCalendar* calendar, int count) {
     if (calendar == nullptr) {
-        return ReadNumberedLines(text, HolidayHeader, 0, count,
+        return ReadNumberedLines(text, HolidayHeader, 3, count,
                                  [](int, const std::vector<std::string_view>&) {});
     }
     return ReadNumberedLines(text, HolidayHeader, 3, count,
@@ -170,9 +171,13 @@ int OverlayHolidayFile(const std::filesystem::path& folder, int year, YearCalend
     FileState state = file.status == ReadStatus::Ok
                           ? ReadHolidayFileBytes(file.bytes, calendar, count)
                           : FileState::Unreadable;
+    RememberFileState(path, state);
     if (state == FileState::Unrecognised || state == FileState::Unreadable) {
-        NoteUnreadableFile(path);
+        NoteUnreadableFile(path, state);
         return 0;
+    }
+    if (state == FileState::DoesNotFit) {
+        NoteUnreadableFile(path, state);
     }
     return 1;
 }

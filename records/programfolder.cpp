@@ -21,17 +21,17 @@ fs::path HomeFolder() {
 
 } // namespace
 
-fs::path ProgramFolderFor(const fs::path& executableFolder, const fs::path& homeFolder) {
+ProgramFolderChoice ProgramFolderFor(const fs::path& executableFolder, const fs::path& homeFolder) {
     if (!executableFolder.empty() && ::access(executableFolder.c_str(), W_OK) == 0) {
-        return executableFolder;
+        return {executableFolder, {}};
     }
     fs::path fallback = homeFolder / ".local" / "share" / "tolmar";
     std::error_code ignored;
     fs::create_directories(fallback, ignored);
-    return fallback;
+    return {fallback, executableFolder};
 }
 
-fs::path ResolveProgramFolder() {
+ProgramFolderChoice ResolveProgramFolder() {
     std::error_code error;
     fs::path executable = fs::read_symlink("/proc/self/exe", error);
     return ProgramFolderFor(error ? fs::path() : executable.parent_path(), HomeFolder());

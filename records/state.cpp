@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "dates.h"
 #include "filenotices.h"
+#include "loadedfiles.h"
 #include "settings.h"
 
 std::array<Workdt, MaxPeriodDays> MonthWork;
@@ -15,6 +16,7 @@ std::array<Recode1, YearSlotSize> YearSlot1;
 std::array<Recode2, YearSlotSize> YearSlot2;
 std::array<std::int32_t, 3> YearSlotDays;
 std::array<std::int32_t, 3> YearSlotYear;
+std::array<std::int32_t, 3> YearSlotUnread;
 std::array<RectotalM, 32> DayTimes;
 std::array<float, 6> PeriodDayCounts;
 std::array<std::int32_t, 6> PeriodThresholdCounts;
@@ -68,6 +70,7 @@ void ResetProgramState() {
     YearSlot2 = {};
     YearSlotDays = {};
     YearSlotYear = {};
+    YearSlotUnread = {};
     DayTimes = {};
     PeriodDayCounts = {};
     PeriodThresholdCounts = {};
@@ -111,6 +114,7 @@ void ResetProgramState() {
     Settings = TSettings{};
     ProgramFolder.clear();
     ForgetUnreadableFiles();
+    ForgetFileStates();
 }
 
 const std::array<std::string, 11>& DayKindTexts() {

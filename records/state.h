@@ -29,6 +29,9 @@ extern std::array<std::int32_t, 3> YearSlotDays;
 // The year each slot holds (elements 1 and 2), so that a slot is never
 // written into another year's file; 0 while a slot holds nothing.
 extern std::array<std::int32_t, 3> YearSlotYear;
+// 1 for a slot whose day file was there at load but could not be read:
+// its paid-leave file is then neither rebuilt nor written.
+extern std::array<std::int32_t, 3> YearSlotUnread;
 extern std::array<RectotalM, 32> DayTimes;
 extern std::array<float, 6> PeriodDayCounts;
 extern std::array<std::int32_t, 6> PeriodThresholdCounts;

@@ -6,10 +6,12 @@
 #include "fileio.h"
 #include "filenotices.h"
 #include "initable.h"
+#include "loadedfiles.h"
 #include "settings.h"
 #include "state.h"
 
 #include <algorithm>
+#include <bitset>
 
 namespace {
 
@@ -41,6 +43,76 @@ bool EndsInsideRecordLine(std::string_view text) {
     return false;
 }
 
+// Whether "VacationData" holds a line the reader passes over or a record it
+// cannot keep whole: the section is written anew from the records, so such a
+// line would be gone. Only keys "1" to "100", once each, are read; a record
+// needs a date and at most six fields.
+bool RecordsHoldMore(std::string_view text) {
+    std::bitset<MaxVacationRecords + 1> seen;
+    std::string scratch;
+    bool more = false;
+    IniTable::ForEachEntry(text, [&](const IniTable::Entry& entry) {
+        if (more || entry.kind == IniTable::Entry::SectionLine ||
+            !EqualsIgnoringAsciiCase(entry.section, RecordSection)) {
+            return;
+        }
+        std::optional<std::int32_t> number = ParseDecimal(entry.key);
+        if (entry.kind == IniTable::Entry::BareLine || !number || *number < 1 ||
+            *number > MaxVacationRecords || std::to_string(*number) != entry.key ||
+            seen.test(static_cast<std::size_t>(*number))) {
+            more = true;
+            return;
+        }
+        seen.set(static_cast<std::size_t>(*number));
+        if (entry.value.empty()) {
+            return;
+        }
+        // The date, then on to the end of the sixth field: nothing may follow.
+        std::string_view field;
+        std::optional<std::size_t> pos = GetCsvFieldView(entry.value, 0, field, scratch);
+        more = !ParseFullDate(TrimBlanks(field));
+        for (int i = 1; i < 6 && pos; ++i) {
+            pos = GetCsvFieldView(entry.value, *pos, field, scratch);
+        }
+        more = more || (pos && !TrimBlanks(entry.value.substr(*pos)).empty());
+    });
+    return more;
+}
+
+// Whether the file holds a comment line or a line before its first section
+// that the table does not write back, or a comment in "VacationData", which
+// is written anew.
+bool NotesHoldMore(std::string_view text, const IniTable& table) {
+    std::vector<std::string_view> notes;
+    bool inSection = false;
+    bool inRecords = false;
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+        std::string_view line = TrimBlanks(text.substr(pos, end - pos));
+        pos = end + 1;
+        if (IsSectionLine(line)) {
+            inSection = true;
+            inRecords =
+                EqualsIgnoringAsciiCase(TrimBlanks(line.substr(1, line.size() - 2)), RecordSection);
+            continue;
+        }
+        if (line.empty() || (inSection && line.front() != ';')) {
+            continue;
+        }
+        if (inRecords) {
+            return true;
+        }
+        notes.push_back(line);
+    }
+    if (notes.empty()) {
+        return false;
+    }
+    const std::string written = table.Serialize();
+    return std::any_of(notes.begin(), notes.end(), [&](std::string_view note) {
+        return written.find(note) == std::string::npos;
+    });
+}
+
 // The text of a recognised file with its state; Unrecognised gives no text.
 FileState TextState(std::string_view bytes, std::optional<std::string>& text,
                     std::optional<IniTable>& table) {
@@ -52,7 +124,11 @@ FileState TextState(std::string_view bytes, std::optional<std::string>& text,
     if (!table->HasSection(SystemSection) && !table->HasSection(RecordSection)) {
         return FileState::Unrecognised;
     }
-    return EndsInsideRecordLine(*text) ? FileState::CutShort : FileState::Read;
+    if (EndsInsideRecordLine(*text)) {
+        return FileState::CutShort;
+    }
+    return RecordsHoldMore(*text) || NotesHoldMore(*text, *table) ? FileState::HoldsMore
+                                                                  : FileState::Read;
 }
 
 // The number with leading zeros up to width digits.
@@ -160,13 +236,21 @@ std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& l
     return Utf8ToCp932Lossy(table.Serialize());
 }
 
-void CheckVacationFile(const std::filesystem::path& folder, int year) {
+void CheckVacationFile(const std::filesystem::path& folder, int slot, int year) {
     const std::filesystem::path path = folder / VacationFileName(year);
     ReadResult file = ReadWholeFile(path);
-    if (file.status == ReadStatus::Unreadable ||
-        (file.status == ReadStatus::Ok &&
-         CheckVacationFileBytes(file.bytes) == FileState::Unrecognised)) {
-        NoteUnreadableFile(path);
+    if (file.status == ReadStatus::Missing) {
+        return;
+    }
+    VacationLedger ledger;
+    FileState state = file.status == ReadStatus::Ok ? ReadVacationFileBytes(file.bytes, ledger)
+                                                    : FileState::Unreadable;
+    RememberFileState(path, state);
+    if (state == FileState::Unrecognised || state == FileState::Unreadable) {
+        NoteUnreadableFile(path, state);
+    } else if (!RebuildKeepsAll(ledger, slot, year)) {
+        // Records or remarks that the day kinds as loaded do not rebuild.
+        RememberRebuildDrops(path);
     }
 }
 
@@ -180,19 +264,35 @@ int LoadVacationFile(const std::filesystem::path& folder, int year) {
     } else if (file.status == ReadStatus::Unreadable) {
         state = FileState::Unreadable;
     }
+    if (state != FileState::Missing) {
+        RememberFileState(path, state);
+    }
     if (state == FileState::Unrecognised || state == FileState::Unreadable) {
-        NoteUnreadableFile(path);
+        NoteUnreadableFile(path, state);
     }
     // A year without a readable file of its own starts from nothing, never
     // from the values of the year held before.
     UseLedger(ledger);
-    return state == FileState::Read || state == FileState::CutShort ? 1 : 0;
+    return state == FileState::Unrecognised || state == FileState::Unreadable ||
+                   state == FileState::Missing
+               ? 0
+               : 1;
 }
 
-DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year) {
+DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
+                               const LedgerRebuild& rebuild) {
     const std::filesystem::path path = folder / VacationFileName(year);
     ReadResult old = ReadWholeFile(path);
     std::string bytes = VacationFileBytes(old.status == ReadStatus::Ok ? old.bytes : std::string(),
                                           LedgerInMemory());
-    return ReplaceDataFile(path, bytes, CheckVacationFileBytes);
+    // A record the rebuild dropped is the user's doing when the kinds as
+    // loaded rebuilt every record; otherwise, or in a file that changed
+    // since it was loaded, it may not be.
+    return ReplaceDataFile(
+        path, bytes,
+        [&rebuild](std::string_view oldBytes) {
+            FileState state = CheckVacationFileBytes(oldBytes);
+            return state == FileState::Read && rebuild.droppedRecord ? FileState::HoldsMore : state;
+        },
+        rebuild.droppedRemark || (rebuild.rebuilt && RememberedRebuildDrops(path)));
 }

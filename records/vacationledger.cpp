@@ -6,7 +6,6 @@
 #include "state.h"
 
 #include <algorithm>
-#include <map>
 
 namespace {
 
@@ -20,50 +19,52 @@ bool SlotHolds(int slot, int year) {
     return SlotRecords(slot) != nullptr && YearSlotYear[slot] == year;
 }
 
-int RecordsInUse() {
-    return std::clamp(VacationCount, 0, MaxVacationRecords);
+int SlotDayCount(int slot, int year) {
+    return std::min({YearSlotDays[slot], DaysInYear(year), YearSlotSize - 1});
 }
 
 } // namespace
 
-LedgerRebuild RebuildVacationRecords(int slot, int year) {
+LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int dayCount, int year) {
     LedgerRebuild result;
-    if (!SlotHolds(slot, year)) {
-        return result;
-    }
     // Remarks belong to the day they were written for, wherever that day's
-    // record ends up after the rebuild.
-    std::map<long, std::string> remarks;
-    for (int i = 1; i <= RecordsInUse(); ++i) {
-        const Vacation& record = VacationRecords[i];
-        std::optional<CivilDate> date = ParseFullDate(TrimBlanks(record.Date));
-        if (date && !record.Remark.empty()) {
-            remarks.emplace(DaySerial(*date), record.Remark);
+    // record ends up after the rebuild; so does the record itself. The old
+    // records by date, to see which of them and of their remarks come back.
+    struct OldRecord {
+        long serial;
+        const Vacation* record;
+        bool kept = false;       // a rebuilt record of its date and kind
+        bool remarkKept = false; // its remark is the one its date's record took
+    };
+    const std::vector<Vacation> previous = std::move(ledger.records);
+    std::vector<OldRecord> old;
+    old.reserve(previous.size());
+    for (const Vacation& record : previous) {
+        if (std::optional<CivilDate> date = ParseFullDate(TrimBlanks(record.Date))) {
+            old.push_back({DaySerial(*date), &record});
         }
     }
+    std::stable_sort(old.begin(), old.end(),
+                     [](const OldRecord& a, const OldRecord& b) { return a.serial < b.serial; });
 
-    float carry = KuriZan;
-    if (KuriFlg != 1 && KuriZan > CarryOverCap) {
+    float carry = ledger.kuriZan;
+    if (ledger.kuriFlg != 1 && ledger.kuriZan > CarryOverCap) {
         carry = CarryOverCap;
     }
-    float balance = NowZan + carry;
+    float balance = ledger.nowZan + carry;
 
-    for (int i = 1; i <= MaxVacationRecords; ++i) {
-        VacationRecords[i] = {};
-    }
-    int count = 0;
-    const auto& days = *SlotRecords(slot);
-    int dayCount = std::min({YearSlotDays[slot], DaysInYear(year), YearSlotSize - 1});
+    ledger.records.clear();
+    dayCount = std::clamp(dayCount, 0, YearSlotSize - 1);
     for (int d = 1; d <= dayCount; ++d) {
         const Recode1& day = days[d];
         if (!IsLeaveKind(day.Kind)) {
             continue;
         }
-        if (count == MaxVacationRecords) {
+        if (static_cast<int>(ledger.records.size()) == MaxVacationRecords) {
             result.reachedLimit = true;
             continue;
         }
-        Vacation& record = VacationRecords[++count];
+        Vacation& record = ledger.records.emplace_back();
         record.Date = std::to_string(year) + "/" + day.Date;
         record.Weekday = day.Weekday;
         record.Kind = day.Kind;
@@ -71,13 +72,47 @@ LedgerRebuild RebuildVacationRecords(int slot, int year) {
         record.Days = fullDay ? "1.0" : "0.5";
         balance -= fullDay ? 1.0f : 0.5f;
         record.Balance = FormatOneDecimal(balance);
-        auto remark = remarks.find(DaySerial(DateFromDayOfYear(year, d)));
-        if (remark != remarks.end()) {
-            record.Remark = remark->second;
+        const long serial = DaySerial(DateFromDayOfYear(year, d));
+        auto [first, last] = std::equal_range(
+            old.begin(), old.end(), OldRecord{serial, nullptr},
+            [](const OldRecord& a, const OldRecord& b) { return a.serial < b.serial; });
+        for (auto it = first; it != last; ++it) {
+            if (record.Remark.empty()) {
+                record.Remark = it->record->Remark;
+            }
+            it->kept = it->kept || it->record->Kind == day.Kind;
+        }
+        for (auto it = first; it != last; ++it) {
+            it->remarkKept = it->record->Remark.empty() || it->record->Remark == record.Remark;
         }
     }
-    VacationCount = count;
+    for (const OldRecord& record : old) {
+        result.droppedRecord = result.droppedRecord || !record.kept;
+        result.droppedRemark =
+            result.droppedRemark || (!record.record->Remark.empty() && !record.remarkKept);
+    }
     result.rebuilt = true;
+    return result;
+}
+
+bool RebuildKeepsAll(const VacationLedger& ledger, int slot, int year) {
+    if (!SlotHolds(slot, year)) {
+        return false;
+    }
+    VacationLedger rebuilt = ledger;
+    LedgerRebuild result =
+        RebuildLedger(rebuilt, *SlotRecords(slot), SlotDayCount(slot, year), year);
+    return !result.droppedRecord && !result.droppedRemark;
+}
+
+LedgerRebuild RebuildVacationRecords(int slot, int year) {
+    if (!SlotHolds(slot, year)) {
+        return {};
+    }
+    VacationLedger ledger = LedgerInMemory();
+    LedgerRebuild result =
+        RebuildLedger(ledger, *SlotRecords(slot), SlotDayCount(slot, year), year);
+    UseLedger(ledger);
     return result;
 }
 

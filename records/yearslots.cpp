@@ -86,7 +86,7 @@ int LoadYearSlots(const std::filesystem::path& folder, int year) {
         LoadHolidayFile(folder, y);
         YearSlotDays[slot] = HolidayCalendarDays;
         read = LoadDayFile(folder, slot, y);
-        CheckVacationFile(folder, y);
+        CheckVacationFile(folder, slot, y);
     }
     return read;
 }
@@ -103,7 +103,8 @@ PeriodYear ReadPeriodYear(const std::filesystem::path& folder, int year, int fir
         read.days = ReadDaysByKey(file.bytes, read.firstDay, read.lastDay);
     }
     if (file.status != ReadStatus::Missing && !read.days) {
-        NoteUnreadableFile(path);
+        NoteUnreadableFile(path, file.status == ReadStatus::Ok ? FileState::Unrecognised
+                                                               : FileState::Unreadable);
     }
     return read;
 }

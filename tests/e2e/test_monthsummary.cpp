@@ -61,6 +61,23 @@ TEST(MonthSummary, OpenFromTheMainWindowExportTheProposedFileAndClose) {
     RunningProgram program(folder.Path(), runtime.Path());
     auto window = program.WaitForWindow(20s);
     ASSERT_TRUE(window);
+    // A one-line file read by position does not fit its year: the notice
+    // at start says so, over the main window.
+    ASSERT_TRUE(WaitFor(
+        [] {
+            return RunCommand("xdotool search --onlyvisible --class tolmar 2>/dev/null | wc -l") ==
+                   "2";
+        },
+        10s));
+    TypeKeys(RunCommand("xdotool search --onlyvisible --class tolmar | tail -1"), "key Return");
+    ASSERT_TRUE(WaitFor(
+        [] {
+            return RunCommand("xdotool search --onlyvisible --class tolmar 2>/dev/null | wc -l") ==
+                   "1";
+        },
+        10s));
+    window = program.WaitForWindow(5s);
+    ASSERT_TRUE(window);
 
     TypeKeys(*window, "key alt+v");
     RunCommand("xdotool key m");

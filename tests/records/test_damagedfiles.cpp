@@ -67,9 +67,10 @@ TEST_F(DamagedFiles, ReEncodedFilesAreToldOnceKeptAndReplacedByFreshOnes) {
     EXPECT_EQ(YearSlot2[5].Kind, "") << "no mojibake kind";
     EXPECT_EQ(YearSlot2[5].Remark, "");
     EXPECT_EQ(YearSlot2[1].Kind, "休日") << "the calendar of the table";
-    EXPECT_EQ(
-        TakeUnreadableFiles(),
-        (std::vector<fs::path>{folder / "2004H.dat", folder / "2004.dat", folder / "2004V.dat"}));
+    EXPECT_EQ(TakeUnreadableFiles(),
+              (std::vector<FileNotice>{{folder / "2004H.dat", FileState::Unrecognised},
+                                       {folder / "2004.dat", FileState::Unrecognised},
+                                       {folder / "2004V.dat", FileState::Unrecognised}}));
     LoadYearSlots(folder.Path(), 2004);
     EXPECT_TRUE(TakeUnreadableFiles().empty()) << "each file is told once";
 
@@ -141,6 +142,54 @@ TEST_F(DamagedFiles, FilesCutShortLoadWhatTheyHoldAndAreKeptByTheFirstSave) {
     EXPECT_TRUE(TakeUnreadableFiles().empty());
 }
 
+TEST_F(DamagedFiles, DayFilesThatDoNotFitTheirYearAreReadByPositionToldAndKept) {
+    // 2004's 366 lines as 2003.dat: from 2/29 on every value sits one date
+    // later; 2004.dat with a line past its last day.
+    const std::string leap = YearFileBytes2004("[DayData]", [](int d, const std::string& date) {
+        return date + ",x,,,,,,0,0,r" + std::to_string(d);
+    });
+    const std::string tooLong = leap + "367=12/32,x,,,,,,0,0,extra\r\n";
+    WriteBytes(folder / "2003.dat", leap);
+    WriteBytes(folder / "2004.dat", tooLong);
+    EXPECT_EQ(LoadYearSlots(folder.Path(), 2004), 1);
+    EXPECT_EQ(YearSlot1[60].Remark, "r60") << "read by position, as the reader always did";
+    EXPECT_EQ(YearSlot1[365].Remark, "r365");
+    EXPECT_EQ(YearSlot2[366].Remark, "r366");
+    EXPECT_EQ(TakeUnreadableFiles(),
+              (std::vector<FileNotice>{{folder / "2003.dat", FileState::DoesNotFit},
+                                       {folder / "2004.dat", FileState::DoesNotFit}}));
+    LoadYearSlots(folder.Path(), 2004);
+    EXPECT_TRUE(TakeUnreadableFiles().empty()) << "told once";
+    EXPECT_EQ(SaveDayFile(folder.Path(), 1, 2003).backup, folder / "2003.dat.bak");
+    EXPECT_EQ(SaveDayFile(folder.Path(), 2, 2004).backup, folder / "2004.dat.bak");
+    EXPECT_EQ(ReadBytes(folder / "2003.dat.bak"), leap);
+    EXPECT_EQ(ReadBytes(folder / "2004.dat.bak"), tooLong);
+    EXPECT_FALSE(SaveDayFile(folder.Path(), 2, 2004).backedUp()) << "the new file is ours";
+
+    // Text the reader passes over: before the header, past the tenth field.
+    for (const std::string& more :
+         {"memo\r\n" + leap, std::string(leap).replace(leap.find("r5\r\n"), 2, "r5,x")}) {
+        WriteBytes(folder / "2004.dat", more);
+        LoadYearSlots(folder.Path(), 2004);
+        EXPECT_TRUE(TakeUnreadableFiles().empty());
+        DataFileWrite write = SaveDayFile(folder.Path(), 2, 2004);
+        ASSERT_TRUE(write.backedUp());
+        EXPECT_EQ(ReadBytes(write.backup), more);
+    }
+}
+
+TEST_F(DamagedFiles, ATemporaryFileBesideALinksTargetIsRemovedAtStart) {
+    TempFolder elsewhere;
+    WriteBytes(elsewhere / "days.dat", "x");
+    fs::create_symlink(elsewhere / "days.dat", folder / "2004.dat");
+    WriteBytes(elsewhere / ".days.dat.a1B2c3", "half a save");
+    WriteBytes(elsewhere / ".other.dat.a1B2c3", "not ours");
+    EXPECT_EQ(RemoveLeftoverTemporaryFiles(folder.Path()), 1);
+    EXPECT_FALSE(fs::exists(elsewhere / ".days.dat.a1B2c3"));
+    EXPECT_TRUE(fs::exists(elsewhere / ".other.dat.a1B2c3"));
+    EXPECT_TRUE(fs::exists(elsewhere / "days.dat"));
+}
+
 TEST_F(DamagedFiles, ABackupNeverReplacesAnotherBackup) {
     LoadYearSlots(folder.Path(), 2004);
     const std::string first = "first damaged file\r\n";
@@ -203,7 +252,8 @@ TEST_F(DamagedFiles, SpecialFilesNeverBlockAndAreNeverWrittenOver) {
     EXPECT_EQ(LoadYearSlots(folder.Path(), 2004), 0);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
     EXPECT_EQ(TakeUnreadableFiles(),
-              (std::vector<fs::path>{folder / "2004.dat", folder / "2004V.dat"}));
+              (std::vector<FileNotice>{{folder / "2004.dat", FileState::Unreadable},
+                                       {folder / "2004V.dat", FileState::Unreadable}}));
     EXPECT_FALSE(SaveSettings(folder.Path(), 0));
     EXPECT_FALSE(SaveDayFile(folder.Path(), 2, 2004).written);
     EXPECT_FALSE(SaveVacationFile(folder.Path(), 2004).written);

@@ -76,16 +76,20 @@ TEST(ProgramState, ResetClearsEverythingAndLeaveKindsAreInOrder) {
     EXPECT_EQ(SettingsPageIndex, 0);
 }
 
-TEST(ProgramFolderTest, TheExecutablesFolderUnlessItIsNotWritable) {
+TEST(ProgramFolderTest, TheExecutablesFolderUnlessItIsNotWritableAndThenItSaysWhich) {
     TempFolder executable;
     TempFolder home;
-    EXPECT_EQ(ProgramFolderFor(executable.Path(), home.Path()), executable.Path());
+    ProgramFolderChoice beside = ProgramFolderFor(executable.Path(), home.Path());
+    EXPECT_EQ(beside.folder, executable.Path());
+    EXPECT_TRUE(beside.notWritable.empty()) << "no switch, nothing to tell";
     ReadOnlyFolder readOnly(executable.Path());
     if (!readOnly.Refused()) {
         GTEST_SKIP() << "this file system lets every write through";
     }
     std::filesystem::path fallback = home / ".local/share/tolmar";
-    EXPECT_EQ(ProgramFolderFor(executable.Path(), home.Path()), fallback);
+    ProgramFolderChoice switched = ProgramFolderFor(executable.Path(), home.Path());
+    EXPECT_EQ(switched.folder, fallback);
+    EXPECT_EQ(switched.notWritable, executable.Path()) << "both folders, for the box at start";
     EXPECT_TRUE(std::filesystem::is_directory(fallback));
 }
 

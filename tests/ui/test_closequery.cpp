@@ -85,9 +85,12 @@ TEST_F(CloseQueryTest, AFailedSaveSaysWhichFileAndKeepsTheProgramOpen) {
         const QString& box = answers.Shown().back();
         EXPECT_TRUE(box.startsWith(QStringLiteral("エラー: ファイル "))) << box.toStdString();
         EXPECT_TRUE(box.endsWith(QStringLiteral(" を作成できません"))) << box.toStdString();
-        for (const char* name : {"2003.dat", "2003V.dat", "2004.dat", "2004V.dat"}) {
+        for (const char* name : {"2003.dat", "2004.dat"}) {
             EXPECT_TRUE(box.contains(QString::fromUtf8(name))) << name;
         }
+        // A paid-leave file is not rebuilt when its day file could not be
+        // written, so it is not tried.
+        EXPECT_FALSE(box.contains(QStringLiteral("V.dat"))) << box.toStdString();
     };
     {
         PlannedAnswers answers;

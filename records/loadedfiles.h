@@ -1,0 +1,33 @@
+#pragma once
+
+#include "datafilewrite.h"
+
+#include <filesystem>
+#include <optional>
+
+// What the loaders learned about each data file they read, kept with the
+// file's identity on disk (device, inode, size, change times). A save asks
+// here whether the file it replaces holds more than the program does, so it
+// does not read and parse every file again; a file that changed on disk
+// since it was loaded is not remembered and is looked at anew.
+
+// Remembers a loader's finding for the file as it is now.
+void RememberFileState(const std::filesystem::path& file, FileState state);
+
+// Remembers that rebuilding the paid-leave file from the day kinds as they
+// were loaded would drop records or remarks of it: records the user later
+// removes in the grid are then not the only ones a save drops.
+void RememberRebuildDrops(const std::filesystem::path& file);
+
+// After the program wrote the file: it holds exactly what the program holds.
+void RememberWrittenFile(const std::filesystem::path& file);
+
+// The finding for the file as it is on disk now; nothing when no loader saw
+// it or it changed since.
+std::optional<FileState> RememberedFileState(const std::filesystem::path& file);
+
+// Whether RememberRebuildDrops was said of the file as it is now.
+bool RememberedRebuildDrops(const std::filesystem::path& file);
+
+// Forgets every finding (part of ResetProgramState).
+void ForgetFileStates();
