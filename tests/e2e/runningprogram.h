@@ -18,7 +18,8 @@ public:
 
     // Starts folder/tolmar with runtimeFolder as the user's runtime folder,
     // where the single-instance lock lives. With a fake time ("2005-03-15
-    // 10:00:00") the program's clock starts there (through faketime).
+    // 10:00:00") the program's clock starts there (through faketime, with file
+    // times left real).
     RunningProgram(const std::filesystem::path& folder, const std::filesystem::path& runtimeFolder,
                    const std::string& fakeTime = {});
     ~RunningProgram();
