@@ -4,7 +4,6 @@
 // figures read as a ratio.
 #include "common/tempfolder.h"
 #include "mainwindow/tform1.h"
-#include "platform/fonts.h"
 #include "platform/report.h"
 #include "records/clock.h"
 #include "records/state.h"
@@ -77,14 +76,3 @@ void BM_MonthSummaryReportPdf(benchmark::State& state) {
 BENCHMARK(BM_MonthSummaryReportPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

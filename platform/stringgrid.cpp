@@ -278,7 +278,21 @@ void TStringGrid::SetCurrentCell(int col, int row) {
     QModelIndex index = model_->index(row - 1, col);
     if (index.isValid()) {
         setCurrentIndex(index);
-        scrollTo(index);
+        // A hidden grid is laid out for its real size only when it is shown:
+        // scrolling it before would lay it out for nothing.
+        if (isVisible()) {
+            scrollTo(index);
+        } else {
+            scrollWhenShown_ = true;
+        }
+    }
+}
+
+void TStringGrid::showEvent(QShowEvent* event) {
+    QTableView::showEvent(event);
+    if (scrollWhenShown_) {
+        scrollWhenShown_ = false;
+        scrollTo(currentIndex());
     }
 }
 

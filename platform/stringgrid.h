@@ -128,6 +128,8 @@ public:
     // The current cell in grid coordinates (row 0 = header); -1 when none.
     int Col() const;
     int Row() const;
+    // Makes the cell current and scrolls it into view (a hidden grid once it
+    // is shown).
     void SetCurrentCell(int col, int row);
 
     // Grid coordinates of the cell under a point of the viewport.
@@ -158,11 +160,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     StringGridModel* model_;
     StringGridDelegate* delegate_;
     QPointer<QLineEdit> editor_;
+    bool scrollWhenShown_ = false;
 
     // Moves the current cell like a spreadsheet: Tab within the row's
     // editable cells, Enter down, arrows by one cell.

@@ -9,7 +9,8 @@ class QWidget;
 
 // The icon in the notification area with its menu "元に戻す" / "終了". It is
 // shown only where the desktop has a system tray; without one the program
-// never hides its window, or it could not be found again.
+// never hides its window, or it could not be found again. It appears once
+// the application has its window icon.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -27,7 +28,12 @@ signals:
     void restoreRequested();
     void exitRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void Show();
+
     QSystemTrayIcon* icon_ = nullptr;
     QMenu* menu_ = nullptr;
     QAction* restore_ = nullptr;
