@@ -2,9 +2,9 @@
 // three pages, a 31-day month summary) against the main window's start
 // (construction and the show step on an empty program folder), so the
 // figures read as a ratio.
+#include "common/reportsnapshots.h"
 #include "common/tempfolder.h"
 #include "mainwindow/tform1.h"
-#include "platform/fonts.h"
 #include "platform/report.h"
 #include "records/clock.h"
 #include "records/state.h"
@@ -14,36 +14,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-LedgerSnapshot FullLedger() {
-    LedgerSnapshot ledger{2004,
-                          4,
-                          QStringLiteral("5.0"),
-                          QStringLiteral("20日を超える"),
-                          QStringLiteral("20.0"),
-                          QStringLiteral("0.0"),
-                          {}};
-    for (int i = 1; i <= 100; ++i) {
-        ledger.entries.push_back({QStringLiteral("%1 ").arg(i), QStringLiteral("2004/05/06"),
-                                  QStringLiteral("木"), QStringLiteral("年休"),
-                                  QStringLiteral("1.0"), QStringLiteral("24.0"),
-                                  QStringLiteral("通院のため休暇")});
-    }
-    return ledger;
-}
-
-MonthSummarySnapshot FullMonth() {
-    MonthSummarySnapshot month{QStringLiteral("2004"), QStringLiteral("8"), {}, {}};
-    month.summary.assign(6, QStringList(9, QStringLiteral("123:45")));
-    for (int d = 1; d <= 31; ++d) {
-        month.days.push_back({QStringLiteral("8/%1 ").arg(d, 2, 10, QLatin1Char('0')),
-                              QStringLiteral("月"), QStringLiteral("休日"), QStringLiteral("7:00"),
-                              QStringLiteral("9:30"), QStringLiteral("1:30"),
-                              QStringLiteral("0:30"), QStringLiteral("12,000"),
-                              QStringLiteral("65.3"), QStringLiteral("通常勤務の日")});
-    }
-    return month;
-}
 
 void BM_MainWindowStart(benchmark::State& state) {
     TempFolder folder;
@@ -77,14 +47,3 @@ void BM_MonthSummaryReportPdf(benchmark::State& state) {
 BENCHMARK(BM_MonthSummaryReportPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

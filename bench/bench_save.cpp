@@ -1,7 +1,7 @@
 // The whole save of both years (two day files, two ledger rebuilds, two
 // paid-leave files) against writing the same bytes into the same files with
 // one write and one fsync each.
-#include "common/tempfolder.h"
+#include "filledyears.h"
 #include "mainwindow/savecycle.h"
 #include "records/state.h"
 #include "records/yearslots.h"
@@ -22,30 +22,12 @@ public:
     void ReportLedgerFull(int) override {}
 };
 
-void FillYear() {
-    for (auto* slot : {&YearSlot1, &YearSlot2}) {
-        for (int d = 1; d <= 366; ++d) {
-            Recode1& r = (*slot)[static_cast<std::size_t>(d)];
-            r.Rising = "6:30";
-            r.Arrival = "8:45";
-            r.Leaving = "18:10";
-            r.Bedtime = "23:40";
-            r.Exercise = 9000 + d;
-            r.Condition = 65.3f;
-            r.Remark = "通常勤務";
-            if (d % 30 == 0) {
-                r.Kind = "年休";
-            }
-        }
-    }
-}
-
 // Two years of filled days in the slots, displayed year 2004.
 void PrepareYears(const TempFolder& folder) {
     ResetProgramState();
     CurYear = 2004;
     LoadYearSlots(folder.Path(), 2004);
-    FillYear();
+    FillYearSlots();
 }
 
 void BM_SaveBothYears(benchmark::State& state) {

@@ -7,7 +7,6 @@
 // painted.
 #include "filledyears.h"
 #include "mainwindow/tform1.h"
-#include "platform/fonts.h"
 #include "records/clock.h"
 #include "records/state.h"
 #include "summaries/tform6.h"
@@ -59,13 +58,3 @@ void YearSummaryRecompute(benchmark::State& state) {
 BENCHMARK(YearSummaryRecompute)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

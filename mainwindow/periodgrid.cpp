@@ -113,8 +113,11 @@ QVariant PeriodGrid::CellStyle(int col, int row, int role) const {
         }
         return {};
     }
+    // Only the arrival and leaving times are coloured by their own text; a
+    // long remark is not copied for nothing on every paint.
+    const bool timed = col == 4 || col == 5;
     CellColors colors = GridCellColors(col, Std(grid_->Cells(1, row)), Std(grid_->Cells(2, row)),
-                                       Std(grid_->Cells(col, row)));
+                                       timed ? Std(grid_->Cells(col, row)) : std::string());
     const std::optional<std::uint32_t>& color =
         role == Qt::BackgroundRole ? colors.background : colors.text;
     if (!color) {

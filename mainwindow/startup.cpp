@@ -8,6 +8,7 @@
 #include "platform/instancelock.h"
 #include "platform/programicon.h"
 #include "platform/translations.h"
+#include "records/cp932.h"
 #include "records/fileio.h"
 #include "records/leftovers.h"
 #include "records/programfolder.h"
@@ -16,16 +17,68 @@
 
 #include <QTimer>
 #include <exception>
+#include <functional>
+#include <thread>
 
 namespace {
 
 void PrepareApplication(TApplication& app) {
     QApplication::setApplicationName(QStringLiteral("tolmar"));
-    QApplication::setWindowIcon(ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
     QApplication::setFont(ProgramFont(GothicFontName, 12));
     InstallJapaneseTranslations(app);
+}
+
+// Drawing the icon takes a millisecond that the main window's first frame
+// need not wait for; every window shown before it, a message box included,
+// sets it first.
+void SetProgramIcon() {
+    if (QApplication::windowIcon().isNull()) {
+        QApplication::setWindowIcon(ProgramIcon());
+    }
+}
+
+// Runs work once, after the window's first frame: posted from its first
+// paint, it runs once that frame has been handed to the display. A window
+// that stays hidden behind others is never painted, so the work runs after
+// half a second at the latest.
+class AfterFirstFrame : public QObject {
+public:
+    AfterFirstFrame(QWidget& window, std::function<void()> work)
+        : QObject(&window), window_(window), work_(std::move(work)) {
+        window_.installEventFilter(this);
+        QTimer::singleShot(500, this, [this] { Run(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, this, [this] { Run(); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Run() {
+        if (!work_) {
+            return;
+        }
+        window_.removeEventFilter(this);
+        std::function<void()> work = std::move(work_);
+        work_ = nullptr;
+        work();
+        deleteLater();
+    }
+
+    QWidget& window_;
+    std::function<void()> work_;
+};
+
+void ShowStartupError(QWidget* owner, const QString& text, const QString& caption,
+                      MsgIcon icon = MsgIcon::None) {
+    SetProgramIcon();
+    ShowMessageBox(owner, text, caption, icon);
 }
 
 QString PathText(const std::filesystem::path& path) {
@@ -36,12 +89,12 @@ QString PathText(const std::filesystem::path& path) {
 void LoadStartupSettings(TForm1& form) {
     const std::filesystem::path file = ProgramFolder / SettingsFileName;
     if (LoadSettings(ProgramFolder, &FirstRun) == SettingsLoad::Unreadable) {
-        ShowMessageBox(&form, QStringLiteral("ファイル %1 は開けません").arg(PathText(file)),
-                       QStringLiteral("エラー"));
+        ShowStartupError(&form, QStringLiteral("ファイル %1 は開けません").arg(PathText(file)),
+                         QStringLiteral("エラー"));
     }
     if (FirstRun == 1 && !SaveSettings(ProgramFolder, 0)) {
-        ShowMessageBox(&form, QStringLiteral("ファイル %1 を作成できません").arg(PathText(file)),
-                       QStringLiteral("エラー"));
+        ShowStartupError(&form, QStringLiteral("ファイル %1 を作成できません").arg(PathText(file)),
+                         QStringLiteral("エラー"));
     }
 }
 
@@ -67,11 +120,15 @@ int WinMain(int argc, char** argv) {
     if (locked == InstanceLock::Result::HeldElsewhere) {
         return 1;
     }
+    // Reading the settings and the data files first builds a table of every
+    // CP932 character; built on a thread of its own while the application
+    // connects to the display and loads its fonts, it is ready in time.
     TApplication app(argc, argv);
     PrepareApplication(app);
+    std::jthread decodeTable([] { Cp932ToUtf8({}); });
     if (locked == InstanceLock::Result::Error) {
-        ShowMessageBox(nullptr, QString::fromStdString(lock.ErrorText()),
-                       QString::fromUtf8(ProgramTitle), MsgIcon::Stop);
+        ShowStartupError(nullptr, QString::fromStdString(lock.ErrorText()),
+                         QString::fromUtf8(ProgramTitle), MsgIcon::Stop);
         return 1;
     }
     int exitCode = 0;
@@ -84,22 +141,29 @@ int WinMain(int argc, char** argv) {
         TForm1 form;
         LoadStartupSettings(form);
         StartedMinimized = 0;
-        if (Settings.Timeoption != 0) {
-            form.StartMinimized();
-        } else {
-            form.show();
-        }
         // The show step has loaded the years; once the window is up, say
         // where the files are kept and which of them could not be read.
-        QTimer::singleShot(0, &form, [&form, &folder] {
+        auto report = [&form, &folder] {
+            SetProgramIcon();
             ReportFolderSwitch(&form, folder);
             ReportUnreadableFiles(&form);
-        });
+        };
+        if (Settings.Timeoption != 0) {
+            // The notification icon shows the program's icon at once.
+            SetProgramIcon();
+            form.StartMinimized();
+            QTimer::singleShot(0, &form, report);
+        } else {
+            new AfterFirstFrame(form, report);
+            form.show();
+        }
         QApplication::exec();
     } catch (const std::exception& error) {
+        SetProgramIcon();
         ShowExceptionMessage(QString::fromUtf8(error.what()));
         exitCode = 1;
     } catch (...) {
+        SetProgramIcon();
         ShowExceptionMessage(QString());
         exitCode = 1;
     }

@@ -7,13 +7,16 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <algorithm>
 
@@ -32,8 +35,15 @@ public:
             const QRect area = screen->availableGeometry();
             resize(std::min(860, area.width()), std::min(1000, area.height() * 9 / 10));
         }
-        connect(this, &QPrintPreviewDialog::paintRequested, this,
-                [this](QPrinter* target) { PaintReport(layout_, *target); });
+        connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+            if (!showing_) {
+                PaintReport(layout_, *target);
+            }
+        });
+        if (auto* view = findChild<QGraphicsView*>()) {
+            pageView_ = view->viewport();
+            pageView_->installEventFilter(this);
+        }
         const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
         for (QAction* action : findChildren<QAction*>()) {
             if (action->text() != printText) {
@@ -54,7 +64,25 @@ public:
         }
     }
 
+    // The pages are recorded once the window is on screen, and the first
+    // page on its own first: the window opens at once, and its first page
+    // shows without waiting for the others to be recorded and painted.
+    void setVisible(bool visible) override {
+        showing_ = visible && stage_ == Stage::Waiting && pageView_ != nullptr;
+        QPrintPreviewDialog::setVisible(visible);
+        showing_ = false;
+    }
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == pageView_ && event->type() == QEvent::Paint && !recordPosted_) {
+            // Posted from a paint, it runs once that frame is on screen.
+            recordPosted_ = true;
+            QTimer::singleShot(0, this, [this] { RecordNextStage(); });
+        }
+        return QPrintPreviewDialog::eventFilter(watched, event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_Escape) {
             reject();
@@ -70,6 +98,40 @@ private:
         } else if (RunPrintDialog(this, *printer())) {
             PaintReport(layout_, *printer());
         }
+    }
+
+    enum class Stage { Waiting, FirstPage, AllPages };
+
+    void RecordNextStage() {
+        recordPosted_ = false;
+        auto* preview = findChild<QPrintPreviewWidget*>();
+        if (preview == nullptr) {
+            return;
+        }
+        if (stage_ == Stage::Waiting) {
+            stage_ = Stage::FirstPage;
+            RecordFirstPage(*preview);
+            if (PaginateReport(layout_).size() > 1) {
+                return; // the others once this one is on screen
+            }
+        } else {
+            preview->updatePreview();
+        }
+        stage_ = Stage::AllPages;
+        pageView_->removeEventFilter(this);
+    }
+
+    // Through the printer's page range, which is the user's again at once.
+    void RecordFirstPage(QPrintPreviewWidget& preview) {
+        QPrinter* target = printer();
+        const QPrinter::PrintRange range = target->printRange();
+        const int from = target->fromPage();
+        const int to = target->toPage();
+        target->setPrintRange(QPrinter::PageRange);
+        target->setFromTo(1, 1);
+        preview.updatePreview();
+        target->setPrintRange(range);
+        target->setFromTo(from, to);
     }
 
     void SaveAsPdf() {
@@ -91,6 +153,10 @@ private:
     }
 
     const ReportLayout& layout_;
+    QWidget* pageView_ = nullptr;
+    Stage stage_ = Stage::Waiting;
+    bool showing_ = false;
+    bool recordPosted_ = false;
 };
 
 PrintDialogHook& DialogHook() {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -105,6 +106,13 @@ Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
     return flags;
 }
 
+namespace {
+
+// Far more than the longest text any grid of the program takes from typing.
+constexpr qsizetype EditorTextLimit = 1024;
+
+} // namespace
+
 StringGridDelegate::StringGridDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
 QWidget* StringGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
@@ -139,12 +147,78 @@ bool StringGridDelegate::eventFilter(QObject* watched, QEvent* event) {
     return QStyledItemDelegate::eventFilter(watched, event);
 }
 
+namespace {
+
+bool IsRightToLeft(QChar ch) {
+    switch (ch.direction()) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirRLI:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+QString CellTextThatFits(const QString& text, int width, Qt::Alignment alignment) {
+    // No character is narrower than a pixel but for marks that combine with
+    // another, so twice the width (and a margin) is more than a cell shows.
+    const qsizetype keep = 2 * static_cast<qsizetype>(std::max(width, 0)) + 64;
+    if (text.size() <= keep) {
+        return text;
+    }
+    qsizetype start = 0;
+    if (alignment & Qt::AlignRight) {
+        start = text.size() - keep;
+    } else if (alignment & Qt::AlignHCenter) {
+        start = (text.size() - keep) / 2;
+    }
+    QString part = text.mid(start, keep);
+    // Several lines, or right-to-left text shown from its other end, are
+    // laid out whole.
+    for (QChar ch : part) {
+        if (ch == QChar::LineSeparator || ch == QLatin1Char('\n') || IsRightToLeft(ch)) {
+            return text;
+        }
+    }
+    // Never half a surrogate pair at either end.
+    if (part.front().isLowSurrogate()) {
+        part.remove(0, 1);
+    }
+    if (part.back().isHighSurrogate()) {
+        part.chop(1);
+    }
+    return part;
+}
+
+QStyleOptionViewItem StringGridDelegate::CellOption(const QStyleOptionViewItem& option,
+                                                    const QModelIndex& index) const {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    opt.text = CellTextThatFits(opt.text, opt.rect.width(), opt.displayAlignment);
+    return opt;
+}
+
+void StringGridDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                              const QModelIndex& index) const {
+    // Where the cell's text goes, as the base class finds it in a table, but
+    // without laying out a long text to the end.
+    QStyleOptionViewItem opt = CellOption(option, index);
+    opt.showDecorationSelected = true;
+    const QWidget* widget = opt.widget;
+    QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    editor->setGeometry(style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget));
+}
+
 void StringGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
     // The cells are narrow (20 to 40 pixels): draw the text with a small
     // margin and clip it instead of eliding it to "…".
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
+    QStyleOptionViewItem opt = CellOption(option, index);
     const QString text = opt.text;
     opt.text.clear();
     const QWidget* widget = opt.widget;
@@ -180,6 +254,18 @@ void StringGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index
     if (editText_) {
         text = editText_(index.column(), index.row() + 1, text);
     }
+    // A text far longer than any cell takes from typing (a file edited
+    // elsewhere) is laid out whole by the editor, which would stall every
+    // move into its cell: the editor holds its start only, and read-only, so
+    // that no edit drops the rest.
+    const bool cut = text.size() > EditorTextLimit;
+    if (cut) {
+        text.truncate(EditorTextLimit);
+        if (text.back().isHighSurrogate()) {
+            text.chop(1);
+        }
+    }
+    line->setReadOnly(cut);
     if (line->text() != text) {
         line->setText(text);
     }
@@ -278,7 +364,21 @@ void TStringGrid::SetCurrentCell(int col, int row) {
     QModelIndex index = model_->index(row - 1, col);
     if (index.isValid()) {
         setCurrentIndex(index);
-        scrollTo(index);
+        // A hidden grid is laid out for its real size only when it is shown:
+        // scrolling it before would lay it out for nothing.
+        if (isVisible()) {
+            scrollTo(index);
+        } else {
+            scrollWhenShown_ = true;
+        }
+    }
+}
+
+void TStringGrid::showEvent(QShowEvent* event) {
+    QTableView::showEvent(event);
+    if (scrollWhenShown_) {
+        scrollWhenShown_ = false;
+        scrollTo(currentIndex());
     }
 }
 

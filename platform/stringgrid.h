@@ -63,6 +63,12 @@ private:
     std::function<bool(int col, int row)> editableCell_;
 };
 
+// The part of a cell's text that a cell width pixels wide can show with the
+// given alignment: the whole text when it is short, has several lines or
+// right-to-left characters there, otherwise a part long enough to overflow
+// the cell on every side it shows.
+QString CellTextThatFits(const QString& text, int width, Qt::Alignment alignment);
+
 // The cell editor: a line editor whose text goes into the cell as it is
 // typed, so the cells always hold what is on screen.
 class StringGridDelegate : public QStyledItemDelegate {
@@ -81,6 +87,8 @@ public:
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
@@ -94,6 +102,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The style option of a cell with only as much of its text as can show,
+    // however long the text (a file edited elsewhere may hold megabytes in
+    // one cell).
+    QStyleOptionViewItem CellOption(const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const;
+
     EditorSetup setup_;
     EditText editText_;
     EditorKey editorKey_;
@@ -128,6 +142,8 @@ public:
     // The current cell in grid coordinates (row 0 = header); -1 when none.
     int Col() const;
     int Row() const;
+    // Makes the cell current and scrolls it into view (a hidden grid once it
+    // is shown).
     void SetCurrentCell(int col, int row);
 
     // Grid coordinates of the cell under a point of the viewport.
@@ -158,11 +174,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     StringGridModel* model_;
     StringGridDelegate* delegate_;
     QPointer<QLineEdit> editor_;
+    bool scrollWhenShown_ = false;
 
     // Moves the current cell like a spreadsheet: Tab within the row's
     // editable cells, Enter down, arrows by one cell.

@@ -3,6 +3,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -79,6 +80,24 @@ TrayIcon::TrayIcon(QWidget* window) : QObject(window) {
     connect(restore_, &QAction::triggered, this, &TrayIcon::restoreRequested);
     connect(exit_, &QAction::triggered, this, &TrayIcon::exitRequested);
 
+    // The icon shows the program's icon, which the program may set only once
+    // its window is up: the icon then follows it.
+    if (QApplication::windowIcon().isNull()) {
+        window->installEventFilter(this);
+        return;
+    }
+    Show();
+}
+
+bool TrayIcon::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ApplicationWindowIconChange && icon_ == nullptr) {
+        watched->removeEventFilter(this);
+        Show();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TrayIcon::Show() {
     if (!Available()) {
         return;
     }
