@@ -1,4 +1,4 @@
-#include "mainwindow/startup.h"
+#include "windows/main/startup.h"
 
 int main(int argc, char** argv) {
     return WinMain(argc, argv);

@@ -3,10 +3,10 @@
 // and a repaint of every visible cell, beside the same over a month of
 // ordinary remarks. A cursor move should stay within a frame (16 ms).
 #include "filledyears.h"
-#include "mainwindow/tform1.h"
 #include "platform/stringgrid.h"
 #include "records/clock.h"
 #include "records/dates.h"
+#include "windows/main/mainwindow.h"
 
 #include <QApplication>
 #include <QKeyEvent>

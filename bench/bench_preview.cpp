@@ -9,16 +9,16 @@
 //
 // Needs an X server of its own (DISPLAY) with no window manager;
 // bench/preview.sh provides one.
-#include "common/reportsnapshots.h"
 #include "filledyears.h"
-#include "mainwindow/tform1.h"
 #include "platform/fonts.h"
 #include "platform/printservice.h"
 #include "platform/programicon.h"
 #include "platform/translations.h"
 #include "records/clock.h"
 #include "records/state.h"
-#include "reports/reports.h"
+#include "tests/common/reportsnapshots.h"
+#include "windows/main/mainwindow.h"
+#include "windows/reports/reports.h"
 #include "xwatch.h"
 
 #include <QApplication>

@@ -2,13 +2,13 @@
 // three pages, a 31-day month summary) against the main window's start
 // (construction and the show step on an empty program folder), so the
 // figures read as a ratio.
-#include "common/reportsnapshots.h"
-#include "common/tempfolder.h"
-#include "mainwindow/tform1.h"
 #include "platform/report.h"
 #include "records/clock.h"
 #include "records/state.h"
-#include "reports/reports.h"
+#include "tests/common/reportsnapshots.h"
+#include "tests/common/tempfolder.h"
+#include "windows/main/mainwindow.h"
+#include "windows/reports/reports.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 // The whole save of both years (two day files, two ledger rebuilds, two
 // paid-leave files) against writing the same bytes into the same files with
 // one write and one fsync each.
+#include "commands/savecycle.h"
 #include "filledyears.h"
-#include "mainwindow/savecycle.h"
 #include "records/state.h"
 #include "records/yearslots.h"
 

@@ -1,10 +1,10 @@
 // Figures for settings and paid-leave files of unusual size: 100,000
 // sections of one key each beside the program's own. Reading and writing
 // them takes time in proportion to their size.
-#include "common/tempfolder.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/vacation.h"
+#include "tests/common/tempfolder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,9 @@
 // loaded and summarised as the summary windows do it, beside loading the two
 // year slots that the main window loads at start and one month loaded on
 // its own, as the month summary loads it.
+#include "engine/periodsummary.h"
 #include "filledyears.h"
 #include "records/settings.h"
-#include "summaries/engine.h"
 
 #include <benchmark/benchmark.h>
 

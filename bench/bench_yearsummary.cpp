@@ -6,10 +6,10 @@
 // (its twelve months run through the engine and its grids filled) and
 // painted.
 #include "filledyears.h"
-#include "mainwindow/tform1.h"
 #include "records/clock.h"
 #include "records/state.h"
-#include "summaries/tform6.h"
+#include "windows/main/mainwindow.h"
+#include "windows/summaries/yearsummarywindow.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "common/tempfolder.h"
 #include "records/dayfile.h"
 #include "records/state.h"
 #include "records/vacation.h"
 #include "records/yearslots.h"
+#include "tests/common/tempfolder.h"
 
 #include <filesystem>
 

@@ -2,7 +2,7 @@
 
 // The longest reports' contents, for tests and benchmarks: the ledger at its
 // full 100 records (three pages) and a 31-day month summary.
-#include "reports/reports.h"
+#include "windows/reports/reports.h"
 
 inline LedgerSnapshot FullLedger() {
     LedgerSnapshot ledger{2004,

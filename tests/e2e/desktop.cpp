@@ -1,6 +1,6 @@
 // The tests that need a window manager and a system tray: openbox and trayer
 // run in the test's X server for as long as the tests do.
-#include "e2e/runningprogram.h"
+#include "tests/e2e/runningprogram.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "runningprogram.h"
 
-#include "common/tempfolder.h"
+#include "tests/common/tempfolder.h"
 
 #include <array>
 #include <csignal>

@@ -1,8 +1,8 @@
 // Dialogs under a window manager with a system tray: where they open, that a
 // fixed dialog keeps its size, and that Esc in a dialog leaves no window of
 // the program behind when it is restored.
-#include "common/tempfolder.h"
-#include "e2e/runningprogram.h"
+#include "tests/common/tempfolder.h"
+#include "tests/e2e/runningprogram.h"
 
 #include <gtest/gtest.h>
 #include <thread>

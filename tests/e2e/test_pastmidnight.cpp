@@ -1,8 +1,8 @@
 // A program left running past midnight with the automatic leaving time: the
 // clock moves on while the program runs, and the close asks for the leaving
 // time of the day the program was started on.
-#include "common/tempfolder.h"
-#include "e2e/runningprogram.h"
+#include "tests/common/tempfolder.h"
+#include "tests/e2e/runningprogram.h"
 
 #include <gtest/gtest.h>
 #include <thread>

@@ -1,7 +1,7 @@
 // Where the main window opens, with and without a window manager: this file
 // runs in both real-window test programs.
-#include "common/tempfolder.h"
-#include "e2e/runningprogram.h"
+#include "tests/common/tempfolder.h"
+#include "tests/e2e/runningprogram.h"
 
 #include <gtest/gtest.h>
 

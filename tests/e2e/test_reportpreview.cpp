@@ -1,5 +1,5 @@
-#include "common/tempfolder.h"
-#include "e2e/runningprogram.h"
+#include "tests/common/tempfolder.h"
+#include "tests/e2e/runningprogram.h"
 
 #include <gtest/gtest.h>
 #include <thread>

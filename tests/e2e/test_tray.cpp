@@ -1,7 +1,7 @@
 // The notification icon in a real system tray.
-#include "common/tempfolder.h"
-#include "common/yearbytes.h"
-#include "e2e/runningprogram.h"
+#include "tests/common/tempfolder.h"
+#include "tests/common/yearbytes.h"
+#include "tests/e2e/runningprogram.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "common/tempfolder.h"
 #include "records/dayfile.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/yearslots.h"
+#include "tests/common/tempfolder.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "common/tempfolder.h"
 #include "records/csvfile.h"
+#include "tests/common/tempfolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,3 @@
-#include "common/tempfolder.h"
-#include "common/yearbytes.h"
 #include "records/dayfile.h"
 #include "records/filenotices.h"
 #include "records/holidays.h"
@@ -8,6 +6,8 @@
 #include "records/state.h"
 #include "records/vacation.h"
 #include "records/yearslots.h"
+#include "tests/common/tempfolder.h"
+#include "tests/common/yearbytes.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
-#include "common/tempfolder.h"
-#include "common/yearbytes.h"
 #include "records/dayfile.h"
 #include "records/holidays.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/vacation.h"
 #include "records/yearslots.h"
+#include "tests/common/tempfolder.h"
+#include "tests/common/yearbytes.h"
 
 #include <gtest/gtest.h>
 

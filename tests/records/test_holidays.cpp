@@ -1,7 +1,7 @@
-#include "common/tempfolder.h"
-#include "common/yearbytes.h"
 #include "records/holidays.h"
 #include "records/state.h"
+#include "tests/common/tempfolder.h"
+#include "tests/common/yearbytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "common/tempfolder.h"
 #include "records/colors.h"
 #include "records/settings.h"
 #include "records/state.h"
+#include "tests/common/tempfolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "common/tempfolder.h"
 #include "records/clock.h"
 #include "records/programfolder.h"
 #include "records/settings.h"
 #include "records/state.h"
+#include "tests/common/tempfolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "common/tempfolder.h"
 #include "records/dayfile.h"
 #include "records/state.h"
 #include "records/vacation.h"
 #include "records/yearslots.h"
+#include "tests/common/tempfolder.h"
 
 #include <gtest/gtest.h>
 

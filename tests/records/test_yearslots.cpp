@@ -1,7 +1,7 @@
-#include "common/tempfolder.h"
 #include "records/holidays.h"
 #include "records/state.h"
 #include "records/yearslots.h"
+#include "tests/common/tempfolder.h"
 
 #include <gtest/gtest.h>
 

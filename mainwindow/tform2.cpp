@@ -1,6 +1,0 @@
-#include "tform2.h"
-
-#include "records/state.h"
-
-TForm2::TForm2(QWidget* owner)
-    : YearMonthPicker(owner, "TForm2", "指定した月を表示します。", SelYear, SelMonth) {}

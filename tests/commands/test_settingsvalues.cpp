@@ -1,0 +1,227 @@
+#include "commands/period.h"
+#include "commands/savecycle.h"
+#include "commands/settingsvalues.h"
+#include "commands/viewcommands.h"
+#include "records/clock.h"
+#include "records/settings.h"
+#include "records/state.h"
+#include "records/yearslots.h"
+#include "tests/commands/fakeperiodview.h"
+#include "tests/common/tempfolder.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SettingsFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramState();
+        SetClockForTest(LocalDateTime{2004, 9, 27, 8, 15, 0});
+        InitDateGlobals();
+    }
+    void TearDown() override {
+        SetClockForTest(std::nullopt);
+        ResetProgramState();
+    }
+
+    TempFolder folder;
+};
+
+// Every control set away from its default, as a user would leave them.
+SettingsControls EveryControlChanged() {
+    SettingsControls c;
+    c.Memo1 = "20";
+    c.Memo2 = "8:30";
+    c.Memo3 = "17:45";
+    c.Memo4 = "22:30";
+    c.Memo5 = "4:00";
+    c.BreakStarts = {"12:00", "15:00", "18:00", "20:00", "1:00"};
+    c.BreakEnds = {"13:00", "15:15", "18:30", "20:10", "1:30"};
+    c.StandRadio = 1;
+    c.Memo14 = "45";
+    c.MovementRadio = 2;
+    c.Memo12 = "ｳｫｰｷﾝｸﾞ";
+    c.ConditionRadio = 2;
+    c.Memo13 = "体脂肪率";
+    c.Thresholds = {"7", "4", "1", "5", "8000", "12000"};
+    c.ComboBox2 = 3;
+    c.WeeklyRest = {true, false, false, true, false, false, true};
+    c.AutostartRadio = 1;
+    c.ComboBox4 = 2;
+    c.AutoendRadio = 1;
+    c.ComboBox5 = 1;
+    c.DoubleClickRadio = 1;
+    c.CheckBox14 = true;
+    c.Memo15 = "6:30";
+    c.Memo16 = "0:15";
+    c.OtherFlags = {false, true, false, true, true};
+    return c;
+}
+
+TEST_F(SettingsFormTest, EveryControlRoundTripsThroughTheSettingsFileByteForByte) {
+    // Placement and stride have no control: they are written as the block holds them.
+    Settings.Top = 12;
+    Settings.Distance = 85;
+    const SettingsControls controls = EveryControlChanged();
+    ASSERT_TRUE(ConfirmSettings(folder.Path(), controls));
+
+    const std::string expected =
+        "[Window]\r\nTop=12\r\nLeft=0\r\nWidth=640\r\nHeight=480\r\n\r\n[Office Setup]\r\n"
+        "Deadline=20\r\nScheduledstart=8:30\r\nScheduledend=17:45\r\nMidnightstart=22:30\r\n"
+        "Midnightend=4:00\r\nBreaks1=12:00\r\nBreake1=13:00\r\nBreaks2=15:00\r\nBreake2=15:15\r\n"
+        "Breaks3=18:00\r\nBreake3=18:30\r\nBreaks4=20:00\r\nBreake4=20:10\r\nBreaks5=1:00\r\n"
+        "Breake5=1:30\r\nStandflg=1\r\nStandtime=45\r\nMovement=2\r\n"
+        "Movementname=\xb3\xab\xb0\xb7\xdd\xb8\xde\r\nCondition=2\r\n"
+        "Conditionname=\x91\xcc\x8e\x89\x96\x62\x97\xa6\r\nSleep1=7\r\nSleep2=4\r\nOvertime1=1\r\n"
+        "Overtime2=5\r\nWalking1=8000\r\nWalking2=12000\r\n\r\n[Holiday Setup]\r\nVacation=4\r\n"
+        "Sunday=1\r\nMonday=0\r\nTuesday=0\r\nWednesday=1\r\nThursday=0\r\nFriday=0\r\n"
+        "Saturday=1\r\nBackgroundchk1=1\r\nBackgroundcolor1=clYellow\r\nBackgroundchk2=0\r\n"
+        "Backgroundcolor2=clWhite\r\nBackgroundchk3=0\r\nBackgroundcolor3=clWhite\r\n"
+        "Backgroundchk4=0\r\nBackgroundcolor4=clWhite\r\nBackgroundchk5=0\r\n"
+        "Backgroundcolor5=clWhite\r\nBackgroundchk6=0\r\nBackgroundcolor6=clWhite\r\n"
+        "Backgroundchk7=0\r\nBackgroundcolor7=clWhite\r\nBackgroundcohk8=0\r\n"
+        "Backgroundcolor8=clWhite\r\nBackgroundchk9=0\r\nBackgroundcolor9=clWhite\r\n"
+        "Backgroundchk10=0\r\nBackgroundcolor10=clWhite\r\n\r\n[Automatic Setup]\r\n"
+        "Autostart=1\r\nAutostartflg=2\r\nAutoend=1\r\nAutoendflg=1\r\nDoubleClick=1\r\n"
+        "Timeoption=1\r\nRisingtime=6:30\r\nSleepingtime=0:15\r\n\r\n[Other Setup]\r\nEscflg=0\r\n"
+        "Saveflg=1\r\nAutoflg=0\r\nWindflg=1\r\nRedflg=1\r\nDistance=85\r\n\r\n";
+    EXPECT_EQ(ReadBytes(folder / "tolmar.ini"), expected);
+
+    ResetProgramState();
+    int firstRun = -1;
+    ASSERT_EQ(LoadSettings(folder.Path(), &firstRun), SettingsLoad::Loaded);
+    EXPECT_EQ(LoadSettingsToControls(), controls);
+}
+
+TEST_F(SettingsFormTest, StoringFallsBackClampsAndRaisesTheChangeFlag) {
+    using Edit = std::function<void(SettingsControls&)>;
+    using Stored = std::function<std::string()>;
+    // The closing day with the month of today's period (27 September 2004).
+    const Stored deadline = [] {
+        return std::to_string(Settings.Deadline) + " " + std::to_string(TodayMonth);
+    };
+    struct Case {
+        Edit edit;
+        Stored stored;
+        std::string expected;
+        int changed;
+    };
+    const Case cases[] = {
+        {[](auto& c) { c.Memo1 = ""; }, deadline, "31 9", 0},
+        {[](auto& c) { c.Memo1 = "45"; }, deadline, "31 9", 1},
+        {[](auto& c) { c.Memo1 = "0"; }, deadline, "31 9", 1},
+        {[](auto& c) { c.Memo1 = "20"; }, deadline, "20 10", 1},
+        {[](auto& c) { c.Memo2 = "830"; }, [] { return Settings.Scheduledstart; }, "8:30", 0},
+        {[](auto& c) { c.Memo3 = "7:75"; }, [] { return Settings.Scheduledend; }, "8:15", 0},
+        {[](auto& c) { c.Memo4 = "24:00"; }, [] { return Settings.Midnightstart; }, "", 0},
+        {[](auto& c) { c.Memo5 = "2530"; }, [] { return Settings.Midnightend; }, "", 0},
+        {[](auto& c) { c.BreakStarts[0] = "12,5"; }, [] { return Settings.Breaks[0]; }, "12:50", 0},
+        {[](auto& c) { c.Thresholds[0] = ""; }, [] { return std::to_string(Settings.Sleep1); }, "6",
+         0},
+        {[](auto& c) { c.Thresholds[5] = ""; }, [] { return std::to_string(Settings.Walking2); },
+         "13000", 0},
+        {[](auto& c) { c.Memo14 = ""; }, [] { return std::to_string(Settings.Standtime); }, "0", 0},
+        {[](auto& c) { c.ComboBox4 = -1; }, [] { return std::to_string(Settings.Autostartflg); },
+         "0", 0},
+        {[](auto& c) { c.ComboBox5 = 3; }, [] { return std::to_string(Settings.Autoendflg); }, "0",
+         0},
+        {[](auto& c) { c.ComboBox2 = -1; }, [] { return std::to_string(Settings.LeaveGrantMonth); },
+         "1", 0},
+        {[](auto& c) { c.Memo12 = "a\r\nb"; }, [] { return Settings.Movementname; }, "a  b", 0},
+        {[](auto& c) { c.WeeklyRest[6] = true; },
+         [] { return std::to_string(Settings.WeeklyHolidays[6]); }, "1", 1},
+        {[](auto& c) { c.WeeklyRest[0] = false; },
+         [] { return std::to_string(Settings.WeeklyHolidays[0]); }, "0", 1},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        ResetProgramState();
+        InitDateGlobals();
+        SettingsControls controls = LoadSettingsToControls();
+        cases[i].edit(controls);
+        EXPECT_EQ(StoreControlsToSettings(controls), cases[i].changed);
+        EXPECT_EQ(cases[i].stored(), cases[i].expected);
+    }
+}
+
+TEST_F(SettingsFormTest, LoadingShowsWhatTheControlsCanAndCorrectsTheBlockAtOnce) {
+    Settings.Deadline = 0;
+    Settings.Autostartflg = 5;
+    Settings.Autoendflg = -1;
+    Settings.Backgroundcolor[1] = "";
+    Settings.Scheduledstart = "08:00";
+    Settings.Scheduledend = "25:00";
+    Settings.Movement = 7;
+    Settings.Condition = 1;
+    Settings.Standflg = 3;
+    SettingsControls c = LoadSettingsToControls();
+    EXPECT_EQ(c.Memo1, "1");
+    EXPECT_EQ(c.ComboBox4, 0);
+    EXPECT_EQ(Settings.Autostartflg, 0);
+    EXPECT_EQ(Settings.Autoendflg, 0);
+    EXPECT_EQ(Settings.Backgroundcolor[1], "clRed");
+    EXPECT_EQ(c.Memo2, "8:00");
+    EXPECT_EQ(c.Memo3, "");
+    EXPECT_EQ(c.MovementRadio, 2);
+    EXPECT_EQ(c.ConditionRadio, 1);
+
+    // The stored 0 is shown as 1; confirming stores 1 and counts as a change.
+    EXPECT_EQ(StoreControlsToSettings(c), 1);
+    EXPECT_EQ(Settings.Deadline, 1);
+    EXPECT_EQ(Settings.Standflg, 1);
+
+    const std::pair<int, int> months[] = {{-3, 0}, {1, 0}, {2, 1}, {7, 6}, {12, 11}, {40, 11}};
+    for (auto [month, item] : months) {
+        Settings.LeaveGrantMonth = month;
+        EXPECT_EQ(LoadSettingsToControls().ComboBox2, item) << month;
+    }
+}
+
+class CountingSteps : public MainWindowSteps {
+public:
+    void SetSettingsColumnTitles() override {}
+    void SelectCell(int, int) override {}
+    void RepaintGrid() override { ++repaints; }
+    void UpdateProgressMenu() override {}
+    int repaints = 0;
+};
+
+class NoQuestions : public SavePort {
+public:
+    Answer AskSave() override {
+        ADD_FAILURE() << "unplanned save question";
+        return Answer::Cancel;
+    }
+    std::optional<std::string> AskLeavingTime() override { return std::nullopt; }
+    void ReportWriteFailures(const std::vector<std::filesystem::path>&) override {}
+    void ReportBackup(const std::filesystem::path&, const std::filesystem::path&) override {}
+    void ReportLedgerFull(int) override {}
+};
+
+TEST_F(SettingsFormTest, ACancelledDialogStillBringsItsRestDayChangesToTheShownPeriod) {
+    CurYear = 2004;
+    CurMonth = 9;
+    LoadYearSlots(folder.Path(), 2004);
+    FakePeriodView view;
+    ASSERT_TRUE(LoadPeriod(ClosingDayMonth));
+    ShowPeriod(view);
+    CountingSteps steps;
+    NoQuestions port;
+    // The dialog's calendar "保存" made 20 September, a national holiday, a work day and was then
+    // cancelled.
+    const std::size_t day = static_cast<std::size_t>(DayOfYear({2004, 9, 20}));
+    ASSERT_EQ(YearSlot2[day].Kind, "休日");
+    EXPECT_FALSE(RunSettingsCommand(folder.Path(), view, port, steps, [&] {
+        YearSlot2[day].Kind = "";
+        return false;
+    }));
+    EXPECT_EQ(view.Cell(2, 20), "");
+    EXPECT_EQ(steps.repaints, 1);
+    CommitGrid(view);
+    StorePeriod();
+    EXPECT_EQ(YearSlot2[day].Kind, "");
+}
+
+} // namespace

@@ -1,0 +1,118 @@
+#include "commands/period.h"
+#include "records/settings.h"
+#include "records/state.h"
+#include "records/yearslots.h"
+#include "tests/windows/fixedday.h"
+#include "tests/windows/plannedanswers.h"
+#include "windows/pickers/freeperiodpicker.h"
+
+#include <QCalendarWidget>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace {
+
+class FreePeriodPicker : public FixedDayTest {
+protected:
+    // The closing-day month the main window would show.
+    void Display(int year, int month) {
+        CurYear = year;
+        CurMonth = month;
+        LoadYearSlots(folder.Path(), year);
+        ASSERT_TRUE(LoadPeriod(ClosingDayMonth));
+    }
+
+    template <typename Act> bool Run(Act act) {
+        TForm3 form(nullptr);
+        QTimer::singleShot(0, &form, [&] { act(form); });
+        return form.RunModal();
+    }
+};
+
+TEST_F(FreePeriodPicker, StartsAtTheDisplayedClosingDayPeriod) {
+    Settings.Deadline = 20;
+    Display(2004, 1);
+    EXPECT_FALSE(Run([](TForm3& form) {
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("任意期間"));
+        EXPECT_EQ(form.DateTimePicker1->text(), QStringLiteral("2003/12/21"));
+        EXPECT_EQ(form.DateTimePicker2->text(), QStringLiteral("2004/1/20"));
+        EXPECT_EQ(form.DateTimePicker1->minimumDate(), QDate(2002, 12, 1));
+        EXPECT_EQ(form.DateTimePicker2->maximumDate(), QDate(2012, 12, 31));
+        EXPECT_TRUE(form.DateTimePicker1->calendarPopup());
+        QCalendarWidget* calendar = form.DateTimePicker1->calendarWidget();
+        EXPECT_EQ(calendar->locale().language(), QLocale::Japanese);
+        EXPECT_EQ(calendar->locale().dayName(1, QLocale::NarrowFormat), QStringLiteral("月"));
+        EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Sunday);
+        form.Button2->click();
+    }));
+    EXPECT_EQ(PeriodFrom, "");
+}
+
+TEST_F(FreePeriodPicker, ThirtyOneDaysAcrossNewYearPassAndLongerOrReversedPeriodsAreRefused) {
+    Display(2004, 12);
+    PlannedAnswers answers;
+    answers.Box(QStringLiteral("有効な年月を入力してください。"), MsgAnswer::Ok);
+    answers.Box(QStringLiteral("有効な年月を入力してください。"), MsgAnswer::Ok);
+    EXPECT_TRUE(Run([](TForm3& form) {
+        EXPECT_EQ(form.DateTimePicker1->minimumDate(), QDate(2003, 1, 1));
+        form.DateTimePicker1->setDate(QDate(2004, 12, 15));
+        form.DateTimePicker2->setDate(QDate(2005, 1, 15));
+        form.Button1->click(); // 32 days
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(form.DateTimePicker1->text(), QStringLiteral("2004/12/15"));
+        EXPECT_EQ(form.DateTimePicker2->text(), QStringLiteral("2005/1/15"));
+        // A restore after Esc minimised the program keeps the dates.
+        QShowEvent restored;
+        QCoreApplication::sendEvent(&form, &restored);
+        EXPECT_EQ(form.DateTimePicker2->text(), QStringLiteral("2005/1/15"));
+        form.DateTimePicker2->setDate(QDate(2004, 12, 14));
+        form.Button1->click(); // the last day before the first
+        EXPECT_TRUE(form.isVisible());
+        form.DateTimePicker2->setDate(QDate(2005, 1, 14));
+        form.Button1->click();
+    }));
+    EXPECT_EQ(answers.Shown(), (QStringList{"エラー: 有効な年月を入力してください。",
+                                            "エラー: 有効な年月を入力してください。"}));
+    EXPECT_EQ(DialogResult, 1);
+    EXPECT_EQ(PeriodFrom, "2004/12/15");
+    EXPECT_EQ(PeriodTo, "2005/1/14");
+}
+
+TEST_F(FreePeriodPicker, APeriodPastTheServedYearsStartsAtTheLastDate) {
+    SetClockForTest(LocalDateTime{2026, 12, 7, 9, 0, 0});
+    Display(2026, 12);
+    EXPECT_TRUE(Run([](TForm3& form) {
+        EXPECT_EQ(form.DateTimePicker1->date(), QDate(2012, 12, 31));
+        EXPECT_EQ(form.DateTimePicker2->date(), QDate(2012, 12, 31));
+        form.Button1->click();
+    }));
+    EXPECT_EQ(PeriodFrom, "2012/12/31");
+    EXPECT_EQ(PeriodTo, "2012/12/31");
+}
+
+// With a closing day of 20 the first served closing-day month begins on
+// 2002/12/21: a period may start on 2002/12/1, the pickers' first day, but
+// must not end before 2002/12/21.
+TEST_F(FreePeriodPicker, APeriodEndingBeforeTheFirstServedMonthIsRefused) {
+    Settings.Deadline = 20;
+    Display(2003, 1);
+    PlannedAnswers answers;
+    answers.Box(QStringLiteral("有効な年月を入力してください。"), MsgAnswer::Ok);
+    EXPECT_TRUE(Run([](TForm3& form) {
+        form.DateTimePicker1->setDate(QDate(2002, 12, 1));
+        form.DateTimePicker2->setDate(QDate(2002, 12, 20));
+        form.Button1->click();
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(form.DateTimePicker1->date(), QDate(2002, 12, 1));
+        form.DateTimePicker2->setDate(QDate(2002, 12, 21));
+        form.Button1->click();
+    }));
+    EXPECT_EQ(answers.Shown(), QStringList{"エラー: 有効な年月を入力してください。"});
+    EXPECT_EQ(PeriodFrom, "2002/12/1");
+    EXPECT_EQ(PeriodTo, "2002/12/21");
+}
+
+} // namespace

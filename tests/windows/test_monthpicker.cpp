@@ -1,0 +1,72 @@
+#include "records/state.h"
+#include "windows/pickers/monthpicker.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MonthPicker : public ::testing::Test {
+protected:
+    void SetUp() override { ResetProgramState(); }
+    void TearDown() override { ResetProgramState(); }
+
+    template <typename Act> bool Run(Act act) {
+        TForm2 form(nullptr);
+        QTimer::singleShot(0, &form, [&] { act(form); });
+        return form.RunModal();
+    }
+};
+
+QStringList Items(const QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) {
+        items << list->itemText(i);
+    }
+    return items;
+}
+
+TEST_F(MonthPicker, PreselectsTheHandedMonthAndHandsTheChoiceBack) {
+    SelYear = 2007;
+    SelMonth = 3;
+    EXPECT_TRUE(Run([](TForm2& form) {
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("指定月"));
+        EXPECT_EQ(Items(form.ComboBox1),
+                  (QStringList{"2003年", "2004年", "2005年", "2006年", "2007年", "2008年", "2009年",
+                               "2010年", "2011年", "2012年"}));
+        EXPECT_EQ(form.ComboBox2->count(), 12);
+        EXPECT_EQ(form.ComboBox2->itemText(0), QStringLiteral(" 1月"));
+        EXPECT_EQ(form.ComboBox2->itemText(11), QStringLiteral("12月"));
+        EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("2007年"));
+        EXPECT_EQ(form.ComboBox2->currentText(), QStringLiteral(" 3月"));
+        form.ComboBox1->setCurrentIndex(9);
+        form.ComboBox2->setCurrentIndex(11);
+        // Restoring the program after Esc minimised it shows the dialog
+        // again; the choice stays.
+        QShowEvent restored;
+        QCoreApplication::sendEvent(&form, &restored);
+        EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("2012年"));
+        form.Button1->click();
+    }));
+    EXPECT_EQ(DialogResult, 1);
+    EXPECT_EQ(SelYear * 100 + SelMonth, 201212);
+}
+
+TEST_F(MonthPicker, AYearOutsideTheListStartsAtTheFirstYearAndCancelHandsNothingBack) {
+    SelYear = 2026;
+    SelMonth = 12;
+    EXPECT_FALSE(Run([](TForm2& form) {
+        EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("2003年"));
+        EXPECT_EQ(form.ComboBox2->currentText(), QStringLiteral("12月"));
+        form.ComboBox2->setCurrentIndex(0);
+        form.Button2->click();
+    }));
+    EXPECT_EQ(DialogResult, 0);
+    EXPECT_EQ(SelYear * 100 + SelMonth, 202612);
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+#include "freeperiodpicker.h"
+
+#include "commands/navigation.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/fonts.h"
+#include "platform/windowsteps.h"
+#include "records/dates.h"
+#include "records/settings.h"
+#include "records/state.h"
+#include "records/years.h"
+
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+QDateEdit* MakePicker(QWidget* parent, const char* name, const char* hint) {
+    auto* picker = new QDateEdit(parent);
+    picker->setObjectName(QString::fromLatin1(name));
+    picker->setToolTip(QString::fromUtf8(hint));
+    picker->setDisplayFormat(QStringLiteral("yyyy/M/d"));
+    picker->setCalendarPopup(true);
+    // Japanese month and weekday names in the drop-down calendar.
+    QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    picker->setLocale(japanese);
+    picker->calendarWidget()->setLocale(japanese);
+    picker->calendarWidget()->setFirstDayOfWeek(japanese.firstDayOfWeek());
+    picker->calendarWidget()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Calendar"));
+    return picker;
+}
+
+// A day of the displayed period, or the earliest date when there is none.
+QDate PeriodDay(int index) {
+    if (index < 0 || index >= PeriodLength) {
+        return EarliestPeriodDate();
+    }
+    auto date = ParseFullDate(MonthWork[static_cast<std::size_t>(index)].FullDate);
+    if (!date) {
+        return EarliestPeriodDate();
+    }
+    return QDate(date->year, date->month, date->day);
+}
+
+QDate Clamped(const QDate& date) {
+    return std::clamp(date, EarliestPeriodDate(), LatestPeriodDate());
+}
+
+std::string FullDate(const QDate& date) {
+    return FullDateText({date.year(), date.month(), date.day()});
+}
+
+} // namespace
+
+QDate EarliestPeriodDate() {
+    return EffectiveDeadline() < 28 ? QDate(FirstServedYear - 1, 12, 1)
+                                    : QDate(FirstServedYear, 1, 1);
+}
+
+QDate LatestPeriodDate() {
+    return QDate(LastServedYear, 12, 31);
+}
+
+TForm3::TForm3(QWidget* owner) : TModalForm(owner) {
+    setObjectName(QStringLiteral("TForm3"));
+    setWindowTitle(QStringLiteral("任意期間"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(ProgramFont(PGothicFontName, 12));
+
+    GroupBox1 = new QGroupBox(QStringLiteral("任意期間"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    Label1 = new QLabel(QStringLiteral("任意の期間を31日の範囲で入力して下さい。"), GroupBox1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    DateTimePicker1 =
+        MakePicker(GroupBox1, "DateTimePicker1", "任意期間の開始日を選択してください。");
+    Label2 = new QLabel(QStringLiteral("～"), GroupBox1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    DateTimePicker2 =
+        MakePicker(GroupBox1, "DateTimePicker2", "任意期間の終了日を選択してください。");
+    Button1 = MakeButton(this, "Button1", "OK", "設定した期間を表示します。");
+    Button2 = MakeButton(this, "Button2", "ｷｬﾝｾﾙ", "任意期間の表示をｷｬﾝｾﾙします。");
+    Button1->setDefault(true);
+
+    auto* pickers = new QHBoxLayout;
+    pickers->addWidget(DateTimePicker1);
+    pickers->addWidget(Label2);
+    pickers->addWidget(DateTimePicker2);
+    auto* group = new QVBoxLayout(GroupBox1);
+    group->addWidget(Label1);
+    group->addLayout(pickers);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(GroupBox1);
+    column->addLayout(buttons);
+
+    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    TModalForm::showEvent(event);
+    // Restoring the minimised program shows the dialog again; what the
+    // user chose so far stays.
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TForm3::FormShow() {
+    RemoveSizeCommand(this);
+    CenterOnMainWindow(this);
+    for (QDateEdit* picker : {DateTimePicker1, DateTimePicker2}) {
+        picker->setDateRange(EarliestPeriodDate(), LatestPeriodDate());
+    }
+    // A displayed period outside the served years (today's, reached by
+    // "当月") starts the pickers at the nearest date they offer.
+    DateTimePicker1->setDate(Clamped(PeriodDay(0)));
+    DateTimePicker2->setDate(Clamped(PeriodDay(PeriodLength - 1)));
+}
+
+void TForm3::Button1Click() {
+    QDate first = DateTimePicker1->date();
+    QDate last = DateTimePicker2->date();
+    // Refused too: a period that ends before the first served closing-day
+    // month, which the main window does not show.
+    if (!IsShowableFreePeriod({first.year(), first.month(), first.day()},
+                              {last.year(), last.month(), last.day()})) {
+        ShowMessageBox(this, QStringLiteral("有効な年月を入力してください。"),
+                       QStringLiteral("エラー"));
+        return;
+    }
+    PeriodFrom = FullDate(first);
+    PeriodTo = FullDate(last);
+    ConfirmAndClose();
+}
+
+void TForm3::Button2Click() {
+    CancelAndClose();
+}
