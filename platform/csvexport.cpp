@@ -2,15 +2,13 @@
 
 #include "platform/dialogs.h"
 #include "records/fileio.h"
-#include "records/state.h"
 
 #include <QDir>
 
-bool ExportCsv(QWidget* owner, const QString& proposedName, const QString& filter,
-               const std::vector<CsvRow>& rows) {
+bool ExportCsv(QWidget* owner, const std::filesystem::path& folder, const QString& proposedName,
+               const QString& filter, const std::vector<CsvRow>& rows) {
     SaveFileRequest request;
-    request.proposedPath =
-        QDir(QString::fromStdString(ProgramFolder.string())).filePath(proposedName);
+    request.proposedPath = QDir(QString::fromStdString(folder.string())).filePath(proposedName);
     request.filter = filter;
     std::optional<QString> chosen = GetSaveFileName(owner, request);
     if (!chosen) {

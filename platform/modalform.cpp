@@ -1,11 +1,23 @@
 #include "modalform.h"
 
 #include "platform/windowsteps.h"
-#include "records/settings.h"
 #include "records/state.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+
+namespace {
+
+std::function<bool()>& EscapeMinimizesQuery() {
+    static std::function<bool()> query;
+    return query;
+}
+
+} // namespace
+
+void SetEscapeMinimizesQuery(std::function<bool()> query) {
+    EscapeMinimizesQuery() = std::move(query);
+}
 
 TModalForm::TModalForm(QWidget* owner) : QDialog(owner) {
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -32,7 +44,7 @@ void TModalForm::CancelAndClose() {
 
 void TModalForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        if (escapeMinimizes_ && Settings.Escflg != 0) {
+        if (escapeMinimizes_ && EscapeMinimizesQuery() && EscapeMinimizesQuery()()) {
             MinimizeOnEscape();
         }
         event->accept();

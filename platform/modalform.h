@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 // Base of every secondary window. It is created by its command, shown
 // modally and destroyed right after; it hands its outcome back through the
 // program-wide DialogResult: 1 when confirmed, 0 otherwise (also when closed
 // by the title bar's close box).
 //
-// Esc never closes it: with the "Escflg" setting on, Esc minimises the whole
-// program and the dialog stays open and modal; with it off, Esc does nothing.
+// Esc never closes it: while the escape query answers true (the program's
+// "Escflg" setting), Esc minimises the whole program and the dialog stays
+// open and modal; otherwise Esc does nothing.
 class TModalForm : public QDialog {
     Q_OBJECT
 public:
@@ -33,3 +35,8 @@ private:
     bool escapeMinimizes_ = true;
     bool confirmed_ = false;
 };
+
+// Asked at every Esc in a modal form; the setting changes while the program
+// runs, so the forms ask rather than keep a copy. Without a query Esc does
+// nothing.
+void SetEscapeMinimizesQuery(std::function<bool()> query);

@@ -3,7 +3,6 @@
 #include "platform/dialogs.h"
 #include "platform/report.h"
 #include "records/fileio.h"
-#include "records/state.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -27,8 +26,9 @@ namespace {
 // into a PDF save.
 class ReportPreviewDialog : public QPrintPreviewDialog {
 public:
-    ReportPreviewDialog(QPrinter* printer, const ReportLayout& layout, QWidget* owner)
-        : QPrintPreviewDialog(printer, owner), layout_(layout) {
+    ReportPreviewDialog(QPrinter* printer, const ReportLayout& layout,
+                        std::filesystem::path pdfFolder, QWidget* owner)
+        : QPrintPreviewDialog(printer, owner), layout_(layout), pdfFolder_(std::move(pdfFolder)) {
         setObjectName(ReportPreviewName);
         // Tall enough to read a whole page.
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -136,7 +136,7 @@ private:
 
     void SaveAsPdf() {
         const std::filesystem::path proposed =
-            ProgramFolder / (layout_.title + QStringLiteral(".pdf")).toStdString();
+            pdfFolder_ / (layout_.title + QStringLiteral(".pdf")).toStdString();
         std::optional<QString> chosen = GetSaveFileName(
             this, {QStringLiteral("PDFﾌｧｲﾙ出力"), QString::fromStdString(proposed.string()),
                    QStringLiteral("PDFﾌｧｲﾙ (*.pdf)")});
@@ -153,6 +153,7 @@ private:
     }
 
     const ReportLayout& layout_;
+    const std::filesystem::path pdfFolder_;
     QWidget* pageView_ = nullptr;
     Stage stage_ = Stage::Waiting;
     bool showing_ = false;
@@ -170,17 +171,18 @@ bool RealPrinterExists() {
     return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
-void CheckPrinter() {
-    PrinterReady = true;
+bool CheckPrinter() {
+    return true;
 }
 
-void PreparePrinter(QPrinter& printer, const QString& title) {
+void PreparePrinter(QPrinter& printer, const QString& title,
+                    const std::filesystem::path& pdfFolder) {
     printer.setDocName(title);
     printer.setPageSize(QPageSize(QPageSize::A4));
     if (!RealPrinterExists()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(
-            (ProgramFolder / (title + QStringLiteral(".pdf")).toStdString()).string()));
+            (pdfFolder / (title + QStringLiteral(".pdf")).toStdString()).string()));
     }
 }
 
@@ -196,10 +198,11 @@ void SetPrintDialogHook(PrintDialogHook hook) {
     DialogHook() = std::move(hook);
 }
 
-void PreviewReport(QWidget* owner, const ReportLayout& layout) {
+void PreviewReport(QWidget* owner, const ReportLayout& layout,
+                   const std::filesystem::path& pdfFolder) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(layout.orientation);
-    PreparePrinter(printer, layout.title);
-    ReportPreviewDialog preview(&printer, layout, owner);
+    PreparePrinter(printer, layout.title, pdfFolder);
+    ReportPreviewDialog preview(&printer, layout, pdfFolder, owner);
     preview.exec();
 }

@@ -229,8 +229,5 @@ DataFileWrite SaveDayFile(const std::filesystem::path& folder, int slot, int yea
     result = ReplaceDataFile(result.path, DayFileBytes(*days, count), [&](std::string_view old) {
         return CheckDayFileBytes(old, *days, count);
     });
-    if (result.written) {
-        DataModified = 0;
-    }
     return result;
 }

@@ -66,6 +66,6 @@ int LoadDayFile(const std::filesystem::path& folder, int slot, int year);
 
 // Writes the slot as the year's day file (see ReplaceDataFile: a file cut
 // short or not recognised is kept as a backup first). Refused (nothing
-// written) when the slot does not hold that year. On success DataModified
-// becomes 0; on failure it stays as it was.
+// written) when the slot does not hold that year. The window's DataModified
+// flag is the save cycle's to clear.
 DataFileWrite SaveDayFile(const std::filesystem::path& folder, int slot, int year);

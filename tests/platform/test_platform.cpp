@@ -3,10 +3,10 @@
 #include "platform/instancelock.h"
 #include "platform/modalform.h"
 #include "platform/translations.h"
-#include "records/settings.h"
 #include "records/state.h"
 #include "tests/common/tempfolder.h"
 #include "tests/windows/plannedanswers.h"
+#include "windows/main/startup.h"
 
 #include <QCoreApplication>
 #include <QFontInfo>
@@ -37,13 +37,14 @@ TEST_F(ModalFormTest, ConfirmGivesOneAndTheCloseBoxGivesZero) {
     EXPECT_EQ(DialogResult, 0);
 }
 
-TEST_F(ModalFormTest, EscNeverClosesAndMinimisesOnlyWithTheSetting) {
+TEST_F(ModalFormTest, EscNeverClosesAndMinimisesOnlyWhenTheQuerySaysSo) {
     QMainWindow main;
     main.show();
     TModalForm form(&main);
     bool stillOpenAfterEsc = false;
     bool mainMinimized = true;
-    Settings.Escflg = 0;
+    bool escapeMinimizes = false;
+    SetEscapeMinimizesQuery([&] { return escapeMinimizes; });
     QTimer::singleShot(0, &form, [&] {
         QTest::keyClick(&form, Qt::Key_Escape);
         stillOpenAfterEsc = form.isVisible();
@@ -54,7 +55,7 @@ TEST_F(ModalFormTest, EscNeverClosesAndMinimisesOnlyWithTheSetting) {
     EXPECT_TRUE(stillOpenAfterEsc);
     EXPECT_FALSE(mainMinimized);
 
-    Settings.Escflg = 1;
+    escapeMinimizes = true;
     bool execStillRunning = false;
     QTimer::singleShot(0, &form, [&] {
         QTest::keyClick(&form, Qt::Key_Escape);
@@ -65,6 +66,7 @@ TEST_F(ModalFormTest, EscNeverClosesAndMinimisesOnlyWithTheSetting) {
     EXPECT_TRUE(form.RunModal());
     EXPECT_TRUE(mainMinimized);
     EXPECT_TRUE(execStillRunning);
+    ConnectPlatformToSettings();
 }
 
 TEST(ExceptionsInHandlers, AreShownAndTheProgramGoesOn) {

@@ -97,7 +97,7 @@ TEST_F(DayFileTest, LeapYearFileLoadsEveryValueAndSavesTheSameBytes) {
     EXPECT_TRUE(saved.written);
     EXPECT_FALSE(saved.backedUp());
     EXPECT_EQ(saved.path, File());
-    EXPECT_EQ(DataModified, 0);
+    EXPECT_EQ(DataModified, 1) << "the window's flag is left to the save cycle";
     const std::string written = ReadBytes(File());
     EXPECT_EQ(written, golden);
     std::vector<std::string> lines = Lines(written);
@@ -239,15 +239,12 @@ TEST_F(DayFileTest, FileWithoutHeaderIsKeptAsBackupBeforeItIsReplaced) {
 
 TEST_F(DayFileTest, SlotIsNeverWrittenIntoAnotherYearsFile) {
     LoadYearSlots(folder.Path(), 2004);
-    DataModified = 1;
     EXPECT_FALSE(SaveDayFile(folder.Path(), 1, 2004));
     EXPECT_FALSE(SaveDayFile(folder.Path(), 2, 2003));
     EXPECT_FALSE(SaveDayFile(folder.Path(), 0, 2004));
     EXPECT_FALSE(SaveDayFile(folder.Path(), 3, 2004));
     EXPECT_TRUE(fs::is_empty(folder.Path()));
-    EXPECT_EQ(DataModified, 1);
     EXPECT_TRUE(SaveDayFile(folder.Path(), 1, 2003));
-    EXPECT_EQ(DataModified, 0);
 }
 
 TEST_F(DayFileTest, SavesIntoReadOnlyFolderFailAndLeaveOldFilesIntact) {
@@ -264,20 +261,17 @@ TEST_F(DayFileTest, SavesIntoReadOnlyFolderFailAndLeaveOldFilesIntact) {
     YearSlot1[5].Remark = "changed";
     LoadVacationFile(folder.Path(), 2004);
     KuriZan = 9;
-    DataModified = 1;
     {
         ReadOnlyFolder readOnly(folder.Path());
         if (!readOnly.Refused()) {
             GTEST_SKIP() << "this file system lets every write through";
         }
         EXPECT_FALSE(SaveDayFile(folder.Path(), 2, 2004));
-        EXPECT_EQ(DataModified, 1);
         DataFileWrite backup = SaveDayFile(folder.Path(), 1, 2003);
         EXPECT_FALSE(backup.written);
         EXPECT_FALSE(backup.backedUp());
         EXPECT_FALSE(SaveHolidayFile(folder.Path(), 2004));
         EXPECT_FALSE(SaveVacationFile(folder.Path(), 2004));
-        EXPECT_EQ(DataModified, 1);
     }
     EXPECT_EQ(ReadBytes(File()), day);
     EXPECT_EQ(ReadBytes(folder / "2004H.dat"), holiday);

@@ -1,5 +1,6 @@
 #include "platform/application.h"
 #include "platform/fonts.h"
+#include "windows/main/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -11,5 +12,6 @@ int main(int argc, char** argv) {
     TApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
+    ConnectPlatformToSettings();
     return RUN_ALL_TESTS();
 }

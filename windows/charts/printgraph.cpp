@@ -2,6 +2,7 @@
 
 #include "platform/printservice.h"
 #include "platform/windowsteps.h"
+#include "records/state.h"
 #include "windows/charts/chartplot.h"
 
 #include <QPrinter>
@@ -20,7 +21,7 @@ void PrintChartPage(QCustomPlot* chart, QPrinter& printer) {
 void PrintGraph(QWidget* owner, QCustomPlot* chart, const QString& title) {
     QPrinter printer(QPrinter::HighResolution);
     SetPrinterOrientation(printer, 1);
-    PreparePrinter(printer, title);
+    PreparePrinter(printer, title, ProgramFolder);
     if (RunPrintDialog(owner, printer)) {
         PrintChartPage(chart, printer);
     }

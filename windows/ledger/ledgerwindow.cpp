@@ -217,7 +217,7 @@ void TForm4::Button4Click() {
 void TForm4::CSV1Click() {
     // The file shows what the window shows once recomputed.
     LeaveSheet sheet = RecalculatedSheet();
-    ExportCsv(this, Q(LeaveCsvFileName(LeaveYear)), QStringLiteral("CSVﾌｧｲﾙ(*.csv)"),
+    ExportCsv(this, ProgramFolder, Q(LeaveCsvFileName(LeaveYear)), QStringLiteral("CSVﾌｧｲﾙ(*.csv)"),
               LeaveCsvRows(sheet, LeaveYear));
 }
 

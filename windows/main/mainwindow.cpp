@@ -192,7 +192,7 @@ void TForm1::FormShow() {
     }
     showStepDone_ = true;
     WaitCursor hourglass;
-    CheckPrinter();
+    PrinterReady = CheckPrinter();
     P1->setEnabled(PrinterReady);
     InitDateGlobals();
     InitLeaveKinds();

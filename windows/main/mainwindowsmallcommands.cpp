@@ -58,7 +58,7 @@ void TForm1::N5Click() {
 
 void TForm1::CSVO1Click() {
     // The file holds the cells as they are on screen; nothing is committed.
-    ExportCsv(this, QString::fromStdString(PeriodCsvName(CurYear, CurMonth)),
+    ExportCsv(this, ProgramFolder, QString::fromStdString(PeriodCsvName(CurYear, CurMonth)),
               QStringLiteral("csvﾌｧｲﾙ (*.csv)"), PeriodCsvRows(*period_));
 }
 

@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
 #include "platform/instancelock.h"
+#include "platform/modalform.h"
 #include "platform/programicon.h"
 #include "platform/translations.h"
 #include "records/cp932.h"
@@ -28,6 +29,7 @@ void PrepareApplication(TApplication& app) {
     InstallFontSubstitutions();
     QApplication::setFont(ProgramFont(GothicFontName, 12));
     InstallJapaneseTranslations(app);
+    ConnectPlatformToSettings();
 }
 
 // Drawing the icon takes a millisecond that the main window's first frame
@@ -113,6 +115,10 @@ void ReportFolderSwitch(QWidget* owner, const ProgramFolderChoice& choice) {
 }
 
 } // namespace
+
+void ConnectPlatformToSettings() {
+    SetEscapeMinimizesQuery([] { return Settings.Escflg != 0; });
+}
 
 int WinMain(int argc, char** argv) {
     InstanceLock lock;

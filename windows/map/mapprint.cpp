@@ -1,6 +1,7 @@
 #include "mapprint.h"
 
 #include "platform/printservice.h"
+#include "records/state.h"
 
 #include <QMenuBar>
 #include <QPainter>
@@ -41,7 +42,7 @@ void PrintWindowPage(QWidget* window, QPrinter& printer) {
 
 void PrintMapWindow(QWidget* window) {
     QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer, window->windowTitle());
+    PreparePrinter(printer, window->windowTitle(), ProgramFolder);
     if (RunPrintDialog(window, printer)) {
         PrintWindowPage(window, printer);
     }

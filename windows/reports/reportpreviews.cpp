@@ -1,6 +1,7 @@
 // Opening a report: the hourglass while it is built, then its preview.
 #include "platform/printservice.h"
 #include "platform/waitcursor.h"
+#include "records/state.h"
 #include "windows/reports/reports.h"
 
 #include <optional>
@@ -13,7 +14,7 @@ template <typename Build> void BuildAndPreview(QWidget* owner, Build build) {
         WaitCursor hourglass;
         layout = build();
     }
-    PreviewReport(owner, *layout);
+    PreviewReport(owner, *layout, ProgramFolder);
 }
 
 } // namespace

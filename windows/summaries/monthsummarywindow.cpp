@@ -320,7 +320,7 @@ void TForm5::N4Click() {
 }
 
 void TForm5::P1Click() {
-    ExportCsv(this, Q(MonthSummaryCsvName(SummaryYear, SummaryMonth)),
+    ExportCsv(this, ProgramFolder, Q(MonthSummaryCsvName(SummaryYear, SummaryMonth)),
               QStringLiteral("CSVﾌｧｲﾙ(*.csv)"),
               MonthSummaryCsvRows(SummaryGridShown(), DailyGridTexts()));
 }

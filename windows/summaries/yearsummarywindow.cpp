@@ -221,7 +221,7 @@ bool TForm6::ExportPeriodSummaryCsv(int tab) {
     TextRows rows = YearSummaryCsvRows({Memo1->text().toStdString(), Memo2->text().toStdString(),
                                         Memo3->text().toStdString(), Memo4->text().toStdString()},
                                        GridTexts(tab));
-    return ExportCsv(this,
+    return ExportCsv(this, ProgramFolder,
                      QString::fromStdString(YearSummaryCsvName(Memo1->text().toStdString(), tab)),
                      QStringLiteral("CSVﾌｧｲﾙ(*.csv)"), rows);
 }
