@@ -1,4 +1,5 @@
 #pragma once
+// The chart windows (TFormGraph1-3 day charts, TFormGraph4 life distribution).
 
 #include "platform/modalform.h"
 #include "windows/charts/chartdata.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The About box (TAboutBox, "バージョン情報").
 
 #include "platform/modalform.h"
 

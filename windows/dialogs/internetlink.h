@@ -1,4 +1,5 @@
 #pragma once
+// The web-link dialog (TForm7, "インターネット接続").
 
 #include "platform/modalform.h"
 

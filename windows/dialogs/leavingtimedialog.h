@@ -1,4 +1,5 @@
 #pragma once
+// The leaving-time dialog (TForm9, "退社時刻自動入力").
 
 #include "platform/modalform.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The paid-leave ledger window (TForm4, "有給休暇").
 
 #include "commands/paidleaveledger.h"
 #include "platform/modalform.h"

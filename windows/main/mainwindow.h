@@ -1,4 +1,5 @@
 #pragma once
+// The main window (TForm1, "トルマーﾌﾟﾛｸﾞﾗﾑ"): the day grid of one period and every command.
 
 #include "commands/viewcommands.h"
 

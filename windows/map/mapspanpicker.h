@@ -1,4 +1,5 @@
 #pragma once
+// The map's span picker (TForm11, "集計期間選択").
 
 #include "platform/modalform.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The walking-progress map window (TForm10, "進行位置表示").
 
 #include "engine/walkingroute.h"
 #include "platform/modalform.h"

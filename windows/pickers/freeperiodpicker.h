@@ -1,4 +1,5 @@
 #pragma once
+// The free-period picker (TForm3, "任意期間").
 
 #include "platform/modalform.h"
 

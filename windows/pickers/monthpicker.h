@@ -1,4 +1,5 @@
 #pragma once
+// The main window's month picker (TForm2, "指定月").
 
 #include "windows/pickers/yearmonthpicker.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The year-and-month picker both month pickers are built on ("指定月").
 
 #include "platform/modalform.h"
 

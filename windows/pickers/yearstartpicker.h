@@ -1,4 +1,5 @@
 #pragma once
+// The 12-month summary's start picker (TForm6sel, "指定月").
 
 #include "windows/pickers/yearmonthpicker.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The fatigue self-check window (TFormUnitstchk, "疲労蓄積度自己診断チェック").
 
 #include "engine/selfcheckscore.h"
 #include "platform/modalform.h"

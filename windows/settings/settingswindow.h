@@ -1,4 +1,5 @@
 #pragma once
+// The settings window (TForm8, "環境設定").
 
 #include "platform/modalform.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The month summary window (TForm5, "月指定集計").
 
 #include "engine/monthsummarytexts.h"
 #include "platform/modalform.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The 12-month summary window (TForm6, "期間集計").
 
 #include "platform/modalform.h"
 
