@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr const char* RestMark = "休日";
-
 // The day rows both the grid and the calendar have.
 int SharedDays(const HolidayGridView& view) {
     return std::min(view.RowCount() - 1, static_cast<int>(HolidayCalendarDays));
@@ -73,13 +71,13 @@ bool ToggleRestMark(HolidayGridView& view, int col, int row) {
         return false;
     }
     bool rest = TrimBlanks(view.Cell(1, row)) == RestMark;
-    view.SetCell(1, row, rest ? "" : RestMark);
+    view.SetCell(1, row, std::string(rest ? "" : RestMark));
     return true;
 }
 
 void SetRestMark(HolidayGridView& view, int row, bool rest) {
     if (row >= 1 && row < view.RowCount()) {
-        view.SetCell(1, row, rest ? RestMark : "");
+        view.SetCell(1, row, std::string(rest ? RestMark : ""));
     }
 }
 

@@ -7,52 +7,21 @@
 #include "records/worktime.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string>
 
 namespace {
 
-constexpr std::int64_t MinutesPerDay = 24 * 60;
-
 enum TimeIndex { SleepTime = 0, WorkedTime = 1, OvertimeTime = 2, LateNightTimeIndex = 3 };
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A condition text at the precision it is read with: the whole text (blanks
-// around it allowed) as a decimal number, 0 for anything else. It is added
-// to the single-precision sum as it stands, not narrowed first: narrowing
-// each value moves the sum by an ulp now and then, enough to turn an
-// average of 65.95 into "65.9". A value beyond single precision counts as
-// no value, as everywhere else.
+// A condition text at the precision it is read with, 0 for anything but a
+// number. It is added to the single-precision sum as it stands, not narrowed
+// first: narrowing each value moves the sum by an ulp now and then, enough to
+// turn an average of 65.95 into "65.9".
 double ConditionValue(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) < 33) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && static_cast<unsigned char>(text.back()) < 33) {
-        text.remove_suffix(1);
-    }
-    const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        text.remove_prefix(1);
-    }
-    // from_chars would also take "inf" and "nan".
-    if (text.empty() || !(IsDigit(text.front()) || text.front() == '.')) {
-        return 0.0;
-    }
-    double value = 0.0;
-    auto [end, ec] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    if (ec != std::errc() || end != text.data() + text.size() ||
-        !(std::fabs(value) <= std::numeric_limits<float>::max())) {
-        return 0.0;
-    }
-    return negative ? -value : value;
+    return WholeDecimal(text).value_or(0.0);
 }
 
 // "h:mm" with up to four hour digits and minutes below 60, the shape the
@@ -132,17 +101,18 @@ Span WorkSpan(const std::string& arrival, const std::string& leaving, std::int64
     return {shifted.start, shifted.end};
 }
 
-bool IsOneOf(const std::string& kind, std::initializer_list<const char*> kinds) {
-    return std::any_of(kinds.begin(), kinds.end(), [&](const char* k) { return kind == k; });
+bool IsOneOf(const std::string& kind, std::initializer_list<DayKind> kinds) {
+    return std::any_of(kinds.begin(), kinds.end(),
+                       [&](DayKind k) { return kind == DayKindText(k); });
 }
 
 std::optional<std::string> Overtime(const PeriodRules& rules, const std::string& kind,
                                     const std::string& worked, const std::string& lateNight,
                                     const Span& span) {
     std::optional<std::string> overtime;
-    if (IsOneOf(kind, {"休日", "年休", "代休"})) {
+    if (IsOneOf(kind, {DayKind::Rest, DayKind::AnnualLeave, DayKind::CompensatoryRest})) {
         overtime = worked;
-    } else if (IsOneOf(kind, {"前休", "後休"})) {
+    } else if (IsOneOf(kind, {DayKind::MorningLeave, DayKind::AfternoonLeave})) {
         const std::optional<std::string>& half = rules.halfDay;
         std::optional<int> order = half ? TimeCompare(worked, *half) : std::nullopt;
         if (order) {
@@ -247,20 +217,20 @@ void SummarizeValues(const Workdt& day, Running& running) {
 
 void CountDayKind(const Workdt& day) {
     const std::string& kind = day.Kind;
-    if (kind == "休日") {
+    if (kind == DayKindText(DayKind::Rest)) {
         PeriodDayCounts[2] += 1.0f;
         if (!Usable(day.Values[WorkArrival]).empty() && !Usable(day.Values[WorkLeaving]).empty()) {
             PeriodDayCounts[1] += 1.0f;
         }
-    } else if (kind == "年休") {
+    } else if (kind == DayKindText(DayKind::AnnualLeave)) {
         PeriodDayCounts[3] += 1.0f;
-    } else if (IsOneOf(kind, {"前休", "後休"})) {
+    } else if (IsOneOf(kind, {DayKind::MorningLeave, DayKind::AfternoonLeave})) {
         PeriodDayCounts[3] += 0.5f;
-    } else if (kind == "代休") {
+    } else if (kind == DayKindText(DayKind::CompensatoryRest)) {
         PeriodDayCounts[4] += 1.0f;
-    } else if (kind == "欠勤") {
+    } else if (kind == DayKindText(DayKind::Absence)) {
         PeriodDayCounts[5] += 1.0f;
-    } else if (IsOneOf(kind, {"前欠", "後欠"})) {
+    } else if (IsOneOf(kind, {DayKind::MorningAbsence, DayKind::AfternoonAbsence})) {
         PeriodDayCounts[5] += 0.5f;
     }
 }

@@ -13,10 +13,6 @@ bool IsCSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::string_view Chars(const char* begin, std::to_chars_result result) {
     return {begin, static_cast<std::size_t>(result.ptr - begin)};
 }
@@ -46,12 +42,13 @@ std::optional<double> ReadDecimal(std::string_view text, std::size_t& consumed) 
     return negative ? -value : value;
 }
 
+bool WithinSingleRange(double value) {
+    return std::isfinite(value) &&
+           std::fabs(value) <= static_cast<double>(std::numeric_limits<float>::max());
+}
+
 float NarrowOrZero(std::optional<double> value) {
-    if (!value || !std::isfinite(*value) ||
-        std::fabs(*value) > static_cast<double>(std::numeric_limits<float>::max())) {
-        return 0.0f;
-    }
-    return static_cast<float>(*value);
+    return value && WithinSingleRange(*value) ? static_cast<float>(*value) : 0.0f;
 }
 
 } // namespace
@@ -165,7 +162,7 @@ float LeadingSingle(std::string_view text) {
     return NarrowOrZero(ReadDecimal(text.substr(pos), consumed));
 }
 
-float WholeSingle(std::string_view text) {
+std::optional<double> WholeDecimal(std::string_view text) {
     while (!text.empty() && static_cast<unsigned char>(text.front()) < 33) {
         text.remove_prefix(1);
     }
@@ -174,10 +171,14 @@ float WholeSingle(std::string_view text) {
     }
     std::size_t consumed = 0;
     std::optional<double> value = ReadDecimal(text, consumed);
-    if (!value || consumed != text.size()) {
-        return 0.0f;
+    if (!value || consumed != text.size() || !WithinSingleRange(*value)) {
+        return std::nullopt;
     }
-    return NarrowOrZero(value);
+    return value;
+}
+
+float WholeSingle(std::string_view text) {
+    return static_cast<float>(WholeDecimal(text).value_or(0.0));
 }
 
 std::string FormatThousands(std::int64_t value) {

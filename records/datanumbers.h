@@ -8,6 +8,11 @@
 // Numbers of the data files and the grid, read and written without the
 // process locale.
 
+// An ASCII digit, whatever the locale.
+inline bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // A single-precision value widened to double and written in general form with
 // 15 significant digits, without trailing zeros, and without exponent from
 // 0.00001 up to 15 integer digits: 58.5 -> "58.5", 65.3f ->
@@ -35,8 +40,12 @@ std::int32_t LeadingInteger(std::string_view text);
 // narrowed to single precision; no number or out of range gives 0.
 float LeadingSingle(std::string_view text);
 
-// The whole text (blanks around it allowed) as a decimal number narrowed to
-// single precision; anything else gives 0.
+// The whole text (blanks around it allowed) as a decimal number, at double
+// precision but within single-precision range; nothing for anything else
+// (also infinity and NaN).
+std::optional<double> WholeDecimal(std::string_view text);
+
+// WholeDecimal narrowed to single precision; anything else gives 0.
 float WholeSingle(std::string_view text);
 
 // "###,###,###": thousands separated by commas, "" for 0.

@@ -6,6 +6,7 @@
 #include "dates.h"
 #include "fileio.h"
 #include "filenotices.h"
+#include "holidays.h"
 #include "initable.h"
 #include "loadedfiles.h"
 #include "settings.h"
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr const char* DayHeader = "[DayData]";
-constexpr const char* RestMark = "休日";
 
 int SlotDays(int slot) {
     return std::clamp(YearSlotDays[slot], 0, YearSlotSize - 1);

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr const char* HolidayHeader = "[HolidayData]";
-constexpr const char* RestMark = "休日";
 
 struct NationalHoliday {
     const char* date;

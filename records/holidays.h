@@ -9,6 +9,10 @@
 #include <string>
 #include <string_view>
 
+// The holiday calendar's mark of a rest day; a rest day's kind has the same
+// text.
+inline constexpr std::string_view RestMark = "休日";
+
 // The national-holiday table, the day-by-day calendar of a year and the
 // year's holiday file ("2004H.dat"), in which the holiday-calendar editor
 // stores the rest days the user changed.

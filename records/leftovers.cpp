@@ -1,5 +1,6 @@
 #include "leftovers.h"
 
+#include "datanumbers.h"
 #include "fileio.h"
 #include "settings.h"
 
@@ -10,10 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 bool IsAlphanumeric(char c) {
     return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');

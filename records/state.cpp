@@ -123,6 +123,10 @@ const std::array<std::string, 11>& DayKindTexts() {
     return Kinds;
 }
 
+const std::string& DayKindText(DayKind kind) {
+    return DayKindTexts()[static_cast<std::size_t>(kind)];
+}
+
 bool InitLeaveKinds() {
     LeaveKinds = DayKindTexts();
     SettingsPageIndex = 0;

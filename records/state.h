@@ -88,6 +88,24 @@ void ResetProgramState();
 // name the Saturday and Sunday colour categories.
 const std::array<std::string, 11>& DayKindTexts();
 
+// The places of the day kinds in DayKindTexts().
+enum class DayKind : std::size_t {
+    Work,
+    Rest,
+    AnnualLeave,
+    MorningLeave,
+    AfternoonLeave,
+    CompensatoryRest,
+    Absence,
+    MorningAbsence,
+    AfternoonAbsence,
+    Saturday,
+    Sunday
+};
+
+// The text of one day kind: DayKindText(DayKind::AnnualLeave) is "年休".
+const std::string& DayKindText(DayKind kind);
+
 // Fills LeaveKinds and sets SettingsPageIndex to 0.
 bool InitLeaveKinds();
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::int64_t MinutesPerDay = 24 * 60;
-
 struct HourMinute {
     std::int64_t h = 0;
     std::int64_t m = 0;
@@ -99,10 +97,6 @@ std::string TypedCandidate(const std::string& s, int separators) {
     default:
         return {};
     }
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 } // namespace

@@ -19,6 +19,8 @@
 // must handle. All arithmetic is on whole minutes; division truncates toward
 // zero.
 
+inline constexpr std::int64_t MinutesPerDay = 24 * 60;
+
 // What a user typed into a time field as a time text: "" for empty input,
 // input over 5 characters or input holding anything but digits, ":", ","
 // and "."; "0:00" for such characters in a shape that is not a time,

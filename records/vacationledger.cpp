@@ -12,7 +12,9 @@ namespace {
 constexpr float CarryOverCap = 20.0f;
 
 bool IsLeaveKind(const std::string& kind) {
-    return kind == "年休" || kind == "前休" || kind == "後休";
+    return kind == DayKindText(DayKind::AnnualLeave) ||
+           kind == DayKindText(DayKind::MorningLeave) ||
+           kind == DayKindText(DayKind::AfternoonLeave);
 }
 
 bool SlotHolds(int slot, int year) {
@@ -68,7 +70,7 @@ LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int da
         record.Date = std::to_string(year) + "/" + day.Date;
         record.Weekday = day.Weekday;
         record.Kind = day.Kind;
-        bool fullDay = day.Kind == "年休";
+        bool fullDay = day.Kind == DayKindText(DayKind::AnnualLeave);
         record.Days = fullDay ? "1.0" : "0.5";
         balance -= fullDay ? 1.0f : 0.5f;
         record.Balance = FormatOneDecimal(balance);

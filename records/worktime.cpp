@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::int64_t MinutesPerDay = 24 * 60;
-
 // The time from x to y within one day, y on the next day when earlier; x and
 // y are minutes after midnight.
 std::int64_t Diff(std::int64_t x, std::int64_t y) {

@@ -29,8 +29,8 @@ void BuildPeriodDay(const OwnCalendar& calendar, int year, int day, Workdt& elem
     CivilDate date = DateFromDayOfYear(year, day);
     int weekday = WeekdayIndex(date);
     element.DateWeek = {MonthDayText(date), WeekdayText(weekday)};
-    bool rest = calendar.days[day].Mark == "休日" || Settings.WeeklyHolidays[weekday] != 0;
-    element.Kind = rest ? "休日" : "";
+    bool rest = calendar.days[day].Mark == RestMark || Settings.WeeklyHolidays[weekday] != 0;
+    element.Kind = rest ? RestMark : "";
     element.Values = {};
 }
 

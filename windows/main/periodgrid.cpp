@@ -53,10 +53,11 @@ PeriodGrid::PeriodGrid(TStringGrid* grid, QLineEdit* yearBox, QLineEdit* monthBo
 void PeriodGrid::BuildPopups(QWidget* owner) {
     popupMenu1_ = new QMenu(owner);
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
-    static const char* const Kinds[] = {"出勤", "休日", "年休", "前休", "後休",
-                                        "代休", "欠勤", "前欠", "後欠"};
+    // The work day by its name, then the kinds a day can be given.
     for (int i = 0; i < 9; ++i) {
-        QAction* item = popupMenu1_->addAction(QString::fromUtf8(Kinds[i]));
+        QAction* item = popupMenu1_->addAction(
+            i == 0 ? QStringLiteral("出勤")
+                   : QString::fromStdString(DayKindTexts()[static_cast<std::size_t>(i)]));
         item->setObjectName(QStringLiteral("R%1").arg(i + 1));
         connect(item, &QAction::triggered, this, [this, i] {
             LeavePopupIndex = i;

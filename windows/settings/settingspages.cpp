@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/stringgrid.h"
 #include "platform/textvalidator.h"
+#include "records/state.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -225,9 +226,11 @@ QWidget* TForm8::BuildCalendarTab() {
     CheckBox[7]->setStyleSheet(QStringLiteral("color: blue"));
 
     QGroupBox* colours = MakeGroup(page, "GroupBox7", "背景色");
-    ComboBox3 =
-        MakeList(colours, "ComboBox3", "背景色を設定する曜日・区分を選択します。",
-                 {"休日", "年休", "前休", "後休", "代休", "欠勤", "前欠", "後欠", "土曜", "日曜"});
+    // Every kind but the work day, then the Saturday and Sunday categories.
+    ComboBox3 = MakeList(colours, "ComboBox3", "背景色を設定する曜日・区分を選択します。", {});
+    for (std::size_t k = 1; k < DayKindTexts().size(); ++k) {
+        ComboBox3->addItem(QString::fromStdString(DayKindTexts()[k]));
+    }
     MakeCheck(colours, 8, "")->setToolTip(QStringLiteral("背景色を設定する場合にはﾁｪｯｸします。"));
     Label2 = CaptionLabel(colours, "", "Label2");
     Label2->setToolTip(QStringLiteral("ｸﾘｯｸして色を選択します。"));
