@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "records/colors.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +33,21 @@ QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption) {
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
+    return MakeLabel(parent, QString::fromLatin1(name), QString::fromUtf8(text));
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
     return label;
+}
+
+QColor ColorFromBgr(std::uint32_t bgr) {
+    return QColor(BgrRed(bgr), BgrGreen(bgr), BgrBlue(bgr));
+}
+
+std::uint32_t BgrFromColor(const QColor& color) {
+    return static_cast<std::uint32_t>(color.red()) |
+           static_cast<std::uint32_t>(color.green()) << 8 |
+           static_cast<std::uint32_t>(color.blue()) << 16;
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QColor>
+#include <QString>
+#include <cstdint>
+
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -21,3 +25,8 @@ QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption);
 
 // A label named for tests.
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* text = "");
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text);
+
+// Colours as the settings hold them: Windows colour values 0x00BBGGRR.
+QColor ColorFromBgr(std::uint32_t bgr);
+std::uint32_t BgrFromColor(const QColor& color);

@@ -1,6 +1,6 @@
 #include "dialogs.h"
 
-#include "records/colors.h"
+#include "platform/controls.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -106,16 +106,6 @@ std::optional<QString> GetSaveFileName(QWidget* parent, const SaveFileRequest& r
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst();
-}
-
-QColor ColorFromBgr(std::uint32_t bgr) {
-    return QColor(BgrRed(bgr), BgrGreen(bgr), BgrBlue(bgr));
-}
-
-std::uint32_t BgrFromColor(const QColor& color) {
-    return static_cast<std::uint32_t>(color.red()) |
-           static_cast<std::uint32_t>(color.green()) << 8 |
-           static_cast<std::uint32_t>(color.blue()) << 16;
 }
 
 std::optional<std::uint32_t> PickColor(QWidget* parent, std::uint32_t initialBgr) {

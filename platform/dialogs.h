@@ -36,10 +36,6 @@ struct SaveFileRequest {
 // overwriting an existing file.
 std::optional<QString> GetSaveFileName(QWidget* parent, const SaveFileRequest& request);
 
-// Colours as the settings hold them: Windows colour values 0x00BBGGRR.
-QColor ColorFromBgr(std::uint32_t bgr);
-std::uint32_t BgrFromColor(const QColor& color);
-
 // The colour picker, starting at a Windows colour value; the chosen colour
 // as a Windows colour value, or nothing when the user cancelled.
 std::optional<std::uint32_t> PickColor(QWidget* parent, std::uint32_t initialBgr);

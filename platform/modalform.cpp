@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShowEvent>
 
 namespace {
 
@@ -40,6 +41,14 @@ void TModalForm::CancelAndClose() {
     confirmed_ = false;
     DialogResult = 0;
     reject();
+}
+
+void TModalForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!firstShown_) {
+        firstShown_ = true;
+        FirstShow();
+    }
 }
 
 void TModalForm::keyPressEvent(QKeyEvent* event) {

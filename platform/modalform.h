@@ -28,10 +28,16 @@ protected:
     // this off.
     void SetEscapeMinimizes(bool on) { escapeMinimizes_ = on; }
 
+    // Runs once, at the form's first show. Restoring the minimised program
+    // shows the form again, and what the user has done in it so far stays.
+    virtual void FirstShow() {}
+
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool firstShown_ = false;
     bool escapeMinimizes_ = true;
     bool confirmed_ = false;
 };

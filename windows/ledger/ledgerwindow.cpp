@@ -115,16 +115,7 @@ void TForm4::ConnectCommands() {
     });
 }
 
-void TForm4::showEvent(QShowEvent* event) {
-    TModalForm::showEvent(event);
-    FormShow();
-}
-
 void TForm4::FormShow() {
-    if (showStepDone_) {
-        return;
-    }
-    showStepDone_ = true;
     CenterOnMainWindow(this);
     P1->setEnabled(PrinterReady);
     ShowSheet(OpenLeaveLedger(ProgramFolder));

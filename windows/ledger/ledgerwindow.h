@@ -45,7 +45,7 @@ public:
     LeaveSheet ReadSheet() const;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FirstShow() override { FormShow(); }
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,5 +63,4 @@ private:
     bool RemarkEditable(int row) const;
 
     std::unique_ptr<MainSavePort> port_;
-    bool showStepDone_ = false;
 };

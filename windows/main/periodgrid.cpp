@@ -3,23 +3,16 @@
 #include "commands/gridrules.h"
 #include "platform/stringgrid.h"
 #include "platform/textvalidator.h"
-#include "records/colors.h"
 #include "records/settings.h"
 #include "records/state.h"
+#include "windows/daygrid/daycellstyle.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QBrush>
-#include <QColor>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPalette>
 
 namespace {
-
-QColor FromBgr(std::uint32_t bgr) {
-    return QColor(BgrRed(bgr), BgrGreen(bgr), BgrBlue(bgr));
-}
 
 std::string Std(const QString& text) {
     return text.toStdString();
@@ -88,43 +81,10 @@ QVariant PeriodGrid::CellStyle(int col, int row, int role) const {
         bool twoLines = col == 2 || col == 7 || col == 8;
         return int(Qt::AlignHCenter | (twoLines ? Qt::AlignTop : Qt::AlignBottom));
     }
-    switch (role) {
-    case Qt::TextAlignmentRole:
-        if (col == 1 || col == 2) {
-            return int(Qt::AlignCenter);
-        }
-        return int((col == 9 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-    case Qt::ToolTipRole:
+    if (role == Qt::ToolTipRole) {
         return QString::fromStdString(GridHint(col, Std(grid_->Cells(col, 0))));
-    case Qt::BackgroundRole:
-    case Qt::ForegroundRole:
-        break;
-    default:
-        return {};
     }
-    if (col < 2) {
-        if (role == Qt::BackgroundRole) {
-            return grid_->palette().brush(QPalette::Button);
-        }
-        if (col == 1) {
-            QString weekday = grid_->Cells(1, row);
-            return QBrush(weekday == QStringLiteral("土")   ? QColor(Qt::blue)
-                          : weekday == QStringLiteral("日") ? QColor(Qt::red)
-                                                            : QColor(Qt::black));
-        }
-        return {};
-    }
-    // Only the arrival and leaving times are coloured by their own text; a
-    // long remark is not copied for nothing on every paint.
-    const bool timed = col == 4 || col == 5;
-    CellColors colors = GridCellColors(col, Std(grid_->Cells(1, row)), Std(grid_->Cells(2, row)),
-                                       timed ? Std(grid_->Cells(col, row)) : std::string());
-    const std::optional<std::uint32_t>& color =
-        role == Qt::BackgroundRole ? colors.background : colors.text;
-    if (!color) {
-        return {};
-    }
-    return QBrush(FromBgr(*color));
+    return DayRowCellStyle(*grid_, col, row, role, DayTextColours::LateAndEarly);
 }
 
 void PeriodGrid::SetUpEditor(QLineEdit* editor, int col) {

@@ -1,6 +1,6 @@
 #include "mappicture.h"
 
-#include "records/colors.h"
+#include "platform/controls.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -9,10 +9,6 @@
 #include <cmath>
 
 namespace {
-
-QColor FromBgr(std::uint32_t bgr) {
-    return QColor(BgrRed(bgr), BgrGreen(bgr), BgrBlue(bgr));
-}
 
 QPolygonF ToPolygon(const std::vector<MapPoint>& points) {
     QPolygonF polygon;
@@ -97,7 +93,7 @@ QImage DrawProgress(const QImage& cleanMap, const RouteTable& route,
     QImage map = cleanMap.copy();
     QPainter painter(&map);
     for (std::size_t s = 0; s < progress.coveredPaths.size(); ++s) {
-        painter.setPen(QPen(FromBgr(route.PathColor[s]), 3));
+        painter.setPen(QPen(ColorFromBgr(route.PathColor[s]), 3));
         painter.drawPolyline(ToPolygon(progress.coveredPaths[s]));
     }
     QPolygon current;
@@ -105,7 +101,7 @@ QImage DrawProgress(const QImage& cleanMap, const RouteTable& route,
         current << QPoint(static_cast<int>(point.x), static_cast<int>(point.y));
     }
     if (current.size() > 1) {
-        painter.setPen(QPen(FromBgr(route.PathColor[progress.stretch]), 3));
+        painter.setPen(QPen(ColorFromBgr(route.PathColor[progress.stretch]), 3));
         painter.drawPolyline(current);
     }
     painter.setPen(Qt::red);

@@ -77,16 +77,6 @@ TForm11::TForm11(QWidget* owner) : TModalForm(owner) {
     connect(Button2, &QPushButton::clicked, this, &TForm11::CancelAndClose);
 }
 
-void TForm11::showEvent(QShowEvent* event) {
-    TModalForm::showEvent(event);
-    // Restoring the minimised program shows the dialog again; what the
-    // user chose so far stays.
-    if (!shown_) {
-        shown_ = true;
-        FormShow();
-    }
-}
-
 void TForm11::FormShow() {
     CenterOnMainWindow(this);
     for (QComboBox* list : {ComboBox1, ComboBox3}) {

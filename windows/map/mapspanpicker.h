@@ -25,8 +25,5 @@ public:
     void Button1Click();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool shown_ = false;
+    void FirstShow() override { FormShow(); }
 };

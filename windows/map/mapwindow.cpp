@@ -176,16 +176,6 @@ TForm10::TForm10(QWidget* owner) : TModalForm(owner) {
     connect(BitBtn1, &QPushButton::clicked, this, &TForm10::CancelAndClose);
 }
 
-void TForm10::showEvent(QShowEvent* event) {
-    TModalForm::showEvent(event);
-    if (!shown_) {
-        // Restoring a minimised program shows the window again; the span is
-        // asked for once per opening.
-        shown_ = true;
-        FormShow();
-    }
-}
-
 void TForm10::FormShow() {
     CenterOnMainWindow(this);
     P1->setEnabled(PrinterReady);

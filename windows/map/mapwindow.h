@@ -45,7 +45,7 @@ public:
     void P1Click();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FirstShow() override { FormShow(); }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -59,5 +59,4 @@ private:
     QImage picture_;
     QSize fittedSize_;
     QSize fittedArea_;
-    bool shown_ = false;
 };

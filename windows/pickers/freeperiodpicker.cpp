@@ -107,16 +107,6 @@ TForm3::TForm3(QWidget* owner) : TModalForm(owner) {
     connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
 }
 
-void TForm3::showEvent(QShowEvent* event) {
-    TModalForm::showEvent(event);
-    // Restoring the minimised program shows the dialog again; what the
-    // user chose so far stays.
-    if (!shown_) {
-        shown_ = true;
-        FormShow();
-    }
-}
-
 void TForm3::FormShow() {
     RemoveSizeCommand(this);
     CenterOnMainWindow(this);

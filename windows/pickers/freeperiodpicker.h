@@ -31,10 +31,7 @@ public:
     void Button2Click();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool shown_ = false;
+    void FirstShow() override { FormShow(); }
 };
 
 // The earliest date the pickers offer: with a closing day below 28 the

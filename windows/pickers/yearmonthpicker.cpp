@@ -57,16 +57,6 @@ YearMonthPicker::YearMonthPicker(QWidget* owner, const char* objectName, const c
     connect(Button2, &QPushButton::clicked, this, &YearMonthPicker::Button2Click);
 }
 
-void YearMonthPicker::showEvent(QShowEvent* event) {
-    TModalForm::showEvent(event);
-    // Restoring the minimised program shows the dialog again; what the
-    // user chose so far stays.
-    if (!shown_) {
-        shown_ = true;
-        FormShow();
-    }
-}
-
 void YearMonthPicker::FormShow() {
     RemoveSizeCommand(this);
     CenterOnMainWindow(this);

@@ -31,10 +31,9 @@ public:
     void Button2Click();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FirstShow() override { FormShow(); }
 
 private:
     std::int32_t& year_;
     std::int32_t& month_;
-    bool shown_ = false;
 };

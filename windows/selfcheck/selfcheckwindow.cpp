@@ -40,12 +40,6 @@ const char* const AdviceLines[] = {
     "検討してください。",
 };
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 QString GroupBoxName(int q) {
     if (q < SymptomQuestionCount) {
         return QStringLiteral("GroupBox%1").arg(q + 1, 2, 10, QLatin1Char('0'));

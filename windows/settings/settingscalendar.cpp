@@ -4,6 +4,7 @@
 
 #include "commands/holidayeditor.h"
 #include "commands/settingsvalues.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
 #include "platform/stringgrid.h"

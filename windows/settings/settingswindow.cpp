@@ -84,16 +84,6 @@ TForm8::TForm8(QWidget* owner) : TModalForm(owner) {
 
 TForm8::~TForm8() = default;
 
-void TForm8::showEvent(QShowEvent* event) {
-    TModalForm::showEvent(event);
-    // A restore after Esc minimised the program shows the window again;
-    // what the user has changed so far must stay.
-    if (!filled_) {
-        filled_ = true;
-        FormShow();
-    }
-}
-
 void TForm8::FormShow() {
     RemoveSizeCommand(this);
     CenterOnMainWindow(this);

@@ -61,7 +61,7 @@ public:
     QAction *N1 = nullptr, *N2 = nullptr; // "出勤", "休日"
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FirstShow() override { FormShow(); }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -91,5 +91,4 @@ private:
 
     std::unique_ptr<HolidayGridView> holidayView_;
     std::unique_ptr<HolidayEditorPort> port_;
-    bool filled_ = false;
 };

@@ -1,15 +1,14 @@
 #include "monthsummarywindow.h"
 
-#include "commands/gridrules.h"
 #include "engine/periodsummary.h"
 #include "platform/csvexport.h"
 #include "platform/fonts.h"
 #include "platform/mainwindowref.h"
 #include "platform/stringgrid.h"
-#include "records/colors.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "windows/charts/chartwindows.h"
+#include "windows/daygrid/daycellstyle.h"
 #include "windows/pickers/freeperiodpicker.h"
 #include "windows/pickers/monthpicker.h"
 #include "windows/reports/gridrows.h"
@@ -103,15 +102,6 @@ void TForm5::ApplySizeLimits() {
         limit = limit.boundedTo(screen->availableGeometry().size());
     }
     setMaximumSize(limit.expandedTo(minimumSize()));
-}
-
-void TForm5::showEvent(QShowEvent* event) {
-    TModalForm::showEvent(event);
-    // Also sent on every restore from minimised, which must not reload.
-    if (!shown_) {
-        shown_ = true;
-        FormShow();
-    }
 }
 
 void TForm5::FormShow() {
@@ -243,38 +233,13 @@ QVariant TForm5::DailyCellStyle(int col, int row, int role) const {
         bool twoLines = col == 2 || (col >= 5 && col <= 8);
         return Align(twoLines ? Qt::AlignCenter : Qt::AlignHCenter | Qt::AlignBottom);
     }
-    switch (role) {
-    case Qt::TextAlignmentRole:
-        if (col == 1 || col == 2) {
-            return Align(Qt::AlignCenter);
-        }
-        return Align((col == 9 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-    case Qt::BackgroundRole:
-    case Qt::ForegroundRole:
-        break;
-    default:
-        return {};
+    // The day's colours by its kind and weekday, as in the main grid, but
+    // black text and white cells where the main grid keeps its defaults.
+    QVariant style = DayRowCellStyle(*StringGrid2, col, row, role, DayTextColours::None);
+    if (style.isValid() || (role != Qt::BackgroundRole && role != Qt::ForegroundRole)) {
+        return style;
     }
-    if (col < 2) {
-        if (role == Qt::BackgroundRole) {
-            return StringGrid2->palette().brush(QPalette::Button);
-        }
-        QString weekday = StringGrid2->Cells(1, row);
-        return QBrush(col == 1 && weekday == QStringLiteral("土")   ? QColor(Qt::blue)
-                      : col == 1 && weekday == QStringLiteral("日") ? QColor(Qt::red)
-                                                                    : QColor(Qt::black));
-    }
-    if (role == Qt::ForegroundRole) {
-        return Black();
-    }
-    // The day's colour by its kind and weekday, as in the main grid.
-    CellColors colors = GridCellColors(2, StringGrid2->Cells(1, row).toStdString(),
-                                       StringGrid2->Cells(2, row).toStdString(), {});
-    if (!colors.background) {
-        return White();
-    }
-    std::uint32_t bgr = *colors.background;
-    return QBrush(QColor(BgrRed(bgr), BgrGreen(bgr), BgrBlue(bgr)));
+    return role == Qt::BackgroundRole ? White() : Black();
 }
 
 void TForm5::B1Click() {

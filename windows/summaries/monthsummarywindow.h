@@ -56,7 +56,7 @@ public:
     QAction *K1 = nullptr, *S2 = nullptr, *A1 = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FirstShow() override { FormShow(); }
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -78,6 +78,5 @@ private:
     // The chart of one daily column (3 sleep, 4 work, 7 exercise).
     void ShowDayChart(DayChartKind kind, int column);
 
-    bool shown_ = false;
     bool freePeriodShown_ = false;
 };

@@ -52,15 +52,6 @@ TForm6::TForm6(QWidget* owner) : TModalForm(owner) {
     QApplication::instance()->installEventFilter(this);
 }
 
-void TForm6::showEvent(QShowEvent* event) {
-    TModalForm::showEvent(event);
-    // A restore from minimised shows the window again; it opens only once.
-    if (!shown_) {
-        shown_ = true;
-        FormShow();
-    }
-}
-
 void TForm6::FormShow() {
     RemoveSizeCommand(this);
     CenterOnMainWindow(this);

@@ -65,7 +65,7 @@ public:
     std::vector<std::vector<std::string>> GridTexts(int tab) const;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FirstShow() override { FormShow(); }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -73,6 +73,4 @@ private:
     void BuildMenus();
     void SetTitles();
     void Step(StartStep step);
-
-    bool shown_ = false;
 };
