@@ -5,7 +5,6 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -43,7 +42,9 @@ public:
         ASSERT_TRUE(
             WaitUntil("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 'window id'", 10s))
             << "openbox did not start";
-        std::this_thread::sleep_for(500ms);
+        // Ready once it has taken over the windows already there (the tray).
+        ASSERT_TRUE(WaitUntil("xprop -root _NET_CLIENT_LIST 2>/dev/null | grep 'window id'", 10s))
+            << "openbox did not manage the tray";
     }
 
     void TearDown() override {

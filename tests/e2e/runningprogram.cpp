@@ -252,24 +252,43 @@ std::string RunCommand(const std::string& command) {
     return output;
 }
 
-namespace {
-
-void ClickButtonFromRight(const std::string& window, int fromRight) {
-    int width = std::stoi(
-        RunCommand("xdotool getwindowgeometry --shell " + window + " | sed -n 's/^WIDTH=//p'"));
-    RunCommand("xdotool mousemove --window " + window + " " + std::to_string(width - fromRight) +
-               " 34 click 1");
-    std::this_thread::sleep_for(300ms);
+std::string VisibleProgramWindows() {
+    return RunCommand("xdotool search --onlyvisible --class tolmar 2>/dev/null");
 }
 
-} // namespace
-
-void ClickEndButton(const std::string& window) {
-    ClickButtonFromRight(window, 20);
+bool ChooseMenuItem(const std::string& window, const std::string& menu, const std::string& item) {
+    const std::string before = VisibleProgramWindows();
+    std::string popup;
+    TypeKeys(window, "key alt+" + menu);
+    bool opened = WaitFor(
+        [&] {
+            std::string now = VisibleProgramWindows();
+            std::size_t start = 0;
+            while (start < now.size()) {
+                std::size_t stop = now.find('\n', start);
+                std::string id = now.substr(start, stop - start);
+                start = stop == std::string::npos ? now.size() : stop + 1;
+                if (("\n" + before + "\n").find("\n" + id + "\n") == std::string::npos) {
+                    popup = id;
+                    return true;
+                }
+            }
+            return false;
+        },
+        10s);
+    if (!opened) {
+        return false;
+    }
+    RunCommand("xdotool key " + item);
+    return WaitFor([&] { return PlacementOf(popup).width == 0; }, 5s);
 }
 
-void ClickSaveButton(const std::string& window) {
-    ClickButtonFromRight(window, 85);
+void ChooseEnd(const std::string& window) {
+    ChooseMenuItem(window, "f", "x");
+}
+
+void ChooseSave(const std::string& window) {
+    ChooseMenuItem(window, "f", "s");
 }
 
 void TypeKeys(const std::string& window, const std::string& xdotoolArguments) {
@@ -278,7 +297,14 @@ void TypeKeys(const std::string& window, const std::string& xdotoolArguments) {
 }
 
 std::string CopyCurrentCell(const std::string& window) {
+    RunCommand("xclip -selection clipboard -i /dev/null >/dev/null 2>&1");
     TypeKeys(window, "key ctrl+a ctrl+c");
-    std::this_thread::sleep_for(300ms);
-    return RunCommand("xclip -o -selection clipboard 2>/dev/null");
+    std::string text;
+    WaitFor(
+        [&] {
+            text = RunCommand("xclip -o -selection clipboard 2>/dev/null");
+            return !text.empty();
+        },
+        5s);
+    return text;
 }

@@ -77,16 +77,24 @@ void WriteSettings(const std::filesystem::path& folder,
 // The value of a key in folder/tolmar.ini.
 std::string SettingsValue(const std::filesystem::path& folder, const std::string& key);
 
-// Clicks the "終了" button, which sits at the right end of the row of buttons
-// under the menu bar, or the "保存" button left of it (both captions are two
-// characters wide, so the buttons are of one width).
-void ClickEndButton(const std::string& window);
-void ClickSaveButton(const std::string& window);
+// Chooses a menu bar item by keyboard, as a user would: Alt with the menu's
+// underlined letter, then, once the menu is on screen, the item's letter;
+// returns once the menu has closed again. False when the menu did not open
+// or close.
+bool ChooseMenuItem(const std::string& window, const std::string& menu, const std::string& item);
+
+// The main window's "ﾌｧｲﾙ(&F)" -> "終了(&X)" and "保存(&S)".
+void ChooseEnd(const std::string& window);
+void ChooseSave(const std::string& window);
+
+// The ids of the program's visible windows (menus included), one a line.
+std::string VisibleProgramWindows();
 
 // Types into the focused window of the program, as a user would.
 void TypeKeys(const std::string& window, const std::string& xdotoolArguments);
 
-// The text of the grid's open cell editor, copied through the clipboard.
+// The text of the grid's open cell editor, copied through the clipboard
+// (cleared first, so that the copy is waited for).
 std::string CopyCurrentCell(const std::string& window);
 
 // Whether done() holds within the time, asked again every 100 ms.

@@ -5,7 +5,6 @@
 #include "tests/e2e/runningprogram.h"
 
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -40,10 +39,7 @@ bool Viewable(const std::string& window) {
 std::string Open(const std::string& main, const char* menu, const char* item,
                  const std::string& title) {
     RunCommand("xdotool windowactivate --sync " + main + " 2>/dev/null");
-    std::this_thread::sleep_for(300ms);
-    RunCommand(std::string("xdotool key alt+") + menu);
-    std::this_thread::sleep_for(400ms);
-    RunCommand(std::string("xdotool key ") + item);
+    ChooseMenuItem(main, menu, item);
     std::string window;
     WaitFor([&] { return !(window = ShownWindow(title)).empty(); }, 15s);
     return window;
@@ -83,13 +79,15 @@ TEST(DialogWindows, AboutBoxAndWebLinkOpenCentredToThePixel) {
 
         // Asked to take another size, it keeps its own.
         RunCommand("xdotool windowsize " + window + " 640 400");
-        std::this_thread::sleep_for(500ms);
-        const Frame after = FrameOf(window);
-        EXPECT_EQ(after.width, frame.width);
-        EXPECT_EQ(after.height, frame.height);
+        EXPECT_FALSE(WaitFor(
+            [&] {
+                const Frame after = FrameOf(window);
+                return after.width != frame.width || after.height != frame.height;
+            },
+            1s));
         CloseWithWindowManager(window);
     }
-    ClickEndButton(*main);
+    ChooseEnd(*main);
     EXPECT_EQ(program.WaitForExit(10s), 0);
 }
 
@@ -134,7 +132,7 @@ TEST(DialogWindows, EscInTheMapsPeriodDialogAndRestoreBringEveryWindowBack) {
     EXPECT_EQ(WmState(map), "Normal");
     EXPECT_TRUE(Viewable(*main));
     CloseWithWindowManager(map);
-    ClickEndButton(*main);
+    ChooseEnd(*main);
     EXPECT_EQ(program.WaitForExit(10s), 0);
 }
 

@@ -2,7 +2,6 @@
 #include "tests/e2e/runningprogram.h"
 
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -13,10 +12,6 @@ namespace {
 // open menus).
 int VisibleWindows() {
     return std::stoi(RunCommand("xdotool search --onlyvisible --class tolmar 2>/dev/null | wc -l"));
-}
-
-void Pause() {
-    std::this_thread::sleep_for(1s);
 }
 
 TEST(Ledger, AnAnnualLeaveDayTypedAndSavedIsInTheLedgerWithItsBalance) {
@@ -30,31 +25,29 @@ TEST(Ledger, AnAnnualLeaveDayTypedAndSavedIsInTheLedgerWithItsBalance) {
     // picked from its popup: "出勤", "休日", "年休".
     TypeKeys(*window, "key Left");
     TypeKeys(*window, "key Menu");
-    WaitFor([] { return VisibleWindows() >= 2; }, 5s);
-    Pause();
-    TypeKeys(*window, "key Down Down Down Return");
-    ClickSaveButton(*window);
+    ASSERT_TRUE(WaitFor([] { return VisibleWindows() >= 2; }, 5s)) << "no kind popup";
+    RunCommand("xdotool key Down Down Down Return");
+    ASSERT_TRUE(WaitFor([] { return VisibleWindows() == 1; }, 5s)) << "the popup stayed";
+    ChooseSave(*window);
     ASSERT_TRUE(WaitFor([&] { return fs::exists(folder / "2004V.dat"); }, 10s));
     // "表示" -> "有給休暇集計", the menu's first item.
-    TypeKeys(*window, "key alt+v");
-    Pause();
-    TypeKeys(*window, "key Return");
+    ASSERT_TRUE(ChooseMenuItem(*window, "v", "Return"));
     ASSERT_TRUE(WaitFor([] { return !ShownWindow("^有給休暇$").empty(); }, 20s));
     std::string ledger = ShownWindow("^有給休暇$");
     // "ﾌｧｲﾙ" -> "CSVﾌｧｲﾙ出力" (below "保存" and "印刷"), and the save
     // dialog's proposed name in the program folder.
-    TypeKeys(ledger, "key alt+f");
-    Pause();
-    TypeKeys(ledger, "key Down Down Return");
-    WaitFor([] { return VisibleWindows() >= 3; }, 10s);
-    Pause();
-    RunCommand("xdotool key Return");
+    ASSERT_TRUE(ChooseMenuItem(ledger, "f", "Down Down Return"));
+    std::string saveDialog;
+    ASSERT_TRUE(WaitFor(
+        [&] { return !(saveDialog = ShownWindow("Save As|名前を付けて保存")).empty(); }, 10s))
+        << "the save dialog did not appear";
+    TypeKeys(saveDialog, "key Return");
     ASSERT_TRUE(WaitFor([&] { return fs::exists(folder / "2004年度有給休暇.csv"); }, 10s));
-    Pause();
+    ASSERT_TRUE(WaitFor([] { return ShownWindow("Save As|名前を付けて保存").empty(); }, 10s));
     // "閉じる" has the focus when the window opens.
     TypeKeys(ledger, "key space");
-    Pause();
-    ClickEndButton(*window);
+    ASSERT_TRUE(WaitFor([] { return ShownWindow("^有給休暇$").empty(); }, 10s));
+    ChooseEnd(*window);
     ASSERT_EQ(program.WaitForExit(10s), 0);
 
     // Day 271 of 2004 is Monday 27 September; 年休 is 94 4E 8B 78, 月 8C 8E.

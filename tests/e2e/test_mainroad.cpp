@@ -43,8 +43,8 @@ TEST(MainRoad, TypeSaveCloseAndFindEverythingAgain) {
         TypeKeys(*window, "type --delay 40 630");
         TypeKeys(*window, "key Tab");
         TypeKeys(*window, "type --delay 40 845");
-        ClickSaveButton(*window);
-        ClickEndButton(*window);
+        ChooseSave(*window);
+        ChooseEnd(*window);
         ASSERT_EQ(program.WaitForExit(10s), 0);
     }
     std::string bytes = ReadBytes(folder / ThisYearsFile());
@@ -58,7 +58,7 @@ TEST(MainRoad, TypeSaveCloseAndFindEverythingAgain) {
     EXPECT_EQ(CopyCurrentCell(*window), "6:30");
     TypeKeys(*window, "key Tab");
     EXPECT_EQ(CopyCurrentCell(*window), "8:45");
-    ClickEndButton(*window);
+    ChooseEnd(*window);
     EXPECT_EQ(again.WaitForExit(10s), 0);
     EXPECT_EQ(ReadBytes(folder / ThisYearsFile()), bytes); // nothing changed, nothing asked
 }

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <thread>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -25,10 +24,8 @@ public:
 
     void Choose(const MenuItem& entry) const {
         RunCommand("xdotool windowactivate --sync " + main_ + " 2>/dev/null");
-        std::this_thread::sleep_for(300ms);
-        RunCommand(std::string("xdotool key alt+") + entry.menu);
-        std::this_thread::sleep_for(400ms);
-        RunCommand(std::string("xdotool key ") + entry.item);
+        ASSERT_TRUE(ChooseMenuItem(main_, entry.menu, entry.item))
+            << entry.menu << "/" << entry.item << ": the menu did not open and close";
     }
 
     // The window the item opened appears and closes again with the window
@@ -42,7 +39,9 @@ public:
 
     static void Close(const char* title) {
         std::string window = ShownWindow(title);
-        std::this_thread::sleep_for(500ms);
+        // Framed and placed first: the window manager closes only what it
+        // manages.
+        SettledPlacement(window);
         RunCommand("xdotool windowactivate --sync " + window + " 2>/dev/null");
         RunCommand("xdotool key alt+F4");
         ASSERT_TRUE(WaitFor([&] { return ShownWindow(title).empty(); }, 10s))
@@ -93,16 +92,18 @@ TEST(MenuBar, EveryItemOpensWhatItNamesAndEveryWindowClosesAgain) {
     // The map asks for its span first, without a way out but "表示".
     walk.Choose({"v", "p", ""});
     ASSERT_TRUE(WaitFor([] { return !ShownWindow("集計期間選択").empty(); }, 15s));
-    std::this_thread::sleep_for(500ms);
-    RunCommand("xdotool key Return");
+    const std::string span = ShownWindow("集計期間選択");
+    SettledPlacement(span);
+    TypeKeys(span, "key Return");
     ASSERT_TRUE(WaitFor([] { return !ShownWindow("進行位置表示").empty(); }, 15s));
     MenuBarWalk::Close("進行位置表示");
 
     // The web link opens its address from its button; help opens help.txt.
     walk.Choose({"c", "i", ""});
     ASSERT_TRUE(WaitFor([] { return !ShownWindow("インターネット接続").empty(); }, 15s));
-    std::this_thread::sleep_for(500ms);
-    RunCommand("xdotool key space");
+    const std::string link = ShownWindow("インターネット接続");
+    SettledPlacement(link);
+    TypeKeys(link, "key space");
     ASSERT_TRUE(WaitFor([&] { return fs::exists(opened); }, 10s)) << "the web page was not opened";
     MenuBarWalk::Close("インターネット接続");
     walk.Choose({"h", "c", ""});
@@ -114,7 +115,6 @@ TEST(MenuBar, EveryItemOpensWhatItNamesAndEveryWindowClosesAgain) {
     // The month steps and the save need no window; then the program ends.
     for (const char* item : {"b", "t", "n"}) {
         walk.Choose({"s", item, ""});
-        std::this_thread::sleep_for(500ms);
     }
     walk.Choose({"f", "s", ""});
     ASSERT_TRUE(WaitFor([&] { return fs::exists(folder / "2004.dat"); }, 10s))
@@ -133,8 +133,9 @@ TEST(MenuBar, TheMapItemIsOffForAnotherExerciseItem) {
     auto main = program.WaitForMainWindow(20s);
     ASSERT_TRUE(main);
     MenuBarWalk walk(*main);
-    walk.Choose({"v", "p", ""});
-    EXPECT_FALSE(WaitFor([] { return !ShownWindow("集計期間選択").empty(); }, 3s));
+    RunCommand("xdotool windowactivate --sync " + *main + " 2>/dev/null");
+    EXPECT_FALSE(ChooseMenuItem(*main, "v", "p")) << "the menu closed on its disabled item";
+    EXPECT_TRUE(ShownWindow("集計期間選択").empty());
     RunCommand("xdotool key Escape");
     walk.Choose({"f", "x", ""});
     EXPECT_EQ(program.WaitForExit(15s), 0);

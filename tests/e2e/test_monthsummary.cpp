@@ -3,7 +3,6 @@
 
 #include <ctime>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -79,28 +78,24 @@ TEST(MonthSummary, OpenFromTheMainWindowExportTheProposedFileAndClose) {
     window = program.WaitForWindow(5s);
     ASSERT_TRUE(window);
 
-    TypeKeys(*window, "key alt+v");
-    RunCommand("xdotool key m");
+    ASSERT_TRUE(ChooseMenuItem(*window, "v", "m"));
     ASSERT_TRUE(WaitFor([] { return !ShownWindow("月指定集計").empty(); }, 10s));
     std::string summary = ShownWindow("月指定集計");
-    std::this_thread::sleep_for(500ms);
-    TypeKeys(summary, "key alt+f");
-    std::this_thread::sleep_for(300ms);
-    RunCommand("xdotool key o");
-    ASSERT_TRUE(WaitFor([] { return !ShownWindow("Save As|名前を付けて保存").empty(); }, 10s))
+    SettledPlacement(summary);
+    ASSERT_TRUE(ChooseMenuItem(summary, "f", "o"));
+    std::string saveDialog;
+    ASSERT_TRUE(WaitFor(
+        [&] { return !(saveDialog = ShownWindow("Save As|名前を付けて保存")).empty(); }, 10s))
         << "the save dialog did not appear";
-    std::this_thread::sleep_for(500ms);
-    RunCommand("xdotool key Return"); // the proposed name in the program folder
+    TypeKeys(saveDialog, "key Return"); // the proposed name in the program folder
     fs::path file =
         folder / (std::to_string(month.year) + "\xe5\xb9\xb4" + std::to_string(month.month) +
                   "\xe6\x9c\x88\xe9\x9b\x86\xe8\xa8\x88.csv");
     ASSERT_TRUE(WaitFor([&] { return fs::exists(file); }, 10s)) << file;
-    std::this_thread::sleep_for(500ms);
-    TypeKeys(summary, "key alt+f");
-    std::this_thread::sleep_for(300ms);
-    RunCommand("xdotool key c");
+    ASSERT_TRUE(WaitFor([] { return ShownWindow("Save As|名前を付けて保存").empty(); }, 10s));
+    ASSERT_TRUE(ChooseMenuItem(summary, "f", "c"));
     ASSERT_TRUE(WaitFor([] { return ShownWindow("月指定集計").empty(); }, 10s));
-    ClickEndButton(*window);
+    ChooseEnd(*window);
     EXPECT_EQ(program.WaitForExit(10s), 0);
 
     std::vector<std::string> lines = Lines(ReadBytes(file));

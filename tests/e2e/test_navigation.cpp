@@ -3,19 +3,11 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
-
-// "<< 前月" is the first button right of the year and month boxes, which
-// have fixed widths, so it sits at a fixed place from the window's left.
-void ClickPreviousMonthButton(const std::string& window) {
-    RunCommand("xdotool mousemove --window " + window + " 150 34 click 1");
-    std::this_thread::sleep_for(300ms);
-}
 
 TEST(Navigation, TwelveMonthsBackIsTheSameMonthOfLastYearAndSavesIntoItsFile) {
     TempFolder folder;
@@ -24,13 +16,14 @@ TEST(Navigation, TwelveMonthsBackIsTheSameMonthOfLastYearAndSavesIntoItsFile) {
     RunningProgram program(folder.Path(), runtime.Path(), "2005-03-15 10:00:00");
     auto window = program.WaitForWindow(20s);
     ASSERT_TRUE(window);
-    for (int click = 0; click < 12; ++click) {
-        ClickPreviousMonthButton(*window);
+    // "検索(&S)" -> "前月(&B)" twelve times.
+    for (int step = 0; step < 12; ++step) {
+        ASSERT_TRUE(ChooseMenuItem(*window, "s", "b"));
     }
     // The selected cell stays on the 15th at the wake-up column.
     TypeKeys(*window, "type --delay 40 630");
-    ClickSaveButton(*window);
-    ClickEndButton(*window);
+    ChooseSave(*window);
+    ChooseEnd(*window);
     ASSERT_EQ(program.WaitForExit(10s), 0);
 
     std::string bytes = ReadBytes(folder / "2004.dat");

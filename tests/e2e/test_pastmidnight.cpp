@@ -5,7 +5,6 @@
 #include "tests/e2e/runningprogram.h"
 
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -31,9 +30,9 @@ std::string RunUntil(const TempFolder& folder, const std::string& time, const st
         ADD_FAILURE() << "the main window did not appear";
         return {};
     }
+    // Read again at every look at the clock: the next one sees the new time.
     WriteBytes(clockFile, "@" + time + "\n");
-    std::this_thread::sleep_for(500ms);
-    ClickEndButton(*main);
+    ChooseEnd(*main);
     std::string dialog;
     if (!WaitFor([&] { return !(dialog = ShownWindow("退社時刻自動入力")).empty(); }, 10s)) {
         ADD_FAILURE() << "no leaving-time dialog at " << time;

@@ -18,7 +18,7 @@ WindowPlacement OneSession(const TempFolder& folder, const TempFolder& runtime) 
         return {};
     }
     WindowPlacement place = SettledPlacement(*window);
-    ClickEndButton(*window);
+    ChooseEnd(*window);
     EXPECT_EQ(program.WaitForExit(10s), 0);
     return place;
 }

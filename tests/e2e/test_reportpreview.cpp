@@ -2,7 +2,6 @@
 #include "tests/e2e/runningprogram.h"
 
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -13,13 +12,11 @@ const char* const PreviewTitle = "プレビュー|Preview";
 
 std::string OpenInputSheetPreview(const std::string& mainWindow) {
     RunCommand("xdotool windowactivate --sync " + mainWindow + " 2>/dev/null");
-    std::this_thread::sleep_for(300ms);
-    RunCommand("xdotool key alt+f");
-    std::this_thread::sleep_for(400ms);
-    RunCommand("xdotool key p");
+    ChooseMenuItem(mainWindow, "f", "p");
     std::string preview;
-    WaitFor([&] { return !(preview = ShownWindow(PreviewTitle)).empty(); }, 15s);
-    std::this_thread::sleep_for(500ms);
+    if (WaitFor([&] { return !(preview = ShownWindow(PreviewTitle)).empty(); }, 15s)) {
+        SettledPlacement(preview);
+    }
     return preview;
 }
 
@@ -41,15 +38,17 @@ TEST(ReportPreview, StaysOpenAfterPrintingAndClosesByItsCloseBoxOrEsc) {
     std::string preview = OpenInputSheetPreview(*main);
     ASSERT_FALSE(preview.empty()) << "the print command opened no preview";
     RunCommand("xdotool key ctrl+p");
-    ASSERT_TRUE(WaitFor([] { return !ShownWindow("PDFﾌｧｲﾙ出力").empty(); }, 10s))
+    std::string saveDialog;
+    ASSERT_TRUE(WaitFor([&] { return !(saveDialog = ShownWindow("PDFﾌｧｲﾙ出力")).empty(); }, 10s))
         << "the print command asked for no file";
-    std::this_thread::sleep_for(500ms);
-    RunCommand("xdotool key Return");
+    TypeKeys(saveDialog, "key Return");
     const fs::path pdf = folder / "勤務時間.pdf";
     ASSERT_TRUE(WaitFor([&] { return fs::exists(pdf) && fs::file_size(pdf) > 0; }, 10s))
         << "no PDF was written";
-    std::this_thread::sleep_for(1s);
-    EXPECT_EQ(ShownWindow(PreviewTitle), preview) << "the preview closed after printing";
+    ASSERT_TRUE(WaitFor([] { return ShownWindow("PDFﾌｧｲﾙ出力").empty(); }, 10s));
+    // Given a second to close, the preview stays.
+    EXPECT_FALSE(WaitFor([&] { return ShownWindow(PreviewTitle) != preview; }, 1s))
+        << "the preview closed after printing";
 
     RunCommand("xdotool windowactivate --sync " + preview + " 2>/dev/null");
     RunCommand("xdotool key alt+F4");
@@ -60,9 +59,7 @@ TEST(ReportPreview, StaysOpenAfterPrintingAndClosesByItsCloseBoxOrEsc) {
     EXPECT_TRUE(PreviewCloses()) << "Esc did not close the preview";
 
     RunCommand("xdotool windowactivate --sync " + *main + " 2>/dev/null");
-    RunCommand("xdotool key alt+f");
-    std::this_thread::sleep_for(400ms);
-    RunCommand("xdotool key x");
+    ChooseEnd(*main);
     EXPECT_EQ(program.WaitForExit(15s), 0);
 }
 

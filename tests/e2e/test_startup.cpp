@@ -2,7 +2,6 @@
 #include "tests/e2e/runningprogram.h"
 
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -33,7 +32,7 @@ TEST(Startup, FirstStartWritesSettingsSecondCopyExitsAndEndButtonCloses) {
     EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
     EXPECT_FALSE(fs::exists(otherFolder / "tolmar.ini"));
 
-    ClickEndButton(*window);
+    ChooseEnd(*window);
     EXPECT_EQ(first.WaitForExit(10s), 0);
 }
 

@@ -66,7 +66,7 @@ TEST(Tray, OneClickRestoresAMinimisedStartShowingTheMonthFromItsFirstDay) {
         ASSERT_TRUE(window) << "one click did not restore the window";
         EXPECT_EQ(SettledPlacement(*window), place);
     }
-    ClickEndButton(*window);
+    ChooseEnd(*window);
     EXPECT_EQ(program.WaitForExit(10s), 0);
 }
 

@@ -53,10 +53,12 @@ TEST(UnusualFiles, FifoInPlaceOfTheDayFileDoesNotBlockTheStart) {
     EXPECT_TRUE(fs::is_fifo(dayFile));
 
     RunCommand("xdotool key Return");
-    std::this_thread::sleep_for(500ms);
+    EXPECT_TRUE(
+        WaitFor([] { return VisibleProgramWindows().find('\n') == std::string::npos; }, 10s))
+        << "the message box stayed";
     std::optional<std::string> main = program.WaitForWindow(5s);
     ASSERT_TRUE(main);
-    ClickEndButton(*main);
+    ChooseEnd(*main);
     EXPECT_EQ(program.WaitForExit(10s), 0);
     EXPECT_TRUE(fs::is_fifo(dayFile)) << "never written over";
 }
