@@ -178,6 +178,14 @@ void KeepWindowsTogether() {
     }
 }
 
+void LimitWindowSize(QWidget* window, QSize minimum, QSize maximum) {
+    window->setMinimumSize(minimum);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        maximum = maximum.boundedTo(screen->availableGeometry().size());
+    }
+    window->setMaximumSize(maximum.expandedTo(minimum));
+}
+
 void RemoveSizeCommand(QWidget* window) {
     if (window == nullptr) {
         return;

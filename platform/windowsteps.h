@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 class QPoint;
 class QPrinter;
 class QRect;
@@ -22,6 +24,10 @@ void RestoreApplication();
 // From now on, restoring any one window of the program from the task bar
 // restores all of them, as the notification icon does. Called once at start.
 void KeepWindowsTogether();
+
+// Lets the user resize the window between minimum and maximum, the maximum
+// cut down to the available screen but never below the minimum.
+void LimitWindowSize(QWidget* window, QSize minimum, QSize maximum);
 
 // Fixes the window at its present size and takes away its size grip, so the
 // user cannot resize it.

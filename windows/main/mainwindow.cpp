@@ -34,7 +34,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
@@ -126,12 +125,7 @@ void TForm1::RepaintGrid() {
 }
 
 void TForm1::ApplySizeLimits() {
-    setMinimumSize(MinimumWidth, MinimumHeight);
-    QSize limit(MaximumWidth, MaximumHeight);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        limit = limit.boundedTo(screen->availableGeometry().size());
-    }
-    setMaximumSize(limit.expandedTo(minimumSize()));
+    LimitWindowSize(this, {MinimumWidth, MinimumHeight}, {MaximumWidth, MaximumHeight});
 }
 
 void TForm1::ApplyStoredPlacement() {

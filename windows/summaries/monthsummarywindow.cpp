@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/mainwindowref.h"
 #include "platform/stringgrid.h"
+#include "platform/windowsteps.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "windows/charts/chartwindows.h"
@@ -16,11 +17,9 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -96,12 +95,7 @@ void TForm5::ConnectCommands() {
 }
 
 void TForm5::ApplySizeLimits() {
-    setMinimumSize(MinimumWidth, MinimumHeight);
-    QSize limit(MaximumWidth, MaximumHeight);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        limit = limit.boundedTo(screen->availableGeometry().size());
-    }
-    setMaximumSize(limit.expandedTo(minimumSize()));
+    LimitWindowSize(this, {MinimumWidth, MinimumHeight}, {MaximumWidth, MaximumHeight});
 }
 
 void TForm5::FormShow() {
