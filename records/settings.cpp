@@ -8,6 +8,7 @@
 #include "timetext.h"
 #include "worktime.h"
 
+#include <algorithm>
 #include <charconv>
 #include <variant>
 #include <vector>
@@ -129,15 +130,17 @@ std::optional<std::int32_t> ParseHex(std::string_view digits, bool negative) {
 
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
-// The file's text as CP932, the only form the table works on.
-std::string SettingsText(std::string_view bytes) {
+// The file's text as CP932, the only form the table works on: the bytes
+// themselves, or their conversion held in converted.
+std::string_view SettingsText(std::string_view bytes, std::string& converted) {
     if (!IsUtf8SettingsFile(bytes)) {
-        return std::string(bytes);
+        return bytes;
     }
     if (bytes.starts_with(Utf8Bom)) {
         bytes.remove_prefix(Utf8Bom.size());
     }
-    return Utf8ToCp932Lossy(bytes);
+    converted = Utf8ToCp932Lossy(bytes);
+    return converted;
 }
 
 void ReadKey(const IniTable& table, const Key& key) {
@@ -191,11 +194,23 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
 }
 
 bool IsUtf8SettingsFile(std::string_view bytes) {
-    return bytes.starts_with(Utf8Bom) || IsMultiByteUtf8(bytes);
+    if (bytes.starts_with(Utf8Bom)) {
+        return true;
+    }
+    if (!IsMultiByteUtf8(bytes)) {
+        return false;
+    }
+    // Japanese text in UTF-8 is made of three-byte characters. Two-byte ones
+    // alone are also what pairs of half-width katakana ("ﾃｽ") in CP932 look
+    // like: such a file is UTF-8 only when it is no CP932.
+    const bool wide = std::any_of(bytes.begin(), bytes.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
+    return wide || !Cp932ToUtf8(bytes);
 }
 
 void ReadSettingsBytes(std::string_view bytes, TSettings& settings) {
-    IniTable table = IniTable::Parse(SettingsText(bytes));
+    std::string converted;
+    IniTable table = IniTable::Parse(SettingsText(bytes, converted));
     for (const Key& key : KeyTable(settings)) {
         ReadKey(table, key);
     }
@@ -207,7 +222,8 @@ bool SettingsWriteDropsText(std::string_view oldBytes) {
 }
 
 std::string SettingsBytes(std::string_view oldBytes, const TSettings& settings, int windowOnly) {
-    IniTable table = IniTable::Parse(SettingsText(oldBytes), IniTable::Comments::Keep);
+    std::string converted;
+    IniTable table = IniTable::Parse(SettingsText(oldBytes, converted), IniTable::Comments::Keep);
     // The table only reads the fields it writes.
     std::vector<Key> keys = KeyTable(const_cast<TSettings&>(settings));
     for (std::size_t i = 0; i < keys.size(); ++i) {

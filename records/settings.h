@@ -65,9 +65,9 @@ inline constexpr const char* SettingsFileName = "tolmar.ini";
 // a byte order mark) and read as such; the first write keeps its bytes.
 enum class SettingsLoad { Loaded, LoadedFromUtf8, Missing, Unreadable };
 
-// A settings file is CP932, but one that an editor saved as UTF-8 (a byte
-// order mark, or well-formed UTF-8 beyond ASCII) is read as UTF-8, so that
-// its values count.
+// A settings file is CP932, but one that an editor saved as UTF-8 is read
+// as UTF-8, so that its values count: a byte order mark, or well-formed
+// UTF-8 beyond ASCII that holds a three-byte character or is no CP932.
 bool IsUtf8SettingsFile(std::string_view bytes);
 
 // The settings file's bytes into settings: a missing key gives its default,

@@ -256,6 +256,18 @@ TEST_F(SettingsFile, AUtf8FileIsReadAsUtf8AndItsFirstWriteKeepsItsBytes) {
     }
 }
 
+TEST_F(SettingsFile, HalfWidthKatakanaThatLookLikeUtf8StayCp932) {
+    // "ﾃｽ" is C3 BD in CP932, which is also "ý" in UTF-8.
+    const std::string file = "[Office Setup]\r\nMovementname=\xc3\xbd\r\n";
+    WriteIni(file);
+    int firstRun = -1;
+    ASSERT_EQ(LoadSettings(folder.Path(), &firstRun), SettingsLoad::Loaded);
+    EXPECT_EQ(Settings.Movementname, "ﾃｽ");
+    EXPECT_FALSE(SaveSettings(folder.Path(), 1).backedUp());
+    EXPECT_EQ(IniBytes(), "[Office Setup]\r\nMovementname=\xc3\xbd\r\n\r\n"
+                          "[Window]\r\nTop=0\r\nLeft=0\r\nWidth=640\r\nHeight=480\r\n\r\n");
+}
+
 TEST_F(SettingsFile, ABackupNeverReplacesAnotherAndAHeadingTwiceIsKeptToo) {
     const std::string file =
         "[Window]\r\nTop=1\r\n[Other Setup]\r\nRedflg=1\r\n[window]\r\nLeft=2\r\n";
