@@ -46,6 +46,18 @@ void ClickInDialog(const std::string& dialog, int x, int y) {
     std::this_thread::sleep_for(300ms);
 }
 
+// Opens the settings dialog, types 20 as the closing day and presses "登録";
+// the dialog's window id, nothing when it did not open.
+std::optional<std::string> ConfirmClosingDay20(const std::string& window) {
+    auto dialog = OpenSettingsDialog(window);
+    if (dialog) {
+        ClickInDialog(*dialog, 125, 83); // the closing-day box on the first tab
+        RunCommand("xdotool key ctrl+a type --delay 40 20");
+        ClickInDialog(*dialog, 640 - 137, 480 - 21); // "登録"
+    }
+    return dialog;
+}
+
 std::string Repeated(const std::string& key, int times) {
     std::string keys;
     for (int i = 0; i < times; ++i) {
@@ -62,11 +74,8 @@ TEST(Settings, ANewClosingDayShowsThePeriodContainingTodayAndIsStored) {
     auto window = program.WaitForMainWindow(20s);
     ASSERT_TRUE(window);
 
-    auto dialog = OpenSettingsDialog(*window);
+    auto dialog = ConfirmClosingDay20(*window);
     ASSERT_TRUE(dialog) << "the settings dialog did not open";
-    ClickInDialog(*dialog, 125, 83); // the closing-day box on the first tab
-    RunCommand("xdotool key ctrl+a type --delay 40 20");
-    ClickInDialog(*dialog, 640 - 137, 480 - 21); // "登録"
     ASSERT_TRUE(WaitForSettingsDialog(false)) << "the settings dialog did not close";
 
     // With the 20th as closing day, 27 September lies in the period from
@@ -105,11 +114,8 @@ TEST(Settings, AFailedWriteKeepsTheDialogOpenForAnotherTry) {
     auto window = program.WaitForMainWindow(20s);
     ASSERT_TRUE(window);
 
-    auto dialog = OpenSettingsDialog(*window);
+    auto dialog = ConfirmClosingDay20(*window);
     ASSERT_TRUE(dialog) << "the settings dialog did not open";
-    ClickInDialog(*dialog, 125, 83); // the closing-day box on the first tab
-    RunCommand("xdotool key ctrl+a type --delay 40 20");
-    ClickInDialog(*dialog, 640 - 137, 480 - 21); // "登録"
     ASSERT_TRUE(WaitFor([] { return !ShownWindow("^エラー$").empty(); }, 10s)) << "no error box";
     EXPECT_EQ(SettingsDialogId(), *dialog) << "the dialog closed";
     EXPECT_EQ(ReadBytes(ini), before);
