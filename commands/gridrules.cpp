@@ -34,13 +34,16 @@ std::string TrimSpaces(const std::string& text) {
 // scheduled end, in whole minutes after the commuting shift.
 bool IsLateOrEarly(int col, const std::string& cellText) {
     const std::string& scheduled = col == 4 ? Settings.Scheduledstart : Settings.Scheduledend;
-    std::string s = NormalizeTimeText(scheduled);
+    std::string s = SettingTimeOfDay(scheduled);
     std::string t = NormalizeTimeText(cellText);
     if (s.empty() || t.empty()) {
         return false;
     }
     if (Settings.Standflg == 1) {
-        std::int64_t shift = col == 4 ? Settings.Standtime : -Settings.Standtime;
+        // Widened before the sign changes: a hand-edited -2147483648 has no
+        // 32-bit negation.
+        const std::int64_t commute = Settings.Standtime;
+        const std::int64_t shift = col == 4 ? commute : -commute;
         t = MinutesToTime(TimeToMinutes(t) + shift);
     }
     std::int64_t scheduledMinutes = TimeToMinutes(s);
@@ -162,8 +165,7 @@ std::string TimeCellStamp(int mode, int col) {
     default:
         return {};
     }
-    std::string time = NormalizeTimeText(*setting);
-    return StrToTime(time) ? time : std::string();
+    return SettingTimeOfDay(*setting);
 }
 
 std::string ClockText() {

@@ -217,10 +217,7 @@ void AutoEnterTime(PeriodView& view) {
     if (!view.Cell(ArrivalColumn, TodayRow).empty()) {
         return;
     }
-    std::string scheduled = NormalizeTimeText(Settings.Scheduledstart);
-    if (!StrToTime(scheduled)) {
-        scheduled.clear();
-    }
+    const std::string scheduled = SettingTimeOfDay(Settings.Scheduledstart);
     LocalDateTime now = ClockNow();
     std::int64_t nowMinutes = now.hour * 60 + now.minute;
     std::string stamp;

@@ -10,20 +10,19 @@
 #include "records/worktime.h"
 
 #include <system_error>
+#include <utility>
 
 namespace {
 
 // What the threshold boxes store when their text is no number.
 constexpr std::array<int, 6> ThresholdDefaults{6, 5, 2, 3, 10000, 13000};
 
-std::array<int*, 6> ThresholdFields() {
-    return {&Settings.Sleep1,    &Settings.Sleep2,   &Settings.Overtime1,
-            &Settings.Overtime2, &Settings.Walking1, &Settings.Walking2};
+std::array<int*, 6> ThresholdFields(TSettings& s) {
+    return {&s.Sleep1, &s.Sleep2, &s.Overtime1, &s.Overtime2, &s.Walking1, &s.Walking2};
 }
 
-std::array<std::uint8_t*, 5> OtherFlagFields() {
-    return {&Settings.Escflg, &Settings.Saveflg, &Settings.Autoflg, &Settings.Windflg,
-            &Settings.Redflg};
+std::array<std::uint8_t*, 5> OtherFlagFields(TSettings& s) {
+    return {&s.Escflg, &s.Saveflg, &s.Autoflg, &s.Windflg, &s.Redflg};
 }
 
 int IntegerOr(const std::string& text, int fallback) {
@@ -80,13 +79,13 @@ SettingsControls LoadSettingsToControls() {
     SettingsControls c;
     int deadline = Settings.Deadline;
     c.Memo1 = std::to_string(deadline >= 1 && deadline <= 31 ? deadline : 1);
-    c.Memo2 = TimeBoxText(Settings.Scheduledstart);
-    c.Memo3 = TimeBoxText(Settings.Scheduledend);
-    c.Memo4 = TimeBoxText(Settings.Midnightstart);
-    c.Memo5 = TimeBoxText(Settings.Midnightend);
+    c.Memo2 = SettingTimeOfDay(Settings.Scheduledstart);
+    c.Memo3 = SettingTimeOfDay(Settings.Scheduledend);
+    c.Memo4 = SettingTimeOfDay(Settings.Midnightstart);
+    c.Memo5 = SettingTimeOfDay(Settings.Midnightend);
     for (std::size_t i = 0; i < c.BreakStarts.size(); ++i) {
-        c.BreakStarts[i] = TimeBoxText(Settings.Breaks[i]);
-        c.BreakEnds[i] = TimeBoxText(Settings.Breake[i]);
+        c.BreakStarts[i] = SettingTimeOfDay(Settings.Breaks[i]);
+        c.BreakEnds[i] = SettingTimeOfDay(Settings.Breake[i]);
     }
     c.StandRadio = PairIndex(Settings.Standflg);
     c.Memo14 = std::to_string(Settings.Standtime);
@@ -94,7 +93,7 @@ SettingsControls LoadSettingsToControls() {
     c.MovementRadio = TripleIndex(Settings.Movement);
     c.Memo13 = Settings.Conditionname;
     c.ConditionRadio = TripleIndex(Settings.Condition);
-    auto thresholds = ThresholdFields();
+    auto thresholds = ThresholdFields(Settings);
     for (std::size_t i = 0; i < thresholds.size(); ++i) {
         c.Thresholds[i] = std::to_string(*thresholds[i]);
     }
@@ -112,62 +111,58 @@ SettingsControls LoadSettingsToControls() {
     c.ComboBox5 = ListIndexCorrecting(Settings.Autoendflg);
     c.DoubleClickRadio = PairIndex(Settings.DoubleClick);
     c.CheckBox14 = Settings.Timeoption != 0;
-    c.Memo15 = TimeBoxText(Settings.Risingtime);
-    c.Memo16 = TimeBoxText(Settings.Sleepingtime);
-    auto flags = OtherFlagFields();
+    c.Memo15 = SettingTimeOfDay(Settings.Risingtime);
+    c.Memo16 = SettingTimeOfDay(Settings.Sleepingtime);
+    auto flags = OtherFlagFields(Settings);
     for (std::size_t i = 0; i < flags.size(); ++i) {
         c.OtherFlags[i] = *flags[i] != 0;
     }
     return c;
 }
 
-int StoreControlsToSettings(const SettingsControls& c) {
-    int changed = 0;
+std::optional<int> TypedClosingDay(const SettingsControls& c) {
     int deadline = IntegerOr(c.Memo1, 31);
-    if (deadline != Settings.Deadline) {
-        changed = 1;
-    }
-    if (deadline >= 1 && deadline <= 31) {
-        Settings.Deadline = deadline;
-        InitDateGlobals();
-    } else {
-        Settings.Deadline = 31;
-    }
-    Settings.Scheduledstart = TimeBoxText(c.Memo2);
-    Settings.Scheduledend = TimeBoxText(c.Memo3);
-    Settings.Midnightstart = TimeBoxText(c.Memo4);
-    Settings.Midnightend = TimeBoxText(c.Memo5);
+    return deadline >= 1 && deadline <= 31 ? std::optional(deadline) : std::nullopt;
+}
+
+int StoreControlsToSettings(const SettingsControls& c, TSettings& s) {
+    int changed = IntegerOr(c.Memo1, 31) != s.Deadline ? 1 : 0;
+    s.Deadline = TypedClosingDay(c).value_or(31);
+    s.Scheduledstart = TimeBoxText(c.Memo2);
+    s.Scheduledend = TimeBoxText(c.Memo3);
+    s.Midnightstart = TimeBoxText(c.Memo4);
+    s.Midnightend = TimeBoxText(c.Memo5);
     for (std::size_t i = 0; i < c.BreakStarts.size(); ++i) {
-        Settings.Breaks[i] = TimeBoxText(c.BreakStarts[i]);
-        Settings.Breake[i] = TimeBoxText(c.BreakEnds[i]);
+        s.Breaks[i] = TimeBoxText(c.BreakStarts[i]);
+        s.Breake[i] = TimeBoxText(c.BreakEnds[i]);
     }
-    Settings.Standflg = c.StandRadio == 0 ? 0 : 1;
-    Settings.Standtime = IntegerOr(c.Memo14, 0);
-    Settings.Movementname = BlankControls(c.Memo12);
-    Settings.Movement = TripleIndex(c.MovementRadio);
-    Settings.Conditionname = BlankControls(c.Memo13);
-    Settings.Condition = TripleIndex(c.ConditionRadio);
-    auto thresholds = ThresholdFields();
+    s.Standflg = c.StandRadio == 0 ? 0 : 1;
+    s.Standtime = IntegerOr(c.Memo14, 0);
+    s.Movementname = BlankControls(c.Memo12);
+    s.Movement = TripleIndex(c.MovementRadio);
+    s.Conditionname = BlankControls(c.Memo13);
+    s.Condition = TripleIndex(c.ConditionRadio);
+    auto thresholds = ThresholdFields(s);
     for (std::size_t i = 0; i < thresholds.size(); ++i) {
         *thresholds[i] = IntegerOr(c.Thresholds[i], ThresholdDefaults[i]);
     }
-    Settings.LeaveGrantMonth = c.ComboBox2 >= 0 && c.ComboBox2 <= 11 ? c.ComboBox2 + 1 : 1;
+    s.LeaveGrantMonth = c.ComboBox2 >= 0 && c.ComboBox2 <= 11 ? c.ComboBox2 + 1 : 1;
     for (std::size_t i = 0; i < c.WeeklyRest.size(); ++i) {
         std::uint8_t rest = c.WeeklyRest[i] ? 1 : 0;
-        if (rest != Settings.WeeklyHolidays[i]) {
+        if (rest != s.WeeklyHolidays[i]) {
             changed = 1;
         }
-        Settings.WeeklyHolidays[i] = rest;
+        s.WeeklyHolidays[i] = rest;
     }
-    Settings.Autostart = c.AutostartRadio == 0 ? 0 : 1;
-    Settings.Autostartflg = ListValue(c.ComboBox4);
-    Settings.Autoend = c.AutoendRadio == 0 ? 0 : 1;
-    Settings.Autoendflg = ListValue(c.ComboBox5);
-    Settings.DoubleClick = c.DoubleClickRadio == 0 ? 0 : 1;
-    Settings.Timeoption = c.CheckBox14 ? 1 : 0;
-    Settings.Risingtime = TimeBoxText(c.Memo15);
-    Settings.Sleepingtime = TimeBoxText(c.Memo16);
-    auto flags = OtherFlagFields();
+    s.Autostart = c.AutostartRadio == 0 ? 0 : 1;
+    s.Autostartflg = ListValue(c.ComboBox4);
+    s.Autoend = c.AutoendRadio == 0 ? 0 : 1;
+    s.Autoendflg = ListValue(c.ComboBox5);
+    s.DoubleClick = c.DoubleClickRadio == 0 ? 0 : 1;
+    s.Timeoption = c.CheckBox14 ? 1 : 0;
+    s.Risingtime = TimeBoxText(c.Memo15);
+    s.Sleepingtime = TimeBoxText(c.Memo16);
+    auto flags = OtherFlagFields(s);
     for (std::size_t i = 0; i < flags.size(); ++i) {
         *flags[i] = c.OtherFlags[i] ? 1 : 0;
     }
@@ -195,9 +190,20 @@ ExerciseLabels ExerciseThresholdLabels(int movementRadio) {
     }
 }
 
-bool ConfirmSettings(const std::filesystem::path& folder, const SettingsControls& controls) {
-    int changed = StoreControlsToSettings(controls);
-    bool written = SaveSettings(folder, 0);
+DataFileWrite ConfirmSettings(const std::filesystem::path& folder,
+                              const SettingsControls& controls) {
+    // The new values are written first and take effect only once they are
+    // in the file: a write that failed leaves the program as it was.
+    TSettings confirmed = Settings;
+    int changed = StoreControlsToSettings(controls, confirmed);
+    DataFileWrite written = SaveSettings(folder, 0, confirmed);
+    if (!written) {
+        return written;
+    }
+    Settings = std::move(confirmed);
+    if (TypedClosingDay(controls)) {
+        InitDateGlobals();
+    }
     if (changed == 1 && CalendarYear == CurYear) {
         for (int slot = 1; slot <= 2; ++slot) {
             int year = CurYear + slot - 2;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/datafilewrite.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -16,6 +18,7 @@
 class MainWindowSteps;
 class PeriodView;
 class SavePort;
+struct TSettings;
 
 struct SettingsControls {
     std::string Memo1;                      // closing day
@@ -43,17 +46,21 @@ struct SettingsControls {
     bool operator==(const SettingsControls&) const = default;
 };
 
-// The settings block into the controls. Values the lists cannot show are
-// corrected in the block at once: an automatic-entry choice outside 0..2
+// The settings block into the controls. A time box shows its setting when
+// that reads as a time of day as written, else nothing. Values the lists
+// cannot show are corrected in the block at once: an automatic-entry choice outside 0..2
 // becomes 0, an empty colour of the first day kind becomes "clRed".
 SettingsControls LoadSettingsToControls();
 
-// The controls into the settings block (all but the colours, which the
+// The controls into a settings block (all but the colours, which the
 // colour controls store at once, the window placement and the stride).
 // Values that cannot be read fall back without a message. Returns 1 when
-// the closing day or a weekly rest day changed, else 0. A valid closing day
-// also sets today's period anew.
-int StoreControlsToSettings(const SettingsControls& controls);
+// the closing day or a weekly rest day changed, else 0.
+int StoreControlsToSettings(const SettingsControls& controls, TSettings& settings);
+
+// The closing day typed, when it is one (1..31): "登録" then sets today's
+// period anew; any other text stores 31 and leaves the period as it was.
+std::optional<int> TypedClosingDay(const SettingsControls& controls);
 
 // A time box's value: the typed text as a time text when that is a time of
 // day ("830" gives "8:30", "7:75" gives "8:15"), else the empty text ("24:00").
@@ -79,13 +86,16 @@ struct ExerciseLabels {
 };
 ExerciseLabels ExerciseThresholdLabels(int movementRadio);
 
-// "登録": the controls into the block, the whole settings file written, and
-// when the closing day or a weekly rest day changed and the calendar shown is
-// the displayed year, the weekly rest days marked into each year slot whose
-// year has no day file yet (only work days become rest days). False when
-// the settings file could not be written; the block holds the new values
-// all the same.
-bool ConfirmSettings(const std::filesystem::path& folder, const SettingsControls& controls);
+// "登録": the whole settings file written with the controls' values; once
+// it is written, those values into the block, today's period set anew for
+// a valid closing day, and when the closing day or a weekly rest day
+// changed and the calendar shown is the displayed year, the weekly rest
+// days marked into each year slot whose year has no day file yet (only
+// work days become rest days). A failed write changes nothing: the block,
+// today's period and the slots stay as they were, so the dialog can stay
+// open for another try or a cancel.
+DataFileWrite ConfirmSettings(const std::filesystem::path& folder,
+                              const SettingsControls& controls);
 
 // True when the year has a day file, or when that cannot be told: such a
 // year's slot keeps the kinds it has.

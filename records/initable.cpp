@@ -77,17 +77,23 @@ void IniTable::ForEachEntry(std::string_view bytes, const std::function<void(con
     std::string_view section;
     bool inSection = false;
     for (std::size_t pos = 0; pos < bytes.size();) {
-        std::string_view line = TrimBlanks(NextLine(bytes, pos));
-        if (line.empty() || line.front() == ';') {
-            continue;
-        }
-        if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
+        const std::string_view raw = NextLine(bytes, pos);
+        std::string_view line = TrimBlanks(raw);
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             section = TrimBlanks(line.substr(1, line.size() - 2));
             inSection = true;
             take({Entry::SectionLine, section, {}, {}});
             continue;
         }
         if (!inSection) {
+            take({Entry::OutsideLine, {}, raw, {}});
+            continue;
+        }
+        if (line.empty()) {
+            continue;
+        }
+        if (line.front() == ';') {
+            take({Entry::CommentLine, section, raw, {}});
             continue;
         }
         std::size_t eq = line.find('=');
@@ -100,21 +106,37 @@ void IniTable::ForEachEntry(std::string_view bytes, const std::function<void(con
     }
 }
 
-IniTable IniTable::Parse(std::string_view bytes) {
+IniTable IniTable::Parse(std::string_view bytes, Comments comments) {
     IniTable table;
     table.source_ = std::make_unique<const std::string>(bytes);
     // Room for a line every 16 bytes saves most of the growing.
     table.lines_.reserve(bytes.size() / 16 + 1);
+    const bool keep = comments == Comments::Keep;
     Section* current = nullptr;
     ForEachEntry(*table.source_, [&](const Entry& entry) {
-        if (entry.kind == Entry::SectionLine) {
+        switch (entry.kind) {
+        case Entry::SectionLine:
+            ++table.headings_;
             current = table.FindSection(entry.section);
             if (current == nullptr) {
                 current = &table.AddSection(entry.section);
             }
             return;
+        case Entry::OutsideLine:
+            if (keep) {
+                table.outside_.push_back(entry.key);
+            }
+            return;
+        case Entry::CommentLine:
+            if (keep) {
+                table.AddLine(*current, Line{entry.key, {}, false});
+            }
+            return;
+        case Entry::KeyLine:
+        case Entry::BareLine:
+            table.AddLine(*current, Line{entry.key, entry.value, entry.kind == Entry::KeyLine});
+            return;
         }
-        table.AddLine(*current, Line{entry.key, entry.value, entry.kind == Entry::KeyLine});
     });
     return table;
 }
@@ -251,6 +273,9 @@ void IniTable::EraseSection(std::string_view section) {
 
 std::string IniTable::Serialize() const {
     std::size_t size = 0;
+    for (std::string_view line : outside_) {
+        size += line.size() + 2;
+    }
     for (const Section& s : sections_) {
         size += s.name.size() + 6;
         for (std::size_t i = s.first; i != NoLine; i = lines_[i].next) {
@@ -259,6 +284,10 @@ std::string IniTable::Serialize() const {
     }
     std::string out;
     out.reserve(size);
+    for (std::string_view line : outside_) {
+        out += line;
+        out += "\r\n";
+    }
     for (const Section& s : sections_) {
         out += '[';
         out += s.name;

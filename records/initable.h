@@ -19,11 +19,11 @@ struct IgnoringAsciiCase {
 
 // An in-memory INI file that keeps what it does not understand: sections,
 // keys and key-less lines stay in the order in which they first entered the
-// file. Texts are kept as they were read; section and key names match
-// regardless of ASCII letter case, as hand-edited files expect. Sections and
-// the keys of a section are indexed once there are more than a few of them,
-// so that reading and writing a file of any size takes time in proportion
-// to its size.
+// file; parsed with KeepComments, comment lines and the lines before the
+// first section stay where they stand as well. Texts are kept as they were read; section and key
+// names match regardless of ASCII letter case, as hand-edited files expect. Sections and the keys
+// of a section are indexed once there are more than a few of them, so that reading and writing a
+// file of any size takes time in proportion to its size.
 class IniTable {
 public:
     IniTable() = default;
@@ -32,13 +32,20 @@ public:
     IniTable(const IniTable&) = delete;
     IniTable& operator=(const IniTable&) = delete;
 
-    static IniTable Parse(std::string_view bytes);
+    // Skip reads a file as a program reads its own: comment lines and lines
+    // before the first section are not part of it. KeepComments keeps them
+    // for a file the user edits by hand.
+    enum class Comments { Skip, Keep };
+    static IniTable Parse(std::string_view bytes, Comments comments = Comments::Skip);
 
     // The lines of an INI text as Parse takes them: a section line, a key
     // line (key and value) or a line without "=" in a section (key is the
-    // whole line), each with the name of the section it is in.
+    // whole line), each with the name of the section it is in; a comment
+    // line in a section and any line before the first section (empty ones
+    // too) with the line as it stands in key. Empty lines in a section give
+    // nothing.
     struct Entry {
-        enum Kind { SectionLine, KeyLine, BareLine } kind;
+        enum Kind { SectionLine, KeyLine, BareLine, CommentLine, OutsideLine } kind;
         std::string_view section;
         std::string_view key;
         std::string_view value;
@@ -56,10 +63,16 @@ public:
     // Removes the section with all its lines.
     void EraseSection(std::string_view section);
 
-    // "[name]", one line per entry, an empty line after each section; CR LF.
+    // The kept lines before the first section, then per section "[name]",
+    // one line per entry and an empty line; CR LF.
     std::string Serialize() const;
 
     bool HasSection(std::string_view section) const;
+
+    // True when a section's heading stood more than once in the parsed text:
+    // its lines were joined under the first, and Serialize writes the
+    // heading once.
+    bool JoinedSections() const { return headings_ > sections_.size(); }
 
 private:
     // Names and values are views into the parsed bytes or into texts written
@@ -94,6 +107,8 @@ private:
 
     std::unique_ptr<const std::string> source_; // the parsed bytes
     std::deque<std::string> written_;           // texts written since
+    std::vector<std::string_view> outside_;     // the lines before the first section
+    std::size_t headings_ = 0;                  // section headings parsed
     std::vector<Line> lines_;
     std::vector<Section> sections_;
     Index index_; // once indexed: the position of each section

@@ -5,7 +5,10 @@
 #include "datanumbers.h"
 #include "fileio.h"
 #include "initable.h"
+#include "timetext.h"
+#include "worktime.h"
 
+#include <algorithm>
 #include <charconv>
 #include <variant>
 #include <vector>
@@ -120,9 +123,24 @@ std::optional<std::int32_t> ParseHex(std::string_view digits, bool negative) {
     if (ec != std::errc() || end != digits.data() + digits.size()) {
         return std::nullopt;
     }
-    // Eight hex digits wrap into the signed 32-bit range, as stored colours do.
-    auto result = static_cast<std::int32_t>(value);
-    return negative ? -result : result;
+    // The sign is applied to the 32 bits, where "-$80000000" wraps to itself
+    // instead of overflowing.
+    return static_cast<std::int32_t>(negative ? 0u - value : value);
+}
+
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+
+// The file's text as CP932, the only form the table works on: the bytes
+// themselves, or their conversion held in converted.
+std::string_view SettingsText(std::string_view bytes, std::string& converted) {
+    if (!IsUtf8SettingsFile(bytes)) {
+        return bytes;
+    }
+    if (bytes.starts_with(Utf8Bom)) {
+        bytes.remove_prefix(Utf8Bom.size());
+    }
+    converted = Utf8ToCp932Lossy(bytes);
+    return converted;
 }
 
 void ReadKey(const IniTable& table, const Key& key) {
@@ -175,15 +193,37 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
     return ParseDecimal(text);
 }
 
+bool IsUtf8SettingsFile(std::string_view bytes) {
+    if (bytes.starts_with(Utf8Bom)) {
+        return true;
+    }
+    if (!IsMultiByteUtf8(bytes)) {
+        return false;
+    }
+    // Japanese text in UTF-8 is made of three-byte characters. Two-byte ones
+    // alone are also what pairs of half-width katakana ("ﾃｽ") in CP932 look
+    // like: such a file is UTF-8 only when it is no CP932.
+    const bool wide = std::any_of(bytes.begin(), bytes.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
+    return wide || !Cp932ToUtf8(bytes);
+}
+
 void ReadSettingsBytes(std::string_view bytes, TSettings& settings) {
-    IniTable table = IniTable::Parse(bytes);
+    std::string converted;
+    IniTable table = IniTable::Parse(SettingsText(bytes, converted));
     for (const Key& key : KeyTable(settings)) {
         ReadKey(table, key);
     }
 }
 
+bool SettingsWriteDropsText(std::string_view oldBytes) {
+    return IsUtf8SettingsFile(oldBytes) ||
+           IniTable::Parse(oldBytes, IniTable::Comments::Keep).JoinedSections();
+}
+
 std::string SettingsBytes(std::string_view oldBytes, const TSettings& settings, int windowOnly) {
-    IniTable table = IniTable::Parse(oldBytes);
+    std::string converted;
+    IniTable table = IniTable::Parse(SettingsText(oldBytes, converted), IniTable::Comments::Keep);
     // The table only reads the fields it writes.
     std::vector<Key> keys = KeyTable(const_cast<TSettings&>(settings));
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -200,7 +240,7 @@ SettingsLoad LoadSettings(const std::filesystem::path& folder, int* firstRun) {
     ReadSettingsBytes(file.bytes, Settings);
     switch (file.status) {
     case ReadStatus::Ok:
-        return SettingsLoad::Loaded;
+        return IsUtf8SettingsFile(file.bytes) ? SettingsLoad::LoadedFromUtf8 : SettingsLoad::Loaded;
     case ReadStatus::Missing:
         return SettingsLoad::Missing;
     case ReadStatus::Unreadable:
@@ -209,13 +249,29 @@ SettingsLoad LoadSettings(const std::filesystem::path& folder, int* firstRun) {
     return SettingsLoad::Unreadable;
 }
 
-bool SaveSettings(const std::filesystem::path& folder, int windowOnly) {
+DataFileWrite SaveSettings(const std::filesystem::path& folder, int windowOnly,
+                           const TSettings& settings) {
     const std::filesystem::path path = folder / SettingsFileName;
     ReadResult file = ReadWholeFile(path);
     if (file.status == ReadStatus::Unreadable) {
-        return false;
+        DataFileWrite refused;
+        refused.path = path;
+        return refused;
     }
-    return WriteFileAtomically(path, SettingsBytes(file.bytes, Settings, windowOnly));
+    // A file that would lose text is kept whole under a backup name first,
+    // as a data file the program could not read whole is.
+    return ReplaceDataFile(
+        path, SettingsBytes(file.bytes, settings, windowOnly), [](std::string_view oldBytes) {
+            return SettingsWriteDropsText(oldBytes) ? FileState::Unrecognised : FileState::Read;
+        });
+}
+
+std::string SettingTimeOfDay(std::string_view setting) {
+    if (!StrToTime(setting)) {
+        return {};
+    }
+    std::string time = NormalizeTimeText(setting);
+    return StrToTime(time) ? time : std::string();
 }
 
 int EffectiveDeadline() {

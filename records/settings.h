@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datafilewrite.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -59,16 +61,29 @@ extern TSettings Settings;
 
 inline constexpr const char* SettingsFileName = "tolmar.ini";
 
-enum class SettingsLoad { Loaded, Missing, Unreadable };
+// LoadedFromUtf8: the file was saved as UTF-8 by an editor (with or without
+// a byte order mark) and read as such; the first write keeps its bytes.
+enum class SettingsLoad { Loaded, LoadedFromUtf8, Missing, Unreadable };
+
+// A settings file is CP932, but one that an editor saved as UTF-8 is read
+// as UTF-8, so that its values count: a byte order mark, or well-formed
+// UTF-8 beyond ASCII that holds a three-byte character or is no CP932.
+bool IsUtf8SettingsFile(std::string_view bytes);
 
 // The settings file's bytes into settings: a missing key gives its default,
 // a value that is no number gives that key's default.
 void ReadSettingsBytes(std::string_view bytes, TSettings& settings);
 
-// The settings file as bytes: the old file's bytes with the window placement
-// and, unless windowOnly is 1, the other 69 keys written in; keys and
-// sections the program does not know are kept.
+// The settings file as bytes, always CP932: the old file's bytes with the
+// window placement and, unless windowOnly is 1, the other 69 keys written
+// in; keys, sections, comment lines and the lines before the first section
+// are kept where they stand.
 std::string SettingsBytes(std::string_view oldBytes, const TSettings& settings, int windowOnly);
+
+// Whether SettingsBytes gives a file that holds less than the old one: a
+// UTF-8 file (re-encoded, the byte order mark dropped) or a section heading
+// that stands twice (its lines are joined under one).
+bool SettingsWriteDropsText(std::string_view oldBytes);
 
 // Fills Settings from the file in the program folder; a missing file or key
 // gives the defaults, a value that is no number gives that key's default.
@@ -77,10 +92,19 @@ std::string SettingsBytes(std::string_view oldBytes, const TSettings& settings, 
 SettingsLoad LoadSettings(const std::filesystem::path& folder, int* firstRun);
 
 // Writes the window placement and, unless windowOnly is 1, the other 69 keys
-// into the file, keeping keys and sections the program does not know. False
-// when the file could not be read back or written (unreadable, not a regular
-// file, made read-only): the old file stays intact.
-bool SaveSettings(const std::filesystem::path& folder, int windowOnly);
+// of settings into the file, keeping what the program does not know. When
+// the new file would not hold everything the old one did, the old bytes are
+// first kept under the next free "tolmar.ini.bak", "tolmar.ini.bak2", ...
+// Fails when the file could not be read back or written (unreadable, not a
+// regular file, made read-only, a full disk): the old file stays intact.
+DataFileWrite SaveSettings(const std::filesystem::path& folder, int windowOnly,
+                           const TSettings& settings = Settings);
+
+// A settings time used as a time of day (the scheduled start and end, the
+// wake-up and bed time): its normalised text when the text as written reads
+// as a time of day (0:00 to 23:59), else the empty text. Tested before it
+// is normalised, since normalising turns a shape like "99:99" into "0:00".
+std::string SettingTimeOfDay(std::string_view setting);
 
 // Settings edited by hand are brought into range where they are used.
 int EffectiveDeadline();        // outside 1..31: 31
@@ -90,5 +114,7 @@ int EffectiveLeaveGrantMonth(); // clamped into 1..12
 std::optional<std::uint32_t> EffectiveBackgroundColor(int kind);
 
 // "tolmar.ini" integer rule: decimal with an optional sign, hexadecimal after
-// "$" or after "0x" / "0X"; nothing for anything else.
+// "$" or after "0x" / "0X"; nothing for anything else, also for a decimal
+// beyond 32 bits. Eight hexadecimal digits wrap into the signed range
+// ("$FFFFFFFF" is -1, "-$80000000" is -2147483648), as stored colours do.
 std::optional<std::int32_t> ParseIniInteger(std::string_view text);

@@ -77,6 +77,21 @@ TEST_F(GridRules, LateArrivalAndEarlyLeavingInRed) {
     EXPECT_FALSE(GridCellColors(4, "月", "", "9:00").text.has_value());
 }
 
+TEST_F(GridRules, TheLargestCommutingTimesShiftWithoutOverflow) {
+    // Leaving at 16:00 plus 2147483648 minutes is no time before 17:00;
+    // negated in 32 bits the shift would wrap to 13:52, an early leaving.
+    ReadSettingsBytes("[Office Setup]\r\nStandflg=1\r\nStandtime=-2147483648\r\n"
+                      "[Other Setup]\r\nRedflg=1\r\n",
+                      Settings);
+    ASSERT_EQ(Settings.Standtime, INT32_MIN);
+    EXPECT_EQ(GridCellColors(5, "月", "", "16:00").text, 0x000000u);
+    // 9:00 less 2147483648 minutes wraps into the day at 6:52: not late.
+    EXPECT_EQ(GridCellColors(4, "月", "", "9:00").text, 0x000000u);
+    Settings.Standtime = INT32_MAX;
+    EXPECT_EQ(GridCellColors(4, "月", "", "0:00").text, 0x0000FFu);
+    EXPECT_EQ(GridCellColors(5, "月", "", "16:00").text, 0x0000FFu); // 13:53
+}
+
 TEST_F(GridRules, DoubleClickCyclesKindsAndStampsTimes) {
     std::string kind;
     for (int i = 0; i < 9; ++i) {

@@ -3,6 +3,7 @@
 #include "commands/settingsvalues.h"
 #include "commands/viewcommands.h"
 #include "records/clock.h"
+#include "records/dates.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/yearslots.h"
@@ -95,54 +96,93 @@ TEST_F(SettingsFormTest, EveryControlRoundTripsThroughTheSettingsFileByteForByte
     EXPECT_EQ(LoadSettingsToControls(), controls);
 }
 
+TEST_F(SettingsFormTest, NothingTakesEffectUntilTheSettingsFileIsWritten) {
+    CurYear = 2004;
+    CalendarYear = 2004;
+    LoadYearSlots(folder.Path(), 2004); // no day files: weekly rest days would be marked
+    ASSERT_TRUE(SaveSettings(folder.Path(), 0));
+    const std::filesystem::path ini = folder / "tolmar.ini";
+    const std::string before = ReadBytes(ini);
+    const std::size_t saturday = static_cast<std::size_t>(DayOfYear({2004, 9, 25}));
+
+    SettingsControls controls = LoadSettingsToControls();
+    controls.Memo1 = "20";
+    controls.Memo2 = "9:00";
+    controls.WeeklyRest[6] = true;
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    const DataFileWrite refused = ConfirmSettings(folder.Path(), controls);
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.path, ini);
+    EXPECT_EQ(ReadBytes(ini), before);
+    EXPECT_EQ(SettingsBytes(before, Settings, 0), before) << "the block changed";
+    EXPECT_EQ(TodayMonth, 9);
+    EXPECT_EQ(YearSlot2[saturday].Kind, "");
+
+    // Writable again: the same controls take effect as a whole.
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    ASSERT_TRUE(ConfirmSettings(folder.Path(), controls));
+    EXPECT_EQ(Settings.Deadline, 20);
+    EXPECT_EQ(Settings.Scheduledstart, "9:00");
+    EXPECT_EQ(TodayMonth, 10);
+    EXPECT_EQ(YearSlot2[saturday].Kind, "休日");
+    EXPECT_NE(ReadBytes(ini).find("\r\nDeadline=20\r\n"), std::string::npos);
+
+    // A closing day that is none stores 31 and leaves today's period alone.
+    controls.Memo1 = "45";
+    ASSERT_TRUE(ConfirmSettings(folder.Path(), controls));
+    EXPECT_EQ(Settings.Deadline, 31);
+    EXPECT_EQ(TodayMonth, 10);
+}
+
 TEST_F(SettingsFormTest, StoringFallsBackClampsAndRaisesTheChangeFlag) {
     using Edit = std::function<void(SettingsControls&)>;
-    using Stored = std::function<std::string()>;
-    // The closing day with the month of today's period (27 September 2004).
-    const Stored deadline = [] {
-        return std::to_string(Settings.Deadline) + " " + std::to_string(TodayMonth);
-    };
+    using Stored = std::function<std::string(const TSettings&)>;
     struct Case {
         Edit edit;
         Stored stored;
         std::string expected;
         int changed;
     };
+    const Stored deadline = [](const TSettings& s) { return std::to_string(s.Deadline); };
     const Case cases[] = {
-        {[](auto& c) { c.Memo1 = ""; }, deadline, "31 9", 0},
-        {[](auto& c) { c.Memo1 = "45"; }, deadline, "31 9", 1},
-        {[](auto& c) { c.Memo1 = "0"; }, deadline, "31 9", 1},
-        {[](auto& c) { c.Memo1 = "20"; }, deadline, "20 10", 1},
-        {[](auto& c) { c.Memo2 = "830"; }, [] { return Settings.Scheduledstart; }, "8:30", 0},
-        {[](auto& c) { c.Memo3 = "7:75"; }, [] { return Settings.Scheduledend; }, "8:15", 0},
-        {[](auto& c) { c.Memo4 = "24:00"; }, [] { return Settings.Midnightstart; }, "", 0},
-        {[](auto& c) { c.Memo5 = "2530"; }, [] { return Settings.Midnightend; }, "", 0},
-        {[](auto& c) { c.BreakStarts[0] = "12,5"; }, [] { return Settings.Breaks[0]; }, "12:50", 0},
-        {[](auto& c) { c.Thresholds[0] = ""; }, [] { return std::to_string(Settings.Sleep1); }, "6",
+        {[](auto& c) { c.Memo1 = ""; }, deadline, "31", 0},
+        {[](auto& c) { c.Memo1 = "45"; }, deadline, "31", 1},
+        {[](auto& c) { c.Memo1 = "0"; }, deadline, "31", 1},
+        {[](auto& c) { c.Memo1 = "20"; }, deadline, "20", 1},
+        {[](auto& c) { c.Memo2 = "830"; }, [](auto& s) { return s.Scheduledstart; }, "8:30", 0},
+        {[](auto& c) { c.Memo3 = "7:75"; }, [](auto& s) { return s.Scheduledend; }, "8:15", 0},
+        {[](auto& c) { c.Memo4 = "24:00"; }, [](auto& s) { return s.Midnightstart; }, "", 0},
+        {[](auto& c) { c.Memo5 = "2530"; }, [](auto& s) { return s.Midnightend; }, "", 0},
+        {[](auto& c) { c.BreakStarts[0] = "12,5"; }, [](auto& s) { return s.Breaks[0]; }, "12:50",
          0},
-        {[](auto& c) { c.Thresholds[5] = ""; }, [] { return std::to_string(Settings.Walking2); },
+        {[](auto& c) { c.Thresholds[0] = ""; }, [](auto& s) { return std::to_string(s.Sleep1); },
+         "6", 0},
+        {[](auto& c) { c.Thresholds[5] = ""; }, [](auto& s) { return std::to_string(s.Walking2); },
          "13000", 0},
-        {[](auto& c) { c.Memo14 = ""; }, [] { return std::to_string(Settings.Standtime); }, "0", 0},
-        {[](auto& c) { c.ComboBox4 = -1; }, [] { return std::to_string(Settings.Autostartflg); },
-         "0", 0},
-        {[](auto& c) { c.ComboBox5 = 3; }, [] { return std::to_string(Settings.Autoendflg); }, "0",
+        {[](auto& c) { c.Memo14 = ""; }, [](auto& s) { return std::to_string(s.Standtime); }, "0",
          0},
-        {[](auto& c) { c.ComboBox2 = -1; }, [] { return std::to_string(Settings.LeaveGrantMonth); },
-         "1", 0},
-        {[](auto& c) { c.Memo12 = "a\r\nb"; }, [] { return Settings.Movementname; }, "a  b", 0},
+        {[](auto& c) { c.ComboBox4 = -1; }, [](auto& s) { return std::to_string(s.Autostartflg); },
+         "0", 0},
+        {[](auto& c) { c.ComboBox5 = 3; }, [](auto& s) { return std::to_string(s.Autoendflg); },
+         "0", 0},
+        {[](auto& c) { c.ComboBox2 = -1; },
+         [](auto& s) { return std::to_string(s.LeaveGrantMonth); }, "1", 0},
+        {[](auto& c) { c.Memo12 = "a\r\nb"; }, [](auto& s) { return s.Movementname; }, "a  b", 0},
         {[](auto& c) { c.WeeklyRest[6] = true; },
-         [] { return std::to_string(Settings.WeeklyHolidays[6]); }, "1", 1},
+         [](auto& s) { return std::to_string(s.WeeklyHolidays[6]); }, "1", 1},
         {[](auto& c) { c.WeeklyRest[0] = false; },
-         [] { return std::to_string(Settings.WeeklyHolidays[0]); }, "0", 1},
+         [](auto& s) { return std::to_string(s.WeeklyHolidays[0]); }, "0", 1},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
         ResetProgramState();
-        InitDateGlobals();
         SettingsControls controls = LoadSettingsToControls();
         cases[i].edit(controls);
-        EXPECT_EQ(StoreControlsToSettings(controls), cases[i].changed);
-        EXPECT_EQ(cases[i].stored(), cases[i].expected);
+        TSettings stored = Settings;
+        EXPECT_EQ(StoreControlsToSettings(controls, stored), cases[i].changed);
+        EXPECT_EQ(cases[i].stored(stored), cases[i].expected);
     }
 }
 
@@ -168,9 +208,10 @@ TEST_F(SettingsFormTest, LoadingShowsWhatTheControlsCanAndCorrectsTheBlockAtOnce
     EXPECT_EQ(c.ConditionRadio, 1);
 
     // The stored 0 is shown as 1; confirming stores 1 and counts as a change.
-    EXPECT_EQ(StoreControlsToSettings(c), 1);
-    EXPECT_EQ(Settings.Deadline, 1);
-    EXPECT_EQ(Settings.Standflg, 1);
+    TSettings stored = Settings;
+    EXPECT_EQ(StoreControlsToSettings(c, stored), 1);
+    EXPECT_EQ(stored.Deadline, 1);
+    EXPECT_EQ(stored.Standflg, 1);
 
     const std::pair<int, int> months[] = {{-3, 0}, {1, 0}, {2, 1}, {7, 6}, {12, 11}, {40, 11}};
     for (auto [month, item] : months) {

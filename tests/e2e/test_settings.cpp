@@ -1,9 +1,11 @@
 #include "tests/common/tempfolder.h"
 #include "tests/e2e/runningprogram.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <thread>
 
+namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
@@ -29,12 +31,31 @@ std::optional<std::string> WaitForSettingsDialog(bool open) {
     return std::nullopt;
 }
 
+// "環境設定" from the main window's menu, as a user picks it by keyboard.
+std::optional<std::string> OpenSettingsDialog(const std::string& window) {
+    RunCommand("xdotool windowactivate --sync " + window + " 2>/dev/null");
+    ChooseMenuItem(window, "o", "e");
+    return WaitForSettingsDialog(true);
+}
+
 // A click at a point of the dialog, which has a fixed size of 640 by 480.
 // Its closing-day box and "登録" have no keyboard letter (their captions are
 // the program's own), so the test reaches them where they stand.
 void ClickInDialog(const std::string& dialog, int x, int y) {
     RunCommand("xdotool mousemove --window " + dialog + " " + std::to_string(x) + " " +
                std::to_string(y) + " click 1");
+}
+
+// Opens the settings dialog, types 20 as the closing day and presses "登録";
+// the dialog's window id, nothing when it did not open.
+std::optional<std::string> ConfirmClosingDay20(const std::string& window) {
+    auto dialog = OpenSettingsDialog(window);
+    if (dialog) {
+        ClickInDialog(*dialog, 125, 83); // the closing-day box on the first tab
+        RunCommand("xdotool key ctrl+a type --delay 40 20");
+        ClickInDialog(*dialog, 640 - 137, 480 - 21); // "登録"
+    }
+    return dialog;
 }
 
 std::string Repeated(const std::string& key, int times) {
@@ -50,16 +71,11 @@ TEST(Settings, ANewClosingDayShowsThePeriodContainingTodayAndIsStored) {
     TempFolder runtime;
     RunningProgram::Install(folder.Path());
     RunningProgram program(folder.Path(), runtime.Path(), "2004-09-27 10:00:00");
-    auto window = program.WaitForWindow(20s);
+    auto window = program.WaitForMainWindow(20s);
     ASSERT_TRUE(window);
 
-    TypeKeys(*window, "key alt+o");
-    TypeKeys(*window, "key e");
-    auto dialog = WaitForSettingsDialog(true);
+    auto dialog = ConfirmClosingDay20(*window);
     ASSERT_TRUE(dialog) << "the settings dialog did not open";
-    ClickInDialog(*dialog, 125, 83); // the closing-day box on the first tab
-    RunCommand("xdotool key ctrl+a type --delay 40 20");
-    ClickInDialog(*dialog, 640 - 137, 480 - 21); // "登録"
     ASSERT_TRUE(WaitForSettingsDialog(false)) << "the settings dialog did not close";
 
     // With the 20th as closing day, 27 September lies in the period from
@@ -80,6 +96,42 @@ TEST(Settings, ANewClosingDayShowsThePeriodContainingTodayAndIsStored) {
     EXPECT_NE(bytes.find("\r\n294=10/20,\x90\x85,,7:00,,,,0,0,\r\n"), std::string::npos)
         << "the last row is not 20 October";
     EXPECT_NE(ReadBytes(folder / "tolmar.ini").find("\r\nDeadline=20\r\n"), std::string::npos);
+}
+
+// "登録" while tolmar.ini cannot be written: the error box names the file,
+// the dialog stays open with what was typed, and a second "登録" once the
+// file can be written again stores it and closes the dialog.
+TEST(Settings, AFailedWriteKeepsTheDialogOpenForAnotherTry) {
+    TempFolder folder;
+    TempFolder runtime;
+    RunningProgram::Install(folder.Path());
+    WriteSettings(folder.Path(), {});
+    const fs::path ini = folder / "tolmar.ini";
+    const std::string before = ReadBytes(ini);
+    fs::permissions(ini, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    RunningProgram program(folder.Path(), runtime.Path(), "2004-09-27 10:00:00");
+    auto window = program.WaitForMainWindow(20s);
+    ASSERT_TRUE(window);
+
+    auto dialog = ConfirmClosingDay20(*window);
+    ASSERT_TRUE(dialog) << "the settings dialog did not open";
+    ASSERT_TRUE(WaitFor([] { return !ShownWindow("^エラー$").empty(); }, 10s)) << "no error box";
+    EXPECT_EQ(SettingsDialogId(), *dialog) << "the dialog closed";
+    EXPECT_EQ(ReadBytes(ini), before);
+    RunCommand("xdotool windowactivate --sync " + ShownWindow("^エラー$") + " 2>/dev/null");
+    RunCommand("xdotool key Return");
+    ASSERT_TRUE(WaitFor([] { return ShownWindow("^エラー$").empty(); }, 10s));
+    ASSERT_EQ(SettingsDialogId(), *dialog) << "the dialog closed with the error box";
+
+    fs::permissions(ini, fs::perms::owner_write, fs::perm_options::add);
+    RunCommand("xdotool windowactivate --sync " + *dialog + " 2>/dev/null");
+    ClickInDialog(*dialog, 640 - 137, 480 - 21); // "登録" again
+    ASSERT_TRUE(WaitForSettingsDialog(false)) << "the settings dialog did not close";
+    EXPECT_NE(ReadBytes(ini).find("\r\nDeadline=20\r\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "tolmar.ini.bak"));
+    ChooseEnd(*window);
+    ASSERT_EQ(program.WaitForExit(10s), 0);
 }
 
 } // namespace

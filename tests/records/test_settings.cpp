@@ -165,6 +165,140 @@ TEST_F(SettingsFile, FailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(IniBytes(), "[Window]\r\nWidth=800\r\n");
 }
 
+TEST_F(SettingsFile, CommentsAndLinesBeforeTheFirstSectionStayWhereTheyStand) {
+    const std::string file = "; tolmar settings, edited by hand\r\n"
+                             "\r\n"
+                             "owner=me\r\n"
+                             "[Window]\r\n"
+                             "Top=5\r\n"
+                             "  ; the window was too small\r\n"
+                             "Width=800\r\n"
+                             "\r\n"
+                             "[Office Setup]\r\n"
+                             ";closing day agreed with the office\r\n"
+                             "Deadline=20\r\n";
+    WriteIni(file);
+    Load();
+    EXPECT_EQ(Settings.Width, 800);
+    Settings.Width = 900;
+    const DataFileWrite write = SaveSettings(folder.Path(), 1);
+    ASSERT_TRUE(write);
+    EXPECT_FALSE(write.backedUp());
+    const std::string expected = "; tolmar settings, edited by hand\r\n"
+                                 "\r\n"
+                                 "owner=me\r\n"
+                                 "[Window]\r\n"
+                                 "Top=5\r\n"
+                                 "  ; the window was too small\r\n"
+                                 "Width=900\r\n"
+                                 "Left=0\r\n"
+                                 "Height=480\r\n"
+                                 "\r\n"
+                                 "[Office Setup]\r\n"
+                                 ";closing day agreed with the office\r\n"
+                                 "Deadline=20\r\n"
+                                 "\r\n";
+    EXPECT_EQ(IniBytes(), expected);
+    // A full write keeps them too, and writing again changes nothing more.
+    ASSERT_TRUE(SaveSettings(folder.Path(), 0));
+    const std::string full = IniBytes();
+    EXPECT_EQ(full.rfind(expected.substr(0, expected.find("Deadline=20")), 0), 0u) << full;
+    ASSERT_TRUE(SaveSettings(folder.Path(), 0));
+    EXPECT_EQ(IniBytes(), full);
+    EXPECT_FALSE(std::filesystem::exists(folder / "tolmar.ini.bak"));
+}
+
+// "歩数計" in UTF-8 and in CP932.
+#define HOSUUKEI_UTF8 "\xe6\xad\xa9\xe6\x95\xb0\xe8\xa8\x88"
+#define HOSUUKEI_CP932 "\x95\xe0\x90\x94\x8c\x76"
+
+TEST_F(SettingsFile, AUtf8FileIsReadAsUtf8AndItsFirstWriteKeepsItsBytes) {
+    const std::string bom = "\xef\xbb\xbf";
+    const std::string body = "; \xe8\xa8\xad\xe5\xae\x9a\r\n[Window]\r\nWidth=800\r\n"
+                             "[Office Setup]\r\nMovementname=" HOSUUKEI_UTF8 "\r\n";
+    const std::string ascii = "[Window]\r\nWidth=800\r\n";
+    struct Case {
+        std::string bytes;
+        const char* movementname;
+    };
+    const Case cases[] = {{bom + body, "歩数計"}, {body, "歩数計"}, {bom + ascii, ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        ResetProgramState();
+        std::filesystem::remove(folder / "tolmar.ini.bak");
+        WriteIni(c.bytes);
+        int firstRun = -1;
+        ASSERT_EQ(LoadSettings(folder.Path(), &firstRun), SettingsLoad::LoadedFromUtf8);
+        EXPECT_EQ(Settings.Width, 800);
+        EXPECT_EQ(Settings.Movementname, c.movementname);
+
+        Settings.Height = 500;
+        const DataFileWrite write = SaveSettings(folder.Path(), 1);
+        ASSERT_TRUE(write);
+        EXPECT_EQ(write.backup, folder / "tolmar.ini.bak");
+        EXPECT_EQ(ReadBytes(folder / "tolmar.ini.bak"), c.bytes);
+        const std::string saved = IniBytes();
+        EXPECT_EQ(saved.rfind("[Window]\r\nWidth=800\r\n", 0) == 0, c.bytes == bom + ascii);
+        EXPECT_EQ(saved.find("[Window]"), saved.rfind("[Window]")) << "one Window section";
+        EXPECT_NE(saved.find("Height=500\r\n"), std::string::npos);
+        if (*c.movementname != '\0') {
+            EXPECT_NE(saved.find("; \x90\xdd\x92\xe8\r\n"), std::string::npos); // "設定"
+            EXPECT_NE(saved.find("Movementname=" HOSUUKEI_CP932 "\r\n"), std::string::npos);
+        }
+
+        // From now on the file is the program's own: read as it is, no more
+        // backups.
+        ResetProgramState();
+        ASSERT_EQ(LoadSettings(folder.Path(), &firstRun), SettingsLoad::Loaded);
+        EXPECT_EQ(Settings.Movementname, c.movementname);
+        ASSERT_FALSE(SaveSettings(folder.Path(), 0).backedUp());
+        EXPECT_FALSE(std::filesystem::exists(folder / "tolmar.ini.bak2"));
+    }
+}
+
+TEST_F(SettingsFile, HalfWidthKatakanaThatLookLikeUtf8StayCp932) {
+    // "ﾃｽ" is C3 BD in CP932, which is also "ý" in UTF-8.
+    const std::string file = "[Office Setup]\r\nMovementname=\xc3\xbd\r\n";
+    WriteIni(file);
+    int firstRun = -1;
+    ASSERT_EQ(LoadSettings(folder.Path(), &firstRun), SettingsLoad::Loaded);
+    EXPECT_EQ(Settings.Movementname, "ﾃｽ");
+    EXPECT_FALSE(SaveSettings(folder.Path(), 1).backedUp());
+    EXPECT_EQ(IniBytes(), "[Office Setup]\r\nMovementname=\xc3\xbd\r\n\r\n"
+                          "[Window]\r\nTop=0\r\nLeft=0\r\nWidth=640\r\nHeight=480\r\n\r\n");
+}
+
+TEST_F(SettingsFile, ABackupNeverReplacesAnotherAndAHeadingTwiceIsKeptToo) {
+    const std::string file =
+        "[Window]\r\nTop=1\r\n[Other Setup]\r\nRedflg=1\r\n[window]\r\nLeft=2\r\n";
+    WriteIni(file);
+    WriteBytes(folder / "tolmar.ini.bak", "an older backup");
+    Load();
+    EXPECT_EQ(Settings.Left, 2);
+    const DataFileWrite write = SaveSettings(folder.Path(), 1);
+    ASSERT_TRUE(write);
+    EXPECT_EQ(write.backup, folder / "tolmar.ini.bak2");
+    EXPECT_EQ(ReadBytes(folder / "tolmar.ini.bak2"), file);
+    EXPECT_EQ(ReadBytes(folder / "tolmar.ini.bak"), "an older backup");
+    EXPECT_EQ(IniBytes(), "[Window]\r\nTop=1\r\nLeft=2\r\nWidth=640\r\nHeight=480\r\n\r\n"
+                          "[Other Setup]\r\nRedflg=1\r\n\r\n");
+}
+
+TEST_F(SettingsFile, HexadecimalValuesWrapIn32BitsWithoutOverflow) {
+    WriteIni("[Window]\r\nTop=-$80000000\r\nLeft=$FFFFFFFF\r\nWidth=-$1\r\nHeight=0x80000000\r\n"
+             "[Office Setup]\r\nStandtime=-2147483648\r\nSleep1=-2147483649\r\n"
+             "Sleep2=-$100000000\r\nWalking1=$7FFFFFFF\r\n");
+    Load();
+    EXPECT_EQ(Settings.Top, INT32_MIN);
+    EXPECT_EQ(Settings.Left, -1);
+    EXPECT_EQ(Settings.Width, -1);
+    EXPECT_EQ(Settings.Height, INT32_MIN);
+    EXPECT_EQ(Settings.Standtime, INT32_MIN);
+    EXPECT_EQ(Settings.Sleep1, 6); // beyond 32 bits: the default
+    EXPECT_EQ(Settings.Sleep2, 5);
+    EXPECT_EQ(Settings.Walking1, INT32_MAX);
+}
+
 TEST(SettingsAccessors, HandEditedValuesAreClampedWhereUsed) {
     ResetProgramState();
     Settings.Deadline = 45;

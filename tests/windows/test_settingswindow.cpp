@@ -227,10 +227,18 @@ TEST_F(SettingsDialogTest, FailedWritesAreReportedAndTheEditsStay) {
     form->Button2->click();
     EXPECT_EQ(form->StringGrid1->Cells(1, 2), QStringLiteral("休日"));
     EXPECT_EQ(HolidayCalendar[2].Mark, "");
+    // A settings write that failed is no confirmation: the dialog stays open
+    // with the typed closing day, and the block keeps its own.
+    form->PageControl1->setCurrentIndex(0);
+    form->Memo1->setText(QStringLiteral("20"));
     form->Button3->click();
     ASSERT_EQ(answers.Shown().size(), 2);
     EXPECT_TRUE(answers.Shown().front().startsWith(QStringLiteral("エラー: ")));
-    EXPECT_EQ(DialogResult, 1);
+    EXPECT_NE(DialogResult, 1);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->Memo1->text(), QStringLiteral("20"));
+    EXPECT_EQ(Settings.Deadline, 31);
+    EXPECT_EQ(SettingsPageIndex, 1);
 }
 
 TEST_F(SettingsDialogTest, RestDayChangesKeepWhatWasTypedButNotSaved) {

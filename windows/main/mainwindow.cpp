@@ -319,9 +319,7 @@ void TForm1::StoreWindowPlacement() {
     Settings.Left = x();
     Settings.Width = width();
     Settings.Height = height();
-    if (!SaveSettings(ProgramFolder, 1)) {
-        savePort_->ReportWriteFailures({ProgramFolder / SettingsFileName});
-    }
+    ReportedWrite(SaveSettings(ProgramFolder, 1), *savePort_);
 }
 
 void TForm1::Button6Click() {

@@ -90,9 +90,22 @@ QString PathText(const std::filesystem::path& path) {
 // Reads the settings; the first run writes them at once with the defaults.
 void LoadStartupSettings(TForm1& form) {
     const std::filesystem::path file = ProgramFolder / SettingsFileName;
-    if (LoadSettings(ProgramFolder, &FirstRun) == SettingsLoad::Unreadable) {
+    switch (LoadSettings(ProgramFolder, &FirstRun)) {
+    case SettingsLoad::Unreadable:
         ShowStartupError(&form, QStringLiteral("ファイル %1 は開けません").arg(PathText(file)),
                          QStringLiteral("エラー"));
+        break;
+    case SettingsLoad::LoadedFromUtf8:
+        ShowStartupError(&form,
+                         QStringLiteral("ファイル %1 はUTF-8で保存されているため、UTF-8として"
+                                        "読み込みました。次に設定を保存するときは、元の内容を"
+                                        "別の名前で残してから新しいファイルを書きます。")
+                             .arg(PathText(file)),
+                         QString::fromUtf8(ProgramTitle), MsgIcon::Information);
+        break;
+    case SettingsLoad::Loaded:
+    case SettingsLoad::Missing:
+        break;
     }
     if (FirstRun == 1 && !SaveSettings(ProgramFolder, 0)) {
         ShowStartupError(&form, QStringLiteral("ファイル %1 を作成できません").arg(PathText(file)),

@@ -202,8 +202,15 @@ void TForm8::UpdateEnables() {
 }
 
 void TForm8::Button3Click() {
-    if (!ConfirmSettings(ProgramFolder, ReadControls())) {
-        port_->ReportWriteFailure(ProgramFolder / SettingsFileName);
+    const DataFileWrite written = ConfirmSettings(ProgramFolder, ReadControls());
+    if (written.backedUp()) {
+        port_->ReportBackup(written.path, written.backup);
+    }
+    if (!written) {
+        // The dialog stays open with what the user typed, to try again or
+        // to cancel; nothing of it has taken effect.
+        port_->ReportWriteFailure(written.path);
+        return;
     }
     SettingsPageIndex = PageControl1->currentIndex();
     ConfirmAndClose();
