@@ -3,6 +3,7 @@
 #include "commands/period.h"
 #include "commands/viewcommands.h"
 #include "records/colors.h"
+#include "records/datanumbers.h"
 #include "records/dayfile.h"
 #include "records/settings.h"
 #include "records/state.h"

@@ -1,7 +1,7 @@
 #include "colors.h"
 
+#include "datanumbers.h"
 #include "initable.h"
-#include "settings.h"
 
 #include <array>
 #include <utility>

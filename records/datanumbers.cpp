@@ -51,6 +51,20 @@ float NarrowOrZero(std::optional<double> value) {
     return value && WithinSingleRange(*value) ? static_cast<float>(*value) : 0.0f;
 }
 
+std::optional<std::int32_t> ParseHex(std::string_view digits, bool negative) {
+    if (digits.empty() || digits.size() > 8) {
+        return std::nullopt;
+    }
+    std::uint32_t value = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+    if (ec != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    // The sign is applied to the 32 bits, where "-$80000000" wraps to itself
+    // instead of overflowing.
+    return static_cast<std::int32_t>(negative ? 0u - value : value);
+}
+
 } // namespace
 
 std::string FormatSingle(float value) {
@@ -203,4 +217,15 @@ std::string FormatThousands(std::int64_t value) {
 
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
     return ParseDecimal(TrimBlanks(text));
+}
+
+std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        return ParseHex(text.substr(2), false);
+    }
+    std::size_t sign = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (text.size() > sign && text[sign] == '$') {
+        return ParseHex(text.substr(sign + 1), sign == 1 && text[0] == '-');
+    }
+    return ParseDecimal(text);
 }

@@ -54,3 +54,9 @@ std::string FormatThousands(std::int64_t value);
 // A whole text (blanks around it allowed) read as a 32-bit integer; nothing
 // when it is not one.
 std::optional<std::int32_t> ParseInteger(std::string_view text);
+
+// "tolmar.ini" integer rule: decimal with an optional sign, hexadecimal after
+// "$" or after "0x" / "0X"; nothing for anything else, also for a decimal
+// beyond 32 bits. Eight hexadecimal digits wrap into the signed range
+// ("$FFFFFFFF" is -1, "-$80000000" is -2147483648), as stored colours do.
+std::optional<std::int32_t> ParseIniInteger(std::string_view text);

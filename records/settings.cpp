@@ -9,7 +9,6 @@
 #include "worktime.h"
 
 #include <algorithm>
-#include <charconv>
 #include <variant>
 #include <vector>
 
@@ -114,20 +113,6 @@ std::vector<Key> KeyTable(TSettings& s) {
     return keys;
 }
 
-std::optional<std::int32_t> ParseHex(std::string_view digits, bool negative) {
-    if (digits.empty() || digits.size() > 8) {
-        return std::nullopt;
-    }
-    std::uint32_t value = 0;
-    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
-    if (ec != std::errc() || end != digits.data() + digits.size()) {
-        return std::nullopt;
-    }
-    // The sign is applied to the 32 bits, where "-$80000000" wraps to itself
-    // instead of overflowing.
-    return static_cast<std::int32_t>(negative ? 0u - value : value);
-}
-
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 // The file's text as CP932, the only form the table works on: the bytes
@@ -181,17 +166,6 @@ void WriteKey(IniTable& table, const Key& key) {
 }
 
 } // namespace
-
-std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        return ParseHex(text.substr(2), false);
-    }
-    std::size_t sign = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    if (text.size() > sign && text[sign] == '$') {
-        return ParseHex(text.substr(sign + 1), sign == 1 && text[0] == '-');
-    }
-    return ParseDecimal(text);
-}
 
 bool IsUtf8SettingsFile(std::string_view bytes) {
     if (bytes.starts_with(Utf8Bom)) {

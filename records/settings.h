@@ -112,9 +112,3 @@ int EffectiveLeaveGrantMonth(); // clamped into 1..12
 // The colour of day kind k (1..10) as 0x00BBGGRR, or nothing when the
 // category is off or its colour text is not a colour.
 std::optional<std::uint32_t> EffectiveBackgroundColor(int kind);
-
-// "tolmar.ini" integer rule: decimal with an optional sign, hexadecimal after
-// "$" or after "0x" / "0X"; nothing for anything else, also for a decimal
-// beyond 32 bits. Eight hexadecimal digits wrap into the signed range
-// ("$FFFFFFFF" is -1, "-$80000000" is -2147483648), as stored colours do.
-std::optional<std::int32_t> ParseIniInteger(std::string_view text);
