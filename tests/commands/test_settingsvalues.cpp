@@ -68,27 +68,8 @@ TEST_F(SettingsFormTest, EveryControlRoundTripsThroughTheSettingsFileByteForByte
     const SettingsControls controls = EveryControlChanged();
     ASSERT_TRUE(ConfirmSettings(folder.Path(), controls));
 
-    const std::string expected =
-        "[Window]\r\nTop=12\r\nLeft=0\r\nWidth=640\r\nHeight=480\r\n\r\n[Office Setup]\r\n"
-        "Deadline=20\r\nScheduledstart=8:30\r\nScheduledend=17:45\r\nMidnightstart=22:30\r\n"
-        "Midnightend=4:00\r\nBreaks1=12:00\r\nBreake1=13:00\r\nBreaks2=15:00\r\nBreake2=15:15\r\n"
-        "Breaks3=18:00\r\nBreake3=18:30\r\nBreaks4=20:00\r\nBreake4=20:10\r\nBreaks5=1:00\r\n"
-        "Breake5=1:30\r\nStandflg=1\r\nStandtime=45\r\nMovement=2\r\n"
-        "Movementname=\xb3\xab\xb0\xb7\xdd\xb8\xde\r\nCondition=2\r\n"
-        "Conditionname=\x91\xcc\x8e\x89\x96\x62\x97\xa6\r\nSleep1=7\r\nSleep2=4\r\nOvertime1=1\r\n"
-        "Overtime2=5\r\nWalking1=8000\r\nWalking2=12000\r\n\r\n[Holiday Setup]\r\nVacation=4\r\n"
-        "Sunday=1\r\nMonday=0\r\nTuesday=0\r\nWednesday=1\r\nThursday=0\r\nFriday=0\r\n"
-        "Saturday=1\r\nBackgroundchk1=1\r\nBackgroundcolor1=clYellow\r\nBackgroundchk2=0\r\n"
-        "Backgroundcolor2=clWhite\r\nBackgroundchk3=0\r\nBackgroundcolor3=clWhite\r\n"
-        "Backgroundchk4=0\r\nBackgroundcolor4=clWhite\r\nBackgroundchk5=0\r\n"
-        "Backgroundcolor5=clWhite\r\nBackgroundchk6=0\r\nBackgroundcolor6=clWhite\r\n"
-        "Backgroundchk7=0\r\nBackgroundcolor7=clWhite\r\nBackgroundcohk8=0\r\n"
-        "Backgroundcolor8=clWhite\r\nBackgroundchk9=0\r\nBackgroundcolor9=clWhite\r\n"
-        "Backgroundchk10=0\r\nBackgroundcolor10=clWhite\r\n\r\n[Automatic Setup]\r\n"
-        "Autostart=1\r\nAutostartflg=2\r\nAutoend=1\r\nAutoendflg=1\r\nDoubleClick=1\r\n"
-        "Timeoption=1\r\nRisingtime=6:30\r\nSleepingtime=0:15\r\n\r\n[Other Setup]\r\nEscflg=0\r\n"
-        "Saveflg=1\r\nAutoflg=0\r\nWindflg=1\r\nRedflg=1\r\nDistance=85\r\n\r\n";
-    EXPECT_EQ(ReadBytes(folder / "tolmar.ini"), expected);
+    EXPECT_EQ(ReadBytes(folder / "tolmar.ini"),
+              ReadBytes(std::filesystem::path(TOLMAR_GOLDEN_DIR) / "settings-stored.ini"));
 
     ResetProgramState();
     int firstRun = -1;
