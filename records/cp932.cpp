@@ -1,5 +1,6 @@
 #include "cp932.h"
 
+#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -94,56 +95,81 @@ public:
     }
 
     // Decodes bytes into out; false at the first byte sequence that is no
-    // CP932 when strict, otherwise such a byte is dropped.
+    // CP932 when strict, otherwise such a byte is dropped. The text is
+    // written straight into out's buffer, which grows only when a run of
+    // three-byte characters outgrows the first guess.
     bool Decode(std::string_view bytes, std::string& out, bool strict) const {
-        out.clear();
-        out.reserve(bytes.size() + bytes.size() / 2);
-        for (std::size_t i = 0; i < bytes.size();) {
-            auto b = static_cast<unsigned char>(bytes[i]);
-            if (b < 0x80) {
-                std::size_t run = i + 1;
-                // Eight bytes at a time while none of them has its high bit.
+        // Room for a whole word or a whole table entry past the end.
+        constexpr std::size_t Slack = 8;
+        out.resize(bytes.size() + bytes.size() / 2 + Slack);
+        char* dst = out.data();
+        char* limit = out.data() + out.size() - Slack;
+        const char* src = bytes.data();
+        const char* const end = src + bytes.size();
+        while (src < end) {
+            if (dst >= limit) {
+                const std::size_t used = static_cast<std::size_t>(dst - out.data());
+                out.resize(out.size() + static_cast<std::size_t>(end - src) * 3 + Slack);
+                dst = out.data() + used;
+                limit = out.data() + out.size() - Slack;
+            }
+            if (end - src >= 8) {
+                // ASCII eight bytes at a time: the whole word is copied, and
+                // as many of its bytes are taken as lead without a high bit.
                 std::uint64_t word = 0;
-                while (run + 8 <= bytes.size() && (std::memcpy(&word, bytes.data() + run, 8),
-                                                   word & 0x8080808080808080ull) == 0) {
-                    run += 8;
+                std::memcpy(&word, src, 8);
+                std::memcpy(dst, &word, 8);
+                const std::size_t ascii = AsciiPrefix(word);
+                src += ascii;
+                dst += ascii;
+                if (ascii == 8) {
+                    continue;
                 }
-                while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) {
-                    ++run;
-                }
-                out.append(bytes.data() + i, run - i);
-                i = run;
+            }
+            const auto b = static_cast<unsigned char>(*src);
+            if (b < 0x80) {
+                *dst++ = static_cast<char>(b);
+                ++src;
                 continue;
             }
             const Utf8* found = nullptr;
-            std::size_t used = 1;
-            if (IsLead(b)) {
-                if (i + 1 < bytes.size()) {
-                    found = &double_[Index(b, static_cast<unsigned char>(bytes[i + 1]))];
-                    used = 2;
-                }
-            } else {
+            std::ptrdiff_t used = 1;
+            if (!IsLead(b)) {
                 found = &single_[b];
+            } else if (end - src >= 2) {
+                found = &double_[Index(b, static_cast<unsigned char>(src[1]))];
+                used = 2;
             }
             if (found == nullptr || found->length == 0) {
                 if (strict) {
+                    out.clear();
                     return false;
                 }
-                ++i;
+                ++src;
                 continue;
             }
-            out.append(found->bytes, found->length);
-            i += used;
+            std::memcpy(dst, found->bytes, sizeof found->bytes);
+            dst += found->length;
+            src += used;
         }
+        out.resize(static_cast<std::size_t>(dst - out.data()));
         return true;
     }
 
 private:
     struct Utf8 {
         unsigned char length = 0; // 0: no character
-        char bytes[3] = {};
+        char bytes[4] = {};       // length bytes, then zeros
     };
 
+    // How many of the word's bytes, from the first in memory, are below 0x80.
+    static std::size_t AsciiPrefix(std::uint64_t word) {
+        if constexpr (std::endian::native == std::endian::big) {
+            word = __builtin_bswap64(word);
+        }
+        const std::uint64_t high = word & 0x8080808080808080ull;
+        return high == 0 ? 8 : static_cast<std::size_t>(std::countr_zero(high)) / 8;
+    }
     static bool IsLead(unsigned char b) {
         return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
     }
@@ -152,7 +178,7 @@ private:
     }
     static void Take(Utf8& entry, std::string_view cp932) {
         std::optional<std::string> utf8 = FromCp932().Run(cp932, false);
-        if (utf8 && !utf8->empty() && utf8->size() <= sizeof entry.bytes) {
+        if (utf8 && !utf8->empty() && utf8->size() < sizeof entry.bytes) {
             entry.length = static_cast<unsigned char>(utf8->size());
             utf8->copy(entry.bytes, utf8->size());
         }

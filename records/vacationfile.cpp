@@ -11,7 +11,8 @@
 #include "state.h"
 
 #include <algorithm>
-#include <bitset>
+#include <array>
+#include <utility>
 
 namespace {
 
@@ -43,46 +44,80 @@ bool EndsInsideRecordLine(std::string_view text) {
     return false;
 }
 
-// Whether "VacationData" holds a line the reader passes over or a record it
-// cannot keep whole: the section is written anew from the records, so such a
-// line would be gone. Only keys "1" to "100", once each, are read; a record
-// needs a date and at most six fields.
-bool RecordsHoldMore(std::string_view text) {
-    std::bitset<MaxVacationRecords + 1> seen;
+// Whether a record's value is one the reader cannot keep whole: it needs a
+// date and at most six fields.
+bool RecordHoldsMore(std::string_view value, std::string& scratch) {
+    // The date, then on to the end of the sixth field: nothing may follow.
+    std::string_view field;
+    std::optional<std::size_t> pos = GetCsvFieldView(value, 0, field, scratch);
+    bool more = !ParseFullDate(TrimBlanks(field));
+    for (int i = 1; i < 6 && pos; ++i) {
+        pos = GetCsvFieldView(value, *pos, field, scratch);
+    }
+    return more || (pos && !TrimBlanks(value.substr(*pos)).empty());
+}
+
+// What one pass over a paid-leave file's entries finds: which of its two
+// sections are there, the values the reader takes (of each key the first
+// line, as IniTable::Read finds it) and whether "VacationData" holds a line
+// the reader passes over or a record it cannot keep whole (the section is
+// written anew from the records, so such a line would be gone). Only keys
+// "1" to "100", once each, are read.
+struct EntryScan {
+    bool system = false;
+    bool records = false;
+    bool recordsHoldMore = false;
+    std::optional<std::string_view> kuriZan;
+    std::optional<std::string_view> kuriFlg;
+    std::optional<std::string_view> nowZan;
+    std::array<std::optional<std::string_view>, MaxVacationRecords + 1> values; // by key
+};
+
+void TakeSystemEntry(const IniTable::Entry& entry, EntryScan& scan) {
+    for (auto [key, value] : {std::pair{"KuriZan", &scan.kuriZan}, std::pair{"KuriFlg", &scan.kuriFlg},
+                              std::pair{"NowZan", &scan.nowZan}}) {
+        if (!*value && EqualsIgnoringAsciiCase(entry.key, key)) {
+            *value = entry.value;
+        }
+    }
+}
+
+void TakeRecordEntry(const IniTable::Entry& entry, EntryScan& scan, std::string& scratch) {
+    std::optional<std::int32_t> number = ParseDecimal(entry.key);
+    if (entry.kind == IniTable::Entry::BareLine || !number || *number < 1 ||
+        *number > MaxVacationRecords || std::to_string(*number) != entry.key ||
+        scan.values[static_cast<std::size_t>(*number)]) {
+        scan.recordsHoldMore = true;
+        return;
+    }
+    scan.values[static_cast<std::size_t>(*number)] = entry.value;
+    if (!scan.recordsHoldMore && !entry.value.empty()) {
+        scan.recordsHoldMore = RecordHoldsMore(entry.value, scratch);
+    }
+}
+
+EntryScan ScanEntries(std::string_view text) {
+    EntryScan scan;
     std::string scratch;
-    bool more = false;
     IniTable::ForEachEntry(text, [&](const IniTable::Entry& entry) {
-        if (more || entry.kind == IniTable::Entry::SectionLine ||
-            !EqualsIgnoringAsciiCase(entry.section, RecordSection)) {
-            return;
+        const bool records = EqualsIgnoringAsciiCase(entry.section, RecordSection);
+        const bool system = !records && EqualsIgnoringAsciiCase(entry.section, SystemSection);
+        if (entry.kind == IniTable::Entry::SectionLine) {
+            scan.records = scan.records || records;
+            scan.system = scan.system || system;
+        } else if (system && entry.kind == IniTable::Entry::KeyLine) {
+            TakeSystemEntry(entry, scan);
+        } else if (records) {
+            TakeRecordEntry(entry, scan, scratch);
         }
-        std::optional<std::int32_t> number = ParseDecimal(entry.key);
-        if (entry.kind == IniTable::Entry::BareLine || !number || *number < 1 ||
-            *number > MaxVacationRecords || std::to_string(*number) != entry.key ||
-            seen.test(static_cast<std::size_t>(*number))) {
-            more = true;
-            return;
-        }
-        seen.set(static_cast<std::size_t>(*number));
-        if (entry.value.empty()) {
-            return;
-        }
-        // The date, then on to the end of the sixth field: nothing may follow.
-        std::string_view field;
-        std::optional<std::size_t> pos = GetCsvFieldView(entry.value, 0, field, scratch);
-        more = !ParseFullDate(TrimBlanks(field));
-        for (int i = 1; i < 6 && pos; ++i) {
-            pos = GetCsvFieldView(entry.value, *pos, field, scratch);
-        }
-        more = more || (pos && !TrimBlanks(entry.value.substr(*pos)).empty());
     });
-    return more;
+    return scan;
 }
 
 // Whether the file holds a comment line or a line before its first section
-// that the table does not write back, or a comment in "VacationData", which
+// that its table does not write back, or a comment in "VacationData", which
 // is written anew.
-bool NotesHoldMore(std::string_view text, const IniTable& table) {
+bool NotesHoldMore(std::string_view text) {
     std::vector<std::string_view> notes;
     bool inSection = false;
     bool inRecords = false;
@@ -107,28 +142,21 @@ bool NotesHoldMore(std::string_view text, const IniTable& table) {
     if (notes.empty()) {
         return false;
     }
-    const std::string written = table.Serialize();
+    const std::string written = IniTable::Parse(text).Serialize();
     return std::any_of(notes.begin(), notes.end(), [&](std::string_view note) {
         return written.find(note) == std::string::npos;
     });
 }
 
-// The text of a recognised file with its state; Unrecognised gives no text.
-FileState TextState(std::string_view bytes, std::optional<std::string>& text,
-                    std::optional<IniTable>& table) {
-    text = DataFileText(bytes);
-    if (!text) {
+// The state of a paid-leave file's text from its entries.
+FileState TextState(std::string_view text, const EntryScan& scan) {
+    if (!scan.system && !scan.records) {
         return FileState::Unrecognised;
     }
-    table = IniTable::Parse(*text);
-    if (!table->HasSection(SystemSection) && !table->HasSection(RecordSection)) {
-        return FileState::Unrecognised;
-    }
-    if (EndsInsideRecordLine(*text)) {
+    if (EndsInsideRecordLine(text)) {
         return FileState::CutShort;
     }
-    return RecordsHoldMore(*text) || NotesHoldMore(*text, *table) ? FileState::HoldsMore
-                                                                  : FileState::Read;
+    return scan.recordsHoldMore || NotesHoldMore(text) ? FileState::HoldsMore : FileState::Read;
 }
 
 // The number with leading zeros up to width digits.
@@ -191,18 +219,19 @@ std::string VacationFileName(int year) {
 
 FileState ReadVacationFileBytes(std::string_view bytes, VacationLedger& ledger) {
     ledger = {};
-    std::optional<std::string> text;
-    std::optional<IniTable> table;
-    FileState state = TextState(bytes, text, table);
+    std::optional<std::string> text = DataFileText(bytes);
+    if (!text) {
+        return FileState::Unrecognised;
+    }
+    const EntryScan scan = ScanEntries(*text);
+    FileState state = TextState(*text, scan);
     if (state == FileState::Unrecognised) {
         return state;
     }
-    ledger.kuriZan = WholeSingle(table->Read(SystemSection, "KuriZan").value_or(""));
-    ledger.kuriFlg =
-        ParseIniInteger(table->Read(SystemSection, "KuriFlg").value_or("")).value_or(0);
-    ledger.nowZan = WholeSingle(table->Read(SystemSection, "NowZan").value_or(""));
-    for (int i = 1; i <= MaxVacationRecords; ++i) {
-        std::optional<std::string> value = table->Read(RecordSection, std::to_string(i));
+    ledger.kuriZan = WholeSingle(scan.kuriZan.value_or(""));
+    ledger.kuriFlg = ParseIniInteger(scan.kuriFlg.value_or("")).value_or(0);
+    ledger.nowZan = WholeSingle(scan.nowZan.value_or(""));
+    for (const std::optional<std::string_view>& value : scan.values) {
         if (value && !value->empty()) {
             ledger.records.push_back(ReadRecord(*value));
         }
@@ -211,18 +240,19 @@ FileState ReadVacationFileBytes(std::string_view bytes, VacationLedger& ledger) 
 }
 
 FileState CheckVacationFileBytes(std::string_view bytes) {
-    std::optional<std::string> text;
-    std::optional<IniTable> table;
-    return TextState(bytes, text, table);
+    std::optional<std::string> text = DataFileText(bytes);
+    return text ? TextState(*text, ScanEntries(*text)) : FileState::Unrecognised;
 }
 
 std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& ledger) {
-    std::optional<std::string> text;
-    std::optional<IniTable> old;
     IniTable table;
-    if (TextState(oldBytes, text, old) != FileState::Unrecognised) {
-        table = std::move(*old);
-        table.EraseSection(RecordSection);
+    if (std::optional<std::string> text = DataFileText(oldBytes)) {
+        IniTable old = IniTable::Parse(*text);
+        // A recognised file keeps what the program does not use.
+        if (old.HasSection(SystemSection) || old.HasSection(RecordSection)) {
+            table = std::move(old);
+            table.EraseSection(RecordSection);
+        }
     }
     table.Write(SystemSection, "KuriZan", FormatSingle(ledger.kuriZan));
     table.Write(SystemSection, "KuriFlg", std::to_string(ledger.kuriFlg));
