@@ -1,5 +1,6 @@
 #include "cp932.h"
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
@@ -69,6 +70,15 @@ Converter& ToCp932() {
 Converter& FromCp932() {
     static thread_local Converter conv("UTF-8", "CP932");
     return conv;
+}
+
+// How many of the word's bytes, from the first in memory, are below 0x80.
+std::size_t AsciiPrefix(std::uint64_t word) {
+    if constexpr (std::endian::native == std::endian::big) {
+        word = __builtin_bswap64(word);
+    }
+    const std::uint64_t high = word & 0x8080808080808080ull;
+    return high == 0 ? 8 : static_cast<std::size_t>(std::countr_zero(high)) / 8;
 }
 
 // Reading goes through a table of every CP932 character, taken once from the
@@ -162,14 +172,6 @@ private:
         char bytes[4] = {};       // length bytes, then zeros
     };
 
-    // How many of the word's bytes, from the first in memory, are below 0x80.
-    static std::size_t AsciiPrefix(std::uint64_t word) {
-        if constexpr (std::endian::native == std::endian::big) {
-            word = __builtin_bswap64(word);
-        }
-        const std::uint64_t high = word & 0x8080808080808080ull;
-        return high == 0 ? 8 : static_cast<std::size_t>(std::countr_zero(high)) / 8;
-    }
     static bool IsLead(unsigned char b) {
         return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
     }
@@ -261,40 +263,65 @@ public:
 
     // Encodes UTF-8 into out; false at the first character that CP932
     // cannot hold or the first broken sequence when strict, otherwise such
-    // a character is dropped (a broken sequence one byte at a time).
+    // a character is dropped (a broken sequence one byte at a time). No
+    // character takes more bytes in CP932 than in UTF-8, so the text is
+    // written straight into a buffer of the input's size.
     bool Encode(std::string_view utf8, std::string& out, bool strict) const {
-        out.clear();
-        out.reserve(utf8.size());
-        for (std::size_t i = 0; i < utf8.size();) {
-            auto b = static_cast<unsigned char>(utf8[i]);
+        constexpr std::size_t Slack = 8;
+        out.resize(utf8.size() + Slack);
+        char* dst = out.data();
+        const char* const begin = utf8.data();
+        const char* const end = begin + utf8.size();
+        for (const char* src = begin; src < end;) {
+            if (end - src >= 8) {
+                std::uint64_t word = 0;
+                std::memcpy(&word, src, 8);
+                std::memcpy(dst, &word, 8);
+                const std::size_t ascii = AsciiPrefix(word);
+                src += ascii;
+                dst += ascii;
+                if (ascii == 8) {
+                    continue;
+                }
+            }
+            const auto b = static_cast<unsigned char>(*src);
             if (b < 0x80) {
-                out.push_back(static_cast<char>(b));
-                ++i;
+                *dst++ = static_cast<char>(b);
+                ++src;
                 continue;
             }
+            const auto at = static_cast<std::size_t>(src - begin);
             std::uint32_t codePoint = 0;
-            std::size_t length = Utf8Sequence(utf8.substr(i), codePoint);
+            const std::size_t length = Utf8Sequence(utf8.substr(at), codePoint);
             if (length == 0) {
                 if (strict) {
+                    out.clear();
                     return false;
                 }
-                ++i;
+                ++src;
                 continue;
             }
-            std::uint16_t code = codePoint <= 0xFFFF ? codes_[codePoint] : 0;
+            const std::uint16_t code = codePoint <= 0xFFFF ? codes_[codePoint] : 0;
             if (code > 0xFF) {
-                out.push_back(static_cast<char>(code >> 8));
-                out.push_back(static_cast<char>(code & 0xFF));
+                *dst++ = static_cast<char>(code >> 8);
+                *dst++ = static_cast<char>(code & 0xFF);
             } else if (code != 0) {
-                out.push_back(static_cast<char>(code));
+                *dst++ = static_cast<char>(code);
             } else if (std::optional<std::string> rare =
-                           ToCp932().Run(utf8.substr(i, length), false)) {
-                out += *rare;
+                           ToCp932().Run(utf8.substr(at, length), false)) {
+                const auto used = static_cast<std::size_t>(dst - out.data());
+                if (used + rare->size() + (end - src) + Slack > out.size()) {
+                    out.resize(used + rare->size() + static_cast<std::size_t>(end - src) + Slack);
+                    dst = out.data() + used;
+                }
+                dst = std::copy(rare->begin(), rare->end(), dst);
             } else if (strict) {
+                out.clear();
                 return false;
             }
-            i += length;
+            src += length;
         }
+        out.resize(static_cast<std::size_t>(dst - out.data()));
         return true;
     }
 

@@ -3,6 +3,7 @@
 #include "initable.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -200,12 +201,22 @@ std::string FieldText(std::string_view field) {
 }
 
 void AppendFileField(std::string& out, std::string_view text) {
-    bool quote = false;
-    bool control = false;
+    // Per byte: 1 for a byte below 32, 2 for a comma or a double quote.
+    static constexpr auto Marks = [] {
+        std::array<unsigned char, 256> marks{};
+        for (int c = 0; c < 32; ++c) {
+            marks[static_cast<std::size_t>(c)] = 1;
+        }
+        marks[','] = 2;
+        marks['"'] = 2;
+        return marks;
+    }();
+    unsigned char found = 0;
     for (char c : text) {
-        control = control || static_cast<unsigned char>(c) < 32;
-        quote = quote || c == ',' || c == '"';
+        found |= Marks[static_cast<unsigned char>(c)];
     }
+    const bool control = (found & 1) != 0;
+    const bool quote = (found & 2) != 0;
     if (!quote && !control) {
         out.append(text);
         return;

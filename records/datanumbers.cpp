@@ -29,8 +29,8 @@ std::string_view Chars(const char* begin, std::to_chars_result result) {
 // nothing otherwise, and the general reader takes over.
 std::optional<double> ReadPlainDecimal(std::string_view text, std::size_t pos,
                                        std::size_t& consumed) {
-    static constexpr double Powers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
-                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr double Powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     std::uint64_t mantissa = 0;
     int digits = 0;
     int decimals = 0;

@@ -11,7 +11,9 @@
 #include "settings.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <iterator>
 
 namespace {
@@ -130,9 +132,17 @@ FileState CheckDayFileBytes(std::string_view bytes, const YearDays& days, int co
 std::string DayFileBytes(const YearDays& days, int count) {
     count = std::clamp(count, 0, YearSlotSize - 1);
     std::string text = std::string(DayHeader) + "\r\n";
-    text.reserve(static_cast<std::size_t>(count) * 64);
+    text.reserve(static_cast<std::size_t>(count) * 96);
+    // Most days repeat the condition of the day before: its text is made once.
+    float lastCondition = 0.0f;
+    std::string lastConditionText = FormatSingle(lastCondition);
     for (int d = 1; d <= count; ++d) {
         const Recode1& day = days[d];
+        if (std::bit_cast<std::uint32_t>(day.Condition) !=
+            std::bit_cast<std::uint32_t>(lastCondition)) {
+            lastCondition = day.Condition;
+            lastConditionText = FormatSingle(lastCondition);
+        }
         text += std::to_string(d);
         text += '=';
         AppendField(text, day.Date);
@@ -144,7 +154,7 @@ std::string DayFileBytes(const YearDays& days, int count) {
         AppendField(text, day.Bedtime);
         text += std::to_string(day.Exercise);
         text += ',';
-        text += FormatSingle(day.Condition);
+        text += lastConditionText;
         text += ',';
         AppendFileField(text, day.Remark);
         text += "\r\n";

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -74,8 +75,9 @@ struct EntryScan {
 };
 
 void TakeSystemEntry(const IniTable::Entry& entry, EntryScan& scan) {
-    for (auto [key, value] : {std::pair{"KuriZan", &scan.kuriZan}, std::pair{"KuriFlg", &scan.kuriFlg},
-                              std::pair{"NowZan", &scan.nowZan}}) {
+    for (auto [key, value] :
+         {std::pair{"KuriZan", &scan.kuriZan}, std::pair{"KuriFlg", &scan.kuriFlg},
+          std::pair{"NowZan", &scan.nowZan}}) {
         if (!*value && EqualsIgnoringAsciiCase(entry.key, key)) {
             *value = entry.value;
         }
@@ -266,40 +268,64 @@ std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& l
     return Utf8ToCp932Lossy(table.Serialize());
 }
 
-void CheckVacationFile(const std::filesystem::path& folder, int slot, int year) {
-    const std::filesystem::path path = folder / VacationFileName(year);
-    ReadResult file = ReadWholeFile(path);
-    if (file.status == ReadStatus::Missing) {
-        return;
+namespace {
+
+// A paid-leave file's bytes as the program last saw them: those a load or
+// save of this session remembered while the file stays as it was, else read
+// from disk (and then remembered).
+struct FileBytes {
+    ReadStatus status = ReadStatus::Missing;
+    std::shared_ptr<const std::string> bytes;
+
+    std::string_view view() const { return bytes ? std::string_view(*bytes) : std::string_view(); }
+};
+
+FileBytes VacationFileBytesOnDisk(const std::filesystem::path& path) {
+    if (std::shared_ptr<const std::string> known = RememberedFileBytes(path)) {
+        return {ReadStatus::Ok, std::move(known)};
     }
-    VacationLedger ledger;
-    FileState state = file.status == ReadStatus::Ok ? ReadVacationFileBytes(file.bytes, ledger)
+    ReadResult file = ReadWholeFile(path);
+    FileBytes read{file.status, nullptr};
+    if (file.status == ReadStatus::Ok) {
+        read.bytes = std::make_shared<const std::string>(std::move(file.bytes));
+    }
+    return read;
+}
+
+// Reads the file's bytes and remembers what they are.
+FileState TakeVacationFile(const std::filesystem::path& path, VacationLedger& ledger) {
+    FileBytes file = VacationFileBytesOnDisk(path);
+    if (file.status == ReadStatus::Missing) {
+        return FileState::Missing;
+    }
+    FileState state = file.status == ReadStatus::Ok ? ReadVacationFileBytes(file.view(), ledger)
                                                     : FileState::Unreadable;
     RememberFileState(path, state);
+    if (file.bytes) {
+        RememberFileBytes(path, std::move(file.bytes));
+    }
     if (state == FileState::Unrecognised || state == FileState::Unreadable) {
         NoteUnreadableFile(path, state);
-    } else if (!RebuildKeepsAll(ledger, slot, year)) {
+    }
+    return state;
+}
+
+} // namespace
+
+void CheckVacationFile(const std::filesystem::path& folder, int slot, int year) {
+    const std::filesystem::path path = folder / VacationFileName(year);
+    VacationLedger ledger;
+    FileState state = TakeVacationFile(path, ledger);
+    if (state != FileState::Missing && state != FileState::Unrecognised &&
+        state != FileState::Unreadable && !RebuildKeepsAll(ledger, slot, year)) {
         // Records or remarks that the day kinds as loaded do not rebuild.
         RememberRebuildDrops(path);
     }
 }
 
 int LoadVacationFile(const std::filesystem::path& folder, int year) {
-    const std::filesystem::path path = folder / VacationFileName(year);
-    ReadResult file = ReadWholeFile(path);
     VacationLedger ledger;
-    FileState state = FileState::Missing;
-    if (file.status == ReadStatus::Ok) {
-        state = ReadVacationFileBytes(file.bytes, ledger);
-    } else if (file.status == ReadStatus::Unreadable) {
-        state = FileState::Unreadable;
-    }
-    if (state != FileState::Missing) {
-        RememberFileState(path, state);
-    }
-    if (state == FileState::Unrecognised || state == FileState::Unreadable) {
-        NoteUnreadableFile(path, state);
-    }
+    FileState state = TakeVacationFile(folder / VacationFileName(year), ledger);
     // A year without a readable file of its own starts from nothing, never
     // from the values of the year held before.
     UseLedger(ledger);
@@ -312,17 +338,21 @@ int LoadVacationFile(const std::filesystem::path& folder, int year) {
 DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
                                const LedgerRebuild& rebuild) {
     const std::filesystem::path path = folder / VacationFileName(year);
-    ReadResult old = ReadWholeFile(path);
-    std::string bytes = VacationFileBytes(old.status == ReadStatus::Ok ? old.bytes : std::string(),
-                                          LedgerInMemory());
+    const FileBytes old = VacationFileBytesOnDisk(path);
+    auto bytes =
+        std::make_shared<const std::string>(VacationFileBytes(old.view(), LedgerInMemory()));
     // A record the rebuild dropped is the user's doing when the kinds as
     // loaded rebuilt every record; otherwise, or in a file that changed
     // since it was loaded, it may not be.
-    return ReplaceDataFile(
-        path, bytes,
+    DataFileWrite write = ReplaceDataFile(
+        path, *bytes,
         [&rebuild](std::string_view oldBytes) {
             FileState state = CheckVacationFileBytes(oldBytes);
             return state == FileState::Read && rebuild.droppedRecord ? FileState::HoldsMore : state;
         },
         rebuild.droppedRemark || (rebuild.rebuilt && RememberedRebuildDrops(path)));
+    if (write.written) {
+        RememberFileBytes(path, std::move(bytes));
+    }
+    return write;
 }
