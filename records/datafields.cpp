@@ -108,19 +108,30 @@ std::size_t FirstMarked(std::uint64_t mask) {
     return static_cast<std::size_t>(std::countr_zero(mask)) / 8;
 }
 
-// FillCsvFields for a line without a double quote, in one pass over it,
-// eight bytes at a time; nothing, with fields undefined, when the line
-// holds a quote.
-std::optional<std::string_view> FillUnquotedFields(std::string_view line,
-                                                   std::vector<std::string_view>& fields) {
-    const char* const begin = line.data();
-    const char* const end = begin + line.size();
+// What FillUnquotedFields found: the length of the line and what it holds
+// after its last field (after the comma that ends it).
+struct UnquotedLine {
+    std::size_t length = 0;
+    std::string_view rest;
+};
+
+// FillCsvFields for the line at the start of text, in one pass over it,
+// eight bytes at a time. The line ends at the first LF when stopAtLineEnd,
+// otherwise at the end of text. Nothing, with fields undefined, when the
+// line holds a double quote.
+std::optional<UnquotedLine> FillUnquotedFields(std::string_view text,
+                                               std::vector<std::string_view>& fields,
+                                               bool stopAtLineEnd) {
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* lineEnd = nullptr;
     std::size_t field = 0;
     const char* start = begin;
     while (start < end && IsBlank(*start)) {
         ++start;
     }
-    // Takes the comma at p; false once every field is filled.
+    // Takes the comma at p; false once every field is filled. Blanks never
+    // run past the line's LF.
     auto comma = [&](const char* p) {
         if (field == fields.size()) {
             return false;
@@ -134,35 +145,48 @@ std::optional<std::string_view> FillUnquotedFields(std::string_view line,
     };
     const char* p = begin;
     bool filled = false;
-    for (; !filled && end - p >= 8; p += 8) {
+    for (; end - p >= 8; p += 8) {
         const std::uint64_t word = LoadWord(p);
-        if (BytesEqual(word, '"') != 0) {
+        const std::uint64_t lineFeeds = stopAtLineEnd ? BytesEqual(word, '\n') : 0;
+        // The bytes before the first LF of the word, or all of them.
+        const std::uint64_t inLine = lineFeeds != 0 ? (lineFeeds & (~lineFeeds + 1)) - 1 : ~0ull;
+        if ((BytesEqual(word, '"') & inLine) != 0) {
             return std::nullopt;
         }
-        for (std::uint64_t commas = BytesEqual(word, ','); commas != 0 && !filled;
+        for (std::uint64_t commas = BytesEqual(word, ',') & inLine; commas != 0 && !filled;
              commas &= commas - 1) {
             filled = !comma(p + FirstMarked(commas));
         }
-    }
-    for (; !filled && p < end; ++p) {
-        if (*p == '"') {
-            return std::nullopt;
+        if (lineFeeds != 0) {
+            lineEnd = p + FirstMarked(lineFeeds);
+            break;
         }
-        filled = *p == ',' && !comma(p);
     }
-    if (std::memchr(p, '"', static_cast<std::size_t>(end - p)) != nullptr) {
-        return std::nullopt;
+    for (; lineEnd == nullptr && p < end; ++p) {
+        if (stopAtLineEnd && *p == '\n') {
+            lineEnd = p;
+        } else if (*p == '"') {
+            return std::nullopt;
+        } else if (*p == ',' && !filled) {
+            filled = !comma(p);
+        }
     }
+    if (lineEnd == nullptr) {
+        lineEnd = end;
+    }
+    const std::string_view line(begin, static_cast<std::size_t>(lineEnd - begin));
     if (field == fields.size()) {
-        return line.substr(std::min(static_cast<std::size_t>(start - begin), line.size()));
+        return UnquotedLine{
+            line.size(),
+            line.substr(std::min(static_cast<std::size_t>(start - begin), line.size()))};
     }
-    if (start < end) {
-        fields[field++] = std::string_view(start, static_cast<std::size_t>(end - start));
+    if (start < lineEnd) {
+        fields[field++] = std::string_view(start, static_cast<std::size_t>(lineEnd - start));
     }
     for (; field < fields.size(); ++field) {
         fields[field] = {};
     }
-    return std::string_view();
+    return UnquotedLine{line.size(), {}};
 }
 
 // Fills every element of fields from the line; those it lacks become "". A
@@ -170,8 +194,8 @@ std::optional<std::string_view> FillUnquotedFields(std::string_view line,
 // line holds after its last field (after the comma that ends it).
 std::string_view FillCsvFields(std::string_view line, std::vector<std::string_view>& fields,
                                std::vector<std::string>& scratch) {
-    if (std::optional<std::string_view> rest = FillUnquotedFields(line, fields)) {
-        return *rest;
+    if (std::optional<UnquotedLine> unquoted = FillUnquotedFields(line, fields, false)) {
+        return unquoted->rest;
     }
     std::size_t pos = 0;
     bool more = true;
@@ -194,6 +218,12 @@ std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFi
     std::vector<std::string> scratch(maxFields);
     FillCsvFields(line, views, scratch);
     return {views.begin(), views.end()};
+}
+
+void SplitCsvFieldViews(std::string_view line, std::vector<std::string_view>& fields,
+                        std::vector<std::string>& scratch) {
+    scratch.resize(fields.size());
+    FillCsvFields(line, fields, scratch);
 }
 
 std::string FieldText(std::string_view field) {
@@ -243,6 +273,15 @@ std::string FileField(std::string_view text) {
 
 namespace {
 
+// Whether the line at pos may be a header line: its first byte after blanks
+// is "[" or a quote (see IsHeaderLine).
+bool MayBeHeaderLine(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 33 && text[pos] != '\n') {
+        ++pos;
+    }
+    return pos < text.size() && (text[pos] == '[' || text[pos] == '"');
+}
+
 bool IsHeaderLine(std::string_view line, std::string_view header, std::string& scratch) {
     // Most lines are days; a header's first byte after blanks is "[" or a quote.
     std::string_view start = TrimBlanks(line);
@@ -264,6 +303,20 @@ ReadNumberedLines(std::string_view text, std::string_view header, std::size_t ma
     std::vector<std::string_view> fields(maxFields);
     std::vector<std::string> quoted(maxFields);
     for (std::size_t pos = 0; pos < text.size();) {
+        if (found.header && found.days < lastDay && !MayBeHeaderLine(text, pos)) {
+            // A day line of unquoted fields: split in the pass that finds its end.
+            if (std::optional<UnquotedLine> line =
+                    FillUnquotedFields(text.substr(pos), fields, true)) {
+                const bool ended = pos + line->length < text.size();
+                pos = ended ? pos + line->length + 1 : text.size();
+                ++found.days;
+                found.cutLine = !ended;
+                found.overlong =
+                    found.overlong || (maxFields > 0 && !TrimBlanks(line->rest).empty());
+                take(found.days, fields);
+                continue;
+            }
+        }
         std::size_t end = text.find('\n', pos);
         const bool ended = end != std::string_view::npos;
         std::string_view line = text.substr(pos, ended ? end - pos : std::string_view::npos);

@@ -31,21 +31,26 @@ std::optional<double> ReadPlainDecimal(std::string_view text, std::size_t pos,
                                        std::size_t& consumed) {
     static constexpr double Powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    // Digits past the fifteenth may wrap the mantissa; such a number is
+    // left to the general reader anyway.
     std::uint64_t mantissa = 0;
-    int digits = 0;
-    int decimals = 0;
-    bool point = false;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (IsDigit(c)) {
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-            ++digits;
-            decimals += point ? 1 : 0;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            break;
+    auto digitsFrom = [&](std::size_t from) {
+        std::size_t at = from;
+        while (at < text.size() && IsDigit(text[at])) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[at] - '0');
+            ++at;
         }
+        return at;
+    };
+    const std::size_t first = pos;
+    pos = digitsFrom(pos);
+    std::size_t digits = pos - first;
+    std::size_t decimals = 0;
+    if (pos < text.size() && text[pos] == '.') {
+        const std::size_t fraction = pos + 1;
+        pos = digitsFrom(fraction);
+        decimals = pos - fraction;
+        digits += decimals;
     }
     if (digits == 0 || digits > 15 ||
         (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E'))) {

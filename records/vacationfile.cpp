@@ -124,7 +124,10 @@ bool NotesHoldMore(std::string_view text) {
     bool inSection = false;
     bool inRecords = false;
     for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') {
+            ++end;
+        }
         std::string_view line = TrimBlanks(text.substr(pos, end - pos));
         pos = end + 1;
         if (IsSectionLine(line)) {
@@ -176,8 +179,11 @@ std::string PaddedDateText(const CivilDate& date) {
            ZeroPadded(date.day, 2);
 }
 
-Vacation ReadRecord(std::string_view value) {
-    std::vector<std::string> fields = SplitCsvFields(value, 6);
+// A record's value; fields and scratch are reused from record to record.
+Vacation ReadRecord(std::string_view value, std::vector<std::string_view>& fields,
+                    std::vector<std::string>& scratch) {
+    fields.resize(6);
+    SplitCsvFieldViews(value, fields, scratch);
     std::optional<CivilDate> date = ParseFullDate(TrimBlanks(fields[0]));
     if (!date) {
         return {};
@@ -233,9 +239,14 @@ FileState ReadVacationFileBytes(std::string_view bytes, VacationLedger& ledger) 
     ledger.kuriZan = WholeSingle(scan.kuriZan.value_or(""));
     ledger.kuriFlg = ParseIniInteger(scan.kuriFlg.value_or("")).value_or(0);
     ledger.nowZan = WholeSingle(scan.nowZan.value_or(""));
+    ledger.records.reserve(static_cast<std::size_t>(std::count_if(
+        scan.values.begin(), scan.values.end(),
+        [](const std::optional<std::string_view>& value) { return value && !value->empty(); })));
+    std::vector<std::string_view> fields;
+    std::vector<std::string> scratch;
     for (const std::optional<std::string_view>& value : scan.values) {
         if (value && !value->empty()) {
-            ledger.records.push_back(ReadRecord(*value));
+            ledger.records.push_back(ReadRecord(*value, fields, scratch));
         }
     }
     return state;
