@@ -58,8 +58,77 @@ public:
         return out;
     }
 
+    // Converts the pieces of in in one run of the converter, each as if on
+    // its own: in holds every piece followed by a line feed (ends[i] is the
+    // position of piece i's), which converts to itself and lies inside no
+    // character. A piece the converter refuses is passed over alone. Gives
+    // each piece's result; nothing for a refused one.
+    std::vector<std::optional<std::string>> RunEach(std::string_view in,
+                                                    const std::vector<std::size_t>& ends) {
+        std::vector<std::optional<std::string>> results(ends.size());
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+            return results;
+        }
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        std::string out(in.size() * 2 + 16, '\0');
+        std::size_t used = 0;
+        std::size_t piece = 0;    // the first piece not taken yet
+        std::size_t pieceOut = 0; // where its result starts in out
+        char* src = const_cast<char*>(in.data());
+        std::size_t srcLeft = in.size();
+        while (srcLeft > 0) {
+            char* dst = out.data() + used;
+            std::size_t dstLeft = out.size() - used;
+            std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+            const int error = errno;
+            used = static_cast<std::size_t>(dst - out.data());
+            // Every piece whose line feed went through is complete.
+            const auto done = static_cast<std::size_t>(src - in.data());
+            for (; piece < ends.size() && ends[piece] < done; ++piece) {
+                const std::size_t lineFeed = out.find('\n', pieceOut);
+                results[piece] = out.substr(pieceOut, lineFeed - pieceOut);
+                pieceOut = lineFeed + 1;
+            }
+            if (rc != static_cast<std::size_t>(-1)) {
+                continue;
+            }
+            if (error == E2BIG) {
+                out.resize(out.size() * 2);
+                continue;
+            }
+            if (piece == ends.size()) {
+                break;
+            }
+            // The refused piece: what it gave so far is dropped.
+            used = pieceOut;
+            const std::size_t next = ends[piece] + 1;
+            src = const_cast<char*>(in.data()) + next;
+            srcLeft = in.size() - next;
+            ++piece;
+            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        }
+        return results;
+    }
+
 private:
     iconv_t cd_;
+};
+
+// Texts joined for Converter::RunEach.
+class Pieces {
+public:
+    void Add(std::string_view piece) {
+        joined_.append(piece);
+        ends_.push_back(joined_.size());
+        joined_.push_back('\n');
+    }
+    std::vector<std::optional<std::string>> Convert(Converter& converter) const {
+        return converter.RunEach(joined_, ends_);
+    }
+
+private:
+    std::string joined_;
+    std::vector<std::size_t> ends_;
 };
 
 Converter& ToCp932() {
@@ -91,16 +160,24 @@ public:
             const char one[1] = {static_cast<char>(b)};
             Take(single_[b], std::string_view(one, 1));
         }
+        // The double-byte codes in one run of the converter rather than a
+        // call each.
+        Pieces codes;
+        std::vector<std::size_t> slots;
         for (int lead = 0x81; lead <= 0xFC; ++lead) {
             if (!IsLead(static_cast<unsigned char>(lead))) {
                 continue;
             }
             for (int trail = 0x40; trail <= 0xFC; ++trail) {
                 const char two[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-                Take(double_[Index(static_cast<unsigned char>(lead),
-                                   static_cast<unsigned char>(trail))],
-                     std::string_view(two, 2));
+                codes.Add(std::string_view(two, 2));
+                slots.push_back(
+                    Index(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)));
             }
+        }
+        std::vector<std::optional<std::string>> utf8 = codes.Convert(FromCp932());
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            Keep(double_[slots[i]], utf8[i]);
         }
     }
 
@@ -179,7 +256,9 @@ private:
         return static_cast<std::size_t>(lead < 0xE0 ? lead - 0x81 : lead - 0xE0 + 31) * 256 + trail;
     }
     static void Take(Utf8& entry, std::string_view cp932) {
-        std::optional<std::string> utf8 = FromCp932().Run(cp932, false);
+        Keep(entry, FromCp932().Run(cp932, false));
+    }
+    static void Keep(Utf8& entry, const std::optional<std::string>& utf8) {
         if (utf8 && !utf8->empty() && utf8->size() < sizeof entry.bytes) {
             entry.length = static_cast<unsigned char>(utf8->size());
             utf8->copy(entry.bytes, utf8->size());
@@ -236,7 +315,12 @@ std::size_t Utf8Sequence(std::string_view text, std::uint32_t& codePoint) {
 class EncodeTable {
 public:
     EncodeTable() : codes_(0x10000) {
+        // Every character the decoding table holds, asked of the converter
+        // in one run.
         const DecodeTable& decoder = Decoder();
+        Pieces characters;
+        std::vector<std::uint32_t> codePoints;
+        std::vector<bool> asked(0x10000);
         std::string utf8;
         for (int code = 0x80; code <= 0xFFFF; ++code) {
             char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
@@ -247,16 +331,22 @@ public:
             }
             std::uint32_t codePoint = 0;
             if (Utf8Sequence(utf8, codePoint) != utf8.size() || codePoint > 0xFFFF ||
-                codes_[codePoint] != 0) {
+                asked[codePoint]) {
                 continue;
             }
-            std::optional<std::string> back = ToCp932().Run(utf8, false);
-            if (back && (back->size() == 1 || back->size() == 2)) {
-                codes_[codePoint] =
-                    back->size() == 1
-                        ? static_cast<unsigned char>((*back)[0])
-                        : static_cast<std::uint16_t>(static_cast<unsigned char>((*back)[0]) << 8 |
-                                                     static_cast<unsigned char>((*back)[1]));
+            asked[codePoint] = true;
+            characters.Add(utf8);
+            codePoints.push_back(codePoint);
+        }
+        std::vector<std::optional<std::string>> back = characters.Convert(ToCp932());
+        for (std::size_t i = 0; i < codePoints.size(); ++i) {
+            const std::optional<std::string>& code = back[i];
+            if (code && (code->size() == 1 || code->size() == 2)) {
+                codes_[codePoints[i]] =
+                    code->size() == 1
+                        ? static_cast<unsigned char>((*code)[0])
+                        : static_cast<std::uint16_t>(static_cast<unsigned char>((*code)[0]) << 8 |
+                                                     static_cast<unsigned char>((*code)[1]));
             }
         }
     }
