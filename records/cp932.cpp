@@ -209,7 +209,8 @@ public:
                 const std::size_t ascii = AsciiPrefix(word);
                 src += ascii;
                 dst += ascii;
-                if (ascii == 8) {
+                if (ascii != 0) {
+                    // The room left is checked again before the next write.
                     continue;
                 }
             }

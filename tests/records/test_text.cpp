@@ -70,6 +70,28 @@ TEST(Cp932, EveryCodeAndCharacterConvertsAsTheConverterAlone) {
     }
 }
 
+// Half-width kana take one byte in CP932 and three in UTF-8: text of them
+// among runs of ASCII outgrows the decoder's first guess of its size, at
+// every phase against the eight-byte steps of the ASCII runs.
+TEST(Cp932, TextThatGrowsThreefoldDecodesWhole) {
+    for (int ascii = 0; ascii <= 9; ++ascii) {
+        for (int kana = 1; kana <= 9; ++kana) {
+            std::string cp932;
+            std::string utf8;
+            for (int run = 0; run < 40; ++run) {
+                cp932 += std::string(static_cast<std::size_t>(ascii), 'a');
+                utf8 += std::string(static_cast<std::size_t>(ascii), 'a');
+                for (int k = 0; k < kana; ++k) {
+                    cp932 += '\xB1';
+                    utf8 += "ｱ";
+                }
+            }
+            ASSERT_EQ(Cp932ToUtf8(cp932), utf8) << ascii << " " << kana;
+            ASSERT_EQ(Utf8ToCp932(utf8), cp932) << ascii << " " << kana;
+        }
+    }
+}
+
 TEST(Cp932, DataFilesMustBeCp932AndNotUtf8) {
     EXPECT_EQ(DataFileText("[DayData]\r\n1=1/01,\x93\xfa"), "[DayData]\r\n1=1/01,日");
     EXPECT_EQ(DataFileText("plain ASCII"), "plain ASCII");
