@@ -35,15 +35,7 @@ public:
         char* src = const_cast<char*>(in.data());
         std::size_t srcLeft = in.size();
         while (srcLeft > 0) {
-            char* dst = out.data() + used;
-            std::size_t dstLeft = out.size() - used;
-            std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-            used = static_cast<std::size_t>(dst - out.data());
-            if (rc != static_cast<std::size_t>(-1)) {
-                continue;
-            }
-            if (errno == E2BIG) {
-                out.resize(out.size() * 2);
+            if (Step(src, srcLeft, out, used)) {
                 continue;
             }
             if (!skipInvalid) {
@@ -77,11 +69,7 @@ public:
         char* src = const_cast<char*>(in.data());
         std::size_t srcLeft = in.size();
         while (srcLeft > 0) {
-            char* dst = out.data() + used;
-            std::size_t dstLeft = out.size() - used;
-            std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-            const int error = errno;
-            used = static_cast<std::size_t>(dst - out.data());
+            const bool converted = Step(src, srcLeft, out, used);
             // Every piece whose line feed went through is complete.
             const auto done = static_cast<std::size_t>(src - in.data());
             for (; piece < ends.size() && ends[piece] < done; ++piece) {
@@ -89,11 +77,7 @@ public:
                 results[piece] = out.substr(pieceOut, lineFeed - pieceOut);
                 pieceOut = lineFeed + 1;
             }
-            if (rc != static_cast<std::size_t>(-1)) {
-                continue;
-            }
-            if (error == E2BIG) {
-                out.resize(out.size() * 2);
+            if (converted) {
                 continue;
             }
             if (piece == ends.size()) {
@@ -111,6 +95,24 @@ public:
     }
 
 private:
+    // One call of the converter from src into out after used, which grows
+    // when the output is full; false at a byte sequence it refuses.
+    bool Step(char*& src, std::size_t& srcLeft, std::string& out, std::size_t& used) {
+        char* dst = out.data() + used;
+        std::size_t dstLeft = out.size() - used;
+        const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+        const int error = errno;
+        used = static_cast<std::size_t>(dst - out.data());
+        if (rc != static_cast<std::size_t>(-1)) {
+            return true;
+        }
+        if (error == E2BIG) {
+            out.resize(out.size() * 2);
+            return true;
+        }
+        return false;
+    }
+
     iconv_t cd_;
 };
 
@@ -148,6 +150,26 @@ std::size_t AsciiPrefix(std::uint64_t word) {
     }
     const std::uint64_t high = word & 0x8080808080808080ull;
     return high == 0 ? 8 : static_cast<std::size_t>(std::countr_zero(high)) / 8;
+}
+
+// Copies the ASCII bytes at src, up to eight and at least one when there are
+// any; false when src is at a byte of 0x80 or above. With eight bytes left
+// the whole word is written to dst, so dst needs room for eight.
+bool CopyAscii(const char*& src, const char* end, char*& dst) {
+    if (end - src >= 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, src, 8);
+        std::memcpy(dst, &word, 8);
+        const std::size_t ascii = AsciiPrefix(word);
+        src += ascii;
+        dst += ascii;
+        return ascii != 0;
+    }
+    if (static_cast<unsigned char>(*src) < 0x80) {
+        *dst++ = *src++;
+        return true;
+    }
+    return false;
 }
 
 // Reading goes through a table of every CP932 character, taken once from the
@@ -200,26 +222,11 @@ public:
                 dst = out.data() + used;
                 limit = out.data() + out.size() - Slack;
             }
-            if (end - src >= 8) {
-                // ASCII eight bytes at a time: the whole word is copied, and
-                // as many of its bytes are taken as lead without a high bit.
-                std::uint64_t word = 0;
-                std::memcpy(&word, src, 8);
-                std::memcpy(dst, &word, 8);
-                const std::size_t ascii = AsciiPrefix(word);
-                src += ascii;
-                dst += ascii;
-                if (ascii != 0) {
-                    // The room left is checked again before the next write.
-                    continue;
-                }
-            }
-            const auto b = static_cast<unsigned char>(*src);
-            if (b < 0x80) {
-                *dst++ = static_cast<char>(b);
-                ++src;
+            if (CopyAscii(src, end, dst)) {
+                // The room left is checked again before the next write.
                 continue;
             }
+            const auto b = static_cast<unsigned char>(*src);
             const Utf8* found = nullptr;
             std::ptrdiff_t used = 1;
             if (!IsLead(b)) {
@@ -364,21 +371,7 @@ public:
         const char* const begin = utf8.data();
         const char* const end = begin + utf8.size();
         for (const char* src = begin; src < end;) {
-            if (end - src >= 8) {
-                std::uint64_t word = 0;
-                std::memcpy(&word, src, 8);
-                std::memcpy(dst, &word, 8);
-                const std::size_t ascii = AsciiPrefix(word);
-                src += ascii;
-                dst += ascii;
-                if (ascii == 8) {
-                    continue;
-                }
-            }
-            const auto b = static_cast<unsigned char>(*src);
-            if (b < 0x80) {
-                *dst++ = static_cast<char>(b);
-                ++src;
+            if (CopyAscii(src, end, dst)) {
                 continue;
             }
             const auto at = static_cast<std::size_t>(src - begin);
