@@ -11,8 +11,9 @@ namespace {
 
 constexpr float CarryOverCap = 20.0f;
 
-bool IsLeaveKind(const std::string& kind) {
-    return kind == "年休" || kind == "前休" || kind == "後休";
+bool IsLeaveKind(std::string_view kind) {
+    using namespace std::string_view_literals;
+    return kind == "年休"sv || kind == "前休"sv || kind == "後休"sv;
 }
 
 bool SlotHolds(int slot, int year) {
