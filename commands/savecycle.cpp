@@ -6,6 +6,7 @@
 #include "records/clock.h"
 #include "records/dates.h"
 #include "records/dayfile.h"
+#include "records/fileio.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/timetext.h"
@@ -118,6 +119,8 @@ bool ReportedWrite(const DataFileWrite& write, SavePort& port) {
 bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port) {
     bool allWritten = true;
     SaveOutcome outcome;
+    // The four files share a folder: it is flushed once, after the last.
+    std::optional<FolderSyncBatch> flushFolderOnce(std::in_place);
     for (int slot = 1; slot <= 2; ++slot) {
         int year = CurYear + slot - 2;
         if (!outcome.Take(SaveDayFile(folder, slot, year))) {
@@ -141,6 +144,7 @@ bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port) {
             allWritten = false;
         }
     }
+    flushFolderOnce.reset();
     outcome.Report(port);
     DataModified = allWritten ? 0 : 1;
     return allWritten;

@@ -1,5 +1,7 @@
 #include "cp932.h"
 
+#include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -33,15 +35,7 @@ public:
         char* src = const_cast<char*>(in.data());
         std::size_t srcLeft = in.size();
         while (srcLeft > 0) {
-            char* dst = out.data() + used;
-            std::size_t dstLeft = out.size() - used;
-            std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-            used = static_cast<std::size_t>(dst - out.data());
-            if (rc != static_cast<std::size_t>(-1)) {
-                continue;
-            }
-            if (errno == E2BIG) {
-                out.resize(out.size() * 2);
+            if (Step(src, srcLeft, out, used)) {
                 continue;
             }
             if (!skipInvalid) {
@@ -56,8 +50,87 @@ public:
         return out;
     }
 
+    // Converts the pieces of in in one run of the converter, each as if on
+    // its own: in holds every piece followed by a line feed (ends[i] is the
+    // position of piece i's), which converts to itself and lies inside no
+    // character. A piece the converter refuses is passed over alone. Gives
+    // each piece's result; nothing for a refused one.
+    std::vector<std::optional<std::string>> RunEach(std::string_view in,
+                                                    const std::vector<std::size_t>& ends) {
+        std::vector<std::optional<std::string>> results(ends.size());
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+            return results;
+        }
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        std::string out(in.size() * 2 + 16, '\0');
+        std::size_t used = 0;
+        std::size_t piece = 0;    // the first piece not taken yet
+        std::size_t pieceOut = 0; // where its result starts in out
+        char* src = const_cast<char*>(in.data());
+        std::size_t srcLeft = in.size();
+        while (srcLeft > 0) {
+            const bool converted = Step(src, srcLeft, out, used);
+            // Every piece whose line feed went through is complete.
+            const auto done = static_cast<std::size_t>(src - in.data());
+            for (; piece < ends.size() && ends[piece] < done; ++piece) {
+                const std::size_t lineFeed = out.find('\n', pieceOut);
+                results[piece] = out.substr(pieceOut, lineFeed - pieceOut);
+                pieceOut = lineFeed + 1;
+            }
+            if (converted) {
+                continue;
+            }
+            if (piece == ends.size()) {
+                break;
+            }
+            // The refused piece: what it gave so far is dropped.
+            used = pieceOut;
+            const std::size_t next = ends[piece] + 1;
+            src = const_cast<char*>(in.data()) + next;
+            srcLeft = in.size() - next;
+            ++piece;
+            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        }
+        return results;
+    }
+
 private:
+    // One call of the converter from src into out after used, which grows
+    // when the output is full; false at a byte sequence it refuses.
+    bool Step(char*& src, std::size_t& srcLeft, std::string& out, std::size_t& used) {
+        char* dst = out.data() + used;
+        std::size_t dstLeft = out.size() - used;
+        const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+        const int error = errno;
+        used = static_cast<std::size_t>(dst - out.data());
+        if (rc != static_cast<std::size_t>(-1)) {
+            return true;
+        }
+        if (error == E2BIG) {
+            out.resize(out.size() * 2);
+            return true;
+        }
+        return false;
+    }
+
     iconv_t cd_;
+};
+
+// Texts joined for Converter::RunEach.
+class Pieces {
+public:
+    void Add(std::string_view piece) {
+        joined_.append(piece);
+        ends_.push_back(joined_.size());
+        joined_.push_back('\n');
+    }
+    std::vector<std::optional<std::string>> Convert(Converter& converter) const {
+        return converter.RunEach(joined_, ends_);
+    }
+
+private:
+    std::string joined_;
+    std::vector<std::size_t> ends_;
 };
 
 Converter& ToCp932() {
@@ -70,6 +143,35 @@ Converter& FromCp932() {
     return conv;
 }
 
+// How many of the word's bytes, from the first in memory, are below 0x80.
+std::size_t AsciiPrefix(std::uint64_t word) {
+    if constexpr (std::endian::native == std::endian::big) {
+        word = __builtin_bswap64(word);
+    }
+    const std::uint64_t high = word & 0x8080808080808080ull;
+    return high == 0 ? 8 : static_cast<std::size_t>(std::countr_zero(high)) / 8;
+}
+
+// Copies the ASCII bytes at src, up to eight and at least one when there are
+// any; false when src is at a byte of 0x80 or above. With eight bytes left
+// the whole word is written to dst, so dst needs room for eight.
+bool CopyAscii(const char*& src, const char* end, char*& dst) {
+    if (end - src >= 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, src, 8);
+        std::memcpy(dst, &word, 8);
+        const std::size_t ascii = AsciiPrefix(word);
+        src += ascii;
+        dst += ascii;
+        return ascii != 0;
+    }
+    if (static_cast<unsigned char>(*src) < 0x80) {
+        *dst++ = *src++;
+        return true;
+    }
+    return false;
+}
+
 // Reading goes through a table of every CP932 character, taken once from the
 // C library's converter, so that a whole file is decoded in one pass without
 // a call per character.
@@ -80,68 +182,79 @@ public:
             const char one[1] = {static_cast<char>(b)};
             Take(single_[b], std::string_view(one, 1));
         }
+        // The double-byte codes in one run of the converter rather than a
+        // call each.
+        Pieces codes;
+        std::vector<std::size_t> slots;
         for (int lead = 0x81; lead <= 0xFC; ++lead) {
             if (!IsLead(static_cast<unsigned char>(lead))) {
                 continue;
             }
             for (int trail = 0x40; trail <= 0xFC; ++trail) {
                 const char two[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-                Take(double_[Index(static_cast<unsigned char>(lead),
-                                   static_cast<unsigned char>(trail))],
-                     std::string_view(two, 2));
+                codes.Add(std::string_view(two, 2));
+                slots.push_back(
+                    Index(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)));
             }
+        }
+        std::vector<std::optional<std::string>> utf8 = codes.Convert(FromCp932());
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            Keep(double_[slots[i]], utf8[i]);
         }
     }
 
     // Decodes bytes into out; false at the first byte sequence that is no
-    // CP932 when strict, otherwise such a byte is dropped.
+    // CP932 when strict, otherwise such a byte is dropped. The text is
+    // written straight into out's buffer, which grows only when a run of
+    // three-byte characters outgrows the first guess.
     bool Decode(std::string_view bytes, std::string& out, bool strict) const {
-        out.clear();
-        out.reserve(bytes.size() + bytes.size() / 2);
-        for (std::size_t i = 0; i < bytes.size();) {
-            auto b = static_cast<unsigned char>(bytes[i]);
-            if (b < 0x80) {
-                std::size_t run = i + 1;
-                // Eight bytes at a time while none of them has its high bit.
-                std::uint64_t word = 0;
-                while (run + 8 <= bytes.size() && (std::memcpy(&word, bytes.data() + run, 8),
-                                                   word & 0x8080808080808080ull) == 0) {
-                    run += 8;
-                }
-                while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) {
-                    ++run;
-                }
-                out.append(bytes.data() + i, run - i);
-                i = run;
+        // Room for a whole word or a whole table entry past the end.
+        constexpr std::size_t Slack = 8;
+        out.resize(bytes.size() + bytes.size() / 2 + Slack);
+        char* dst = out.data();
+        char* limit = out.data() + out.size() - Slack;
+        const char* src = bytes.data();
+        const char* const end = src + bytes.size();
+        while (src < end) {
+            if (dst >= limit) {
+                const std::size_t used = static_cast<std::size_t>(dst - out.data());
+                out.resize(out.size() + static_cast<std::size_t>(end - src) * 3 + Slack);
+                dst = out.data() + used;
+                limit = out.data() + out.size() - Slack;
+            }
+            if (CopyAscii(src, end, dst)) {
+                // The room left is checked again before the next write.
                 continue;
             }
+            const auto b = static_cast<unsigned char>(*src);
             const Utf8* found = nullptr;
-            std::size_t used = 1;
-            if (IsLead(b)) {
-                if (i + 1 < bytes.size()) {
-                    found = &double_[Index(b, static_cast<unsigned char>(bytes[i + 1]))];
-                    used = 2;
-                }
-            } else {
+            std::ptrdiff_t used = 1;
+            if (!IsLead(b)) {
                 found = &single_[b];
+            } else if (end - src >= 2) {
+                found = &double_[Index(b, static_cast<unsigned char>(src[1]))];
+                used = 2;
             }
             if (found == nullptr || found->length == 0) {
                 if (strict) {
+                    out.clear();
                     return false;
                 }
-                ++i;
+                ++src;
                 continue;
             }
-            out.append(found->bytes, found->length);
-            i += used;
+            std::memcpy(dst, found->bytes, sizeof found->bytes);
+            dst += found->length;
+            src += used;
         }
+        out.resize(static_cast<std::size_t>(dst - out.data()));
         return true;
     }
 
 private:
     struct Utf8 {
         unsigned char length = 0; // 0: no character
-        char bytes[3] = {};
+        char bytes[4] = {};       // length bytes, then zeros
     };
 
     static bool IsLead(unsigned char b) {
@@ -151,8 +264,10 @@ private:
         return static_cast<std::size_t>(lead < 0xE0 ? lead - 0x81 : lead - 0xE0 + 31) * 256 + trail;
     }
     static void Take(Utf8& entry, std::string_view cp932) {
-        std::optional<std::string> utf8 = FromCp932().Run(cp932, false);
-        if (utf8 && !utf8->empty() && utf8->size() <= sizeof entry.bytes) {
+        Keep(entry, FromCp932().Run(cp932, false));
+    }
+    static void Keep(Utf8& entry, const std::optional<std::string>& utf8) {
+        if (utf8 && !utf8->empty() && utf8->size() < sizeof entry.bytes) {
             entry.length = static_cast<unsigned char>(utf8->size());
             utf8->copy(entry.bytes, utf8->size());
         }
@@ -208,7 +323,12 @@ std::size_t Utf8Sequence(std::string_view text, std::uint32_t& codePoint) {
 class EncodeTable {
 public:
     EncodeTable() : codes_(0x10000) {
+        // Every character the decoding table holds, asked of the converter
+        // in one run.
         const DecodeTable& decoder = Decoder();
+        Pieces characters;
+        std::vector<std::uint32_t> codePoints;
+        std::vector<bool> asked(0x10000);
         std::string utf8;
         for (int code = 0x80; code <= 0xFFFF; ++code) {
             char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
@@ -219,56 +339,73 @@ public:
             }
             std::uint32_t codePoint = 0;
             if (Utf8Sequence(utf8, codePoint) != utf8.size() || codePoint > 0xFFFF ||
-                codes_[codePoint] != 0) {
+                asked[codePoint]) {
                 continue;
             }
-            std::optional<std::string> back = ToCp932().Run(utf8, false);
-            if (back && (back->size() == 1 || back->size() == 2)) {
-                codes_[codePoint] =
-                    back->size() == 1
-                        ? static_cast<unsigned char>((*back)[0])
-                        : static_cast<std::uint16_t>(static_cast<unsigned char>((*back)[0]) << 8 |
-                                                     static_cast<unsigned char>((*back)[1]));
+            asked[codePoint] = true;
+            characters.Add(utf8);
+            codePoints.push_back(codePoint);
+        }
+        std::vector<std::optional<std::string>> back = characters.Convert(ToCp932());
+        for (std::size_t i = 0; i < codePoints.size(); ++i) {
+            const std::optional<std::string>& code = back[i];
+            if (code && (code->size() == 1 || code->size() == 2)) {
+                codes_[codePoints[i]] =
+                    code->size() == 1
+                        ? static_cast<unsigned char>((*code)[0])
+                        : static_cast<std::uint16_t>(static_cast<unsigned char>((*code)[0]) << 8 |
+                                                     static_cast<unsigned char>((*code)[1]));
             }
         }
     }
 
     // Encodes UTF-8 into out; false at the first character that CP932
     // cannot hold or the first broken sequence when strict, otherwise such
-    // a character is dropped (a broken sequence one byte at a time).
+    // a character is dropped (a broken sequence one byte at a time). No
+    // character takes more bytes in CP932 than in UTF-8, so the text is
+    // written straight into a buffer of the input's size.
     bool Encode(std::string_view utf8, std::string& out, bool strict) const {
-        out.clear();
-        out.reserve(utf8.size());
-        for (std::size_t i = 0; i < utf8.size();) {
-            auto b = static_cast<unsigned char>(utf8[i]);
-            if (b < 0x80) {
-                out.push_back(static_cast<char>(b));
-                ++i;
+        constexpr std::size_t Slack = 8;
+        out.resize(utf8.size() + Slack);
+        char* dst = out.data();
+        const char* const begin = utf8.data();
+        const char* const end = begin + utf8.size();
+        for (const char* src = begin; src < end;) {
+            if (CopyAscii(src, end, dst)) {
                 continue;
             }
+            const auto at = static_cast<std::size_t>(src - begin);
             std::uint32_t codePoint = 0;
-            std::size_t length = Utf8Sequence(utf8.substr(i), codePoint);
+            const std::size_t length = Utf8Sequence(utf8.substr(at), codePoint);
             if (length == 0) {
                 if (strict) {
+                    out.clear();
                     return false;
                 }
-                ++i;
+                ++src;
                 continue;
             }
-            std::uint16_t code = codePoint <= 0xFFFF ? codes_[codePoint] : 0;
+            const std::uint16_t code = codePoint <= 0xFFFF ? codes_[codePoint] : 0;
             if (code > 0xFF) {
-                out.push_back(static_cast<char>(code >> 8));
-                out.push_back(static_cast<char>(code & 0xFF));
+                *dst++ = static_cast<char>(code >> 8);
+                *dst++ = static_cast<char>(code & 0xFF);
             } else if (code != 0) {
-                out.push_back(static_cast<char>(code));
+                *dst++ = static_cast<char>(code);
             } else if (std::optional<std::string> rare =
-                           ToCp932().Run(utf8.substr(i, length), false)) {
-                out += *rare;
+                           ToCp932().Run(utf8.substr(at, length), false)) {
+                const auto used = static_cast<std::size_t>(dst - out.data());
+                if (used + rare->size() + (end - src) + Slack > out.size()) {
+                    out.resize(used + rare->size() + static_cast<std::size_t>(end - src) + Slack);
+                    dst = out.data() + used;
+                }
+                dst = std::copy(rare->begin(), rare->end(), dst);
             } else if (strict) {
+                out.clear();
                 return false;
             }
-            i += length;
+            src += length;
         }
+        out.resize(static_cast<std::size_t>(dst - out.data()));
         return true;
     }
 

@@ -3,6 +3,10 @@
 #include "initable.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -77,33 +81,121 @@ std::optional<std::size_t> GetCsvField(std::string_view text, std::size_t pos, s
 
 namespace {
 
+constexpr std::uint64_t EveryByte(unsigned char c) {
+    return 0x0101010101010101ull * c;
+}
+
+// The high bit of every byte of word that equals c.
+std::uint64_t BytesEqual(std::uint64_t word, unsigned char c) {
+    constexpr std::uint64_t Low7 = EveryByte(0x7F);
+    const std::uint64_t x = word ^ EveryByte(c);
+    return ~(((x & Low7) + Low7) | x | Low7);
+}
+
+// Eight bytes at p as a word whose lowest byte is the first in memory.
+std::uint64_t LoadWord(const char* p) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, 8);
+    if constexpr (std::endian::native == std::endian::big) {
+        word = __builtin_bswap64(word);
+    }
+    return word;
+}
+
+// The position, counted from the first byte, of the first byte whose high
+// bit is set in mask.
+std::size_t FirstMarked(std::uint64_t mask) {
+    return static_cast<std::size_t>(std::countr_zero(mask)) / 8;
+}
+
+// What FillUnquotedFields found: the length of the line and what it holds
+// after its last field (after the comma that ends it).
+struct UnquotedLine {
+    std::size_t length = 0;
+    std::string_view rest;
+};
+
+// FillCsvFields for the line at the start of text, in one pass over it,
+// eight bytes at a time. The line ends at the first LF when stopAtLineEnd,
+// otherwise at the end of text. Nothing, with fields undefined, when the
+// line holds a double quote.
+std::optional<UnquotedLine> FillUnquotedFields(std::string_view text,
+                                               std::vector<std::string_view>& fields,
+                                               bool stopAtLineEnd) {
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* lineEnd = nullptr;
+    std::size_t field = 0;
+    const char* start = begin;
+    while (start < end && IsBlank(*start)) {
+        ++start;
+    }
+    // Takes the comma at p; false once every field is filled. Blanks never
+    // run past the line's LF.
+    auto comma = [&](const char* p) {
+        if (field == fields.size()) {
+            return false;
+        }
+        fields[field++] = std::string_view(start, static_cast<std::size_t>(p - start));
+        start = p + 1;
+        while (start < end && IsBlank(*start)) {
+            ++start;
+        }
+        return true;
+    };
+    const char* p = begin;
+    bool filled = false;
+    for (; end - p >= 8; p += 8) {
+        const std::uint64_t word = LoadWord(p);
+        const std::uint64_t lineFeeds = stopAtLineEnd ? BytesEqual(word, '\n') : 0;
+        // The bytes before the first LF of the word, or all of them.
+        const std::uint64_t inLine = lineFeeds != 0 ? (lineFeeds & (~lineFeeds + 1)) - 1 : ~0ull;
+        if ((BytesEqual(word, '"') & inLine) != 0) {
+            return std::nullopt;
+        }
+        for (std::uint64_t commas = BytesEqual(word, ',') & inLine; commas != 0 && !filled;
+             commas &= commas - 1) {
+            filled = !comma(p + FirstMarked(commas));
+        }
+        if (lineFeeds != 0) {
+            lineEnd = p + FirstMarked(lineFeeds);
+            break;
+        }
+    }
+    for (; lineEnd == nullptr && p < end; ++p) {
+        if (stopAtLineEnd && *p == '\n') {
+            lineEnd = p;
+        } else if (*p == '"') {
+            return std::nullopt;
+        } else if (*p == ',' && !filled) {
+            filled = !comma(p);
+        }
+    }
+    if (lineEnd == nullptr) {
+        lineEnd = end;
+    }
+    const std::string_view line(begin, static_cast<std::size_t>(lineEnd - begin));
+    if (field == fields.size()) {
+        return UnquotedLine{
+            line.size(),
+            line.substr(std::min(static_cast<std::size_t>(start - begin), line.size()))};
+    }
+    if (start < lineEnd) {
+        fields[field++] = std::string_view(start, static_cast<std::size_t>(lineEnd - start));
+    }
+    for (; field < fields.size(); ++field) {
+        fields[field] = {};
+    }
+    return UnquotedLine{line.size(), {}};
+}
+
 // Fills every element of fields from the line; those it lacks become "". A
 // quoted field is unquoted into its element of scratch. Returns what the
 // line holds after its last field (after the comma that ends it).
 std::string_view FillCsvFields(std::string_view line, std::vector<std::string_view>& fields,
                                std::vector<std::string>& scratch) {
-    if (line.find('"') == std::string_view::npos) {
-        // No quoted field: one pass over the line.
-        std::size_t field = 0;
-        std::size_t start = SkipBlanks(line, 0);
-        while (field < fields.size()) {
-            std::size_t comma = line.find(',', start);
-            if (comma == std::string_view::npos) {
-                break;
-            }
-            fields[field++] = line.substr(start, comma - start);
-            start = SkipBlanks(line, comma + 1);
-        }
-        if (field == fields.size()) {
-            return line.substr(std::min(start, line.size()));
-        }
-        if (start < line.size()) {
-            fields[field++] = line.substr(start);
-        }
-        for (; field < fields.size(); ++field) {
-            fields[field] = {};
-        }
-        return {};
+    if (std::optional<UnquotedLine> unquoted = FillUnquotedFields(line, fields, false)) {
+        return unquoted->rest;
     }
     std::size_t pos = 0;
     bool more = true;
@@ -128,17 +220,33 @@ std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFi
     return {views.begin(), views.end()};
 }
 
+void SplitCsvFieldViews(std::string_view line, std::vector<std::string_view>& fields,
+                        std::vector<std::string>& scratch) {
+    scratch.resize(fields.size());
+    FillCsvFields(line, fields, scratch);
+}
+
 std::string FieldText(std::string_view field) {
     return std::string(TrimBlanks(field));
 }
 
 void AppendFileField(std::string& out, std::string_view text) {
-    bool quote = false;
-    bool control = false;
+    // Per byte: 1 for a byte below 32, 2 for a comma or a double quote.
+    static constexpr auto Marks = [] {
+        std::array<unsigned char, 256> marks{};
+        for (int c = 0; c < 32; ++c) {
+            marks[static_cast<std::size_t>(c)] = 1;
+        }
+        marks[','] = 2;
+        marks['"'] = 2;
+        return marks;
+    }();
+    unsigned char found = 0;
     for (char c : text) {
-        control = control || static_cast<unsigned char>(c) < 32;
-        quote = quote || c == ',' || c == '"';
+        found |= Marks[static_cast<unsigned char>(c)];
     }
+    const bool control = (found & 1) != 0;
+    const bool quote = (found & 2) != 0;
     if (!quote && !control) {
         out.append(text);
         return;
@@ -165,6 +273,15 @@ std::string FileField(std::string_view text) {
 
 namespace {
 
+// Whether the line at pos may be a header line: its first byte after blanks
+// is "[" or a quote (see IsHeaderLine).
+bool MayBeHeaderLine(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 33 && text[pos] != '\n') {
+        ++pos;
+    }
+    return pos < text.size() && (text[pos] == '[' || text[pos] == '"');
+}
+
 bool IsHeaderLine(std::string_view line, std::string_view header, std::string& scratch) {
     // Most lines are days; a header's first byte after blanks is "[" or a quote.
     std::string_view start = TrimBlanks(line);
@@ -186,6 +303,20 @@ ReadNumberedLines(std::string_view text, std::string_view header, std::size_t ma
     std::vector<std::string_view> fields(maxFields);
     std::vector<std::string> quoted(maxFields);
     for (std::size_t pos = 0; pos < text.size();) {
+        if (found.header && found.days < lastDay && !MayBeHeaderLine(text, pos)) {
+            // A day line of unquoted fields: split in the pass that finds its end.
+            if (std::optional<UnquotedLine> line =
+                    FillUnquotedFields(text.substr(pos), fields, true)) {
+                const bool ended = pos + line->length < text.size();
+                pos = ended ? pos + line->length + 1 : text.size();
+                ++found.days;
+                found.cutLine = !ended;
+                found.overlong =
+                    found.overlong || (maxFields > 0 && !TrimBlanks(line->rest).empty());
+                take(found.days, fields);
+                continue;
+            }
+        }
         std::size_t end = text.find('\n', pos);
         const bool ended = end != std::string_view::npos;
         std::string_view line = text.substr(pos, ended ? end - pos : std::string_view::npos);

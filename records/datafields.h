@@ -32,6 +32,10 @@ std::optional<std::size_t> GetCsvFieldView(std::string_view text, std::size_t po
 
 // The first maxFields fields of a line; fields the line does not have are "".
 std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields);
+// The same as views, without a copy: into the line, or into the element of
+// scratch (as many as fields) for a quoted field.
+void SplitCsvFieldViews(std::string_view line, std::vector<std::string_view>& fields,
+                        std::vector<std::string>& scratch);
 
 // A field as the program keeps it: bytes below 33 trimmed from both ends.
 std::string FieldText(std::string_view field);

@@ -90,21 +90,28 @@ std::string FullDateText(const CivilDate& date) {
 }
 
 std::string MonthDayText(const CivilDate& date) {
+    std::string text;
+    AssignMonthDayText(text, date);
+    return text;
+}
+
+void AssignMonthDayText(std::string& text, const CivilDate& date) {
     if (date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 31) {
         // Every day of a calendar, so without building pieces.
-        char text[5];
+        char digits[5];
         std::size_t n = 0;
         if (date.month >= 10) {
-            text[n++] = '1';
+            digits[n++] = '1';
         }
-        text[n++] = static_cast<char>('0' + date.month % 10);
-        text[n++] = '/';
-        text[n++] = static_cast<char>('0' + date.day / 10);
-        text[n++] = static_cast<char>('0' + date.day % 10);
-        return std::string(text, n);
+        digits[n++] = static_cast<char>('0' + date.month % 10);
+        digits[n++] = '/';
+        digits[n++] = static_cast<char>('0' + date.day / 10);
+        digits[n++] = static_cast<char>('0' + date.day % 10);
+        text.assign(digits, n);
+        return;
     }
     std::string day = std::to_string(date.day);
-    return std::to_string(date.month) + "/" + (day.size() < 2 ? "0" + day : day);
+    text = std::to_string(date.month) + "/" + (day.size() < 2 ? "0" + day : day);
 }
 
 std::optional<CivilDate> ParseFullDate(std::string_view text) {

@@ -32,6 +32,8 @@ const std::string& WeekdayText(int weekdayIndex);
 // "2004/9/27" (short date form) and "9/05" (the grid's m/dd form).
 std::string FullDateText(const CivilDate& date);
 std::string MonthDayText(const CivilDate& date);
+// MonthDayText into text, which keeps its memory.
+void AssignMonthDayText(std::string& text, const CivilDate& date);
 
 // Reads a "yyyy/m/d" text (leading zeros allowed); nothing when it is no date.
 std::optional<CivilDate> ParseFullDate(std::string_view text);

@@ -12,7 +12,9 @@
 #include "settings.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <iterator>
 
 namespace {
@@ -56,14 +58,33 @@ std::array<Recode1, YearSlotSize>* SlotRecords(int slot) {
 namespace {
 
 // Whether a day line's first field is "d=m/dd" for its position: the day's
-// number and the date the calendar gives that day.
+// number and the date the calendar gives that day. Compared byte by byte:
+// it is asked of every line.
 bool FitsItsPosition(std::string_view field, int d, std::string_view date) {
     field = TrimBlanks(field);
     char digits[12];
     auto [end, error] = std::to_chars(std::begin(digits), std::end(digits), d);
     const std::string_view number(digits, static_cast<std::size_t>(end - digits));
-    return error == std::errc() && field.size() == number.size() + 1 + date.size() &&
-           field.starts_with(number) && field[number.size()] == '=' && field.ends_with(date);
+    if (error != std::errc() || field.size() != number.size() + 1 + date.size() ||
+        field[number.size()] != '=') {
+        return false;
+    }
+    auto same = [](std::string_view a, std::string_view b) {
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (a[i] != b[i]) {
+                return false;
+            }
+        }
+        return true;
+    };
+    return same(number, field) && same(date, field.substr(number.size() + 1));
+}
+
+// The field without its blanks as the text; the text keeps its memory.
+void SetTrimmed(std::string& text, std::string_view field) {
+    field = TrimBlanks(field);
+    text.clear();
+    text.append(field.data(), field.size());
 }
 
 // Looks at the day lines against the built dates of days and reads them into
@@ -85,14 +106,14 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
             }
             Recode1& day = (*into)[d];
             // The date and weekday stay the calendar's.
-            day.Kind.assign(TrimBlanks(fields[2]));
-            day.Rising.assign(TrimBlanks(fields[3]));
-            day.Arrival.assign(TrimBlanks(fields[4]));
-            day.Leaving.assign(TrimBlanks(fields[5]));
-            day.Bedtime.assign(TrimBlanks(fields[6]));
+            SetTrimmed(day.Kind, fields[2]);
+            SetTrimmed(day.Rising, fields[3]);
+            SetTrimmed(day.Arrival, fields[4]);
+            SetTrimmed(day.Leaving, fields[5]);
+            SetTrimmed(day.Bedtime, fields[6]);
             day.Exercise = LeadingInteger(fields[7]);
             day.Condition = LeadingSingle(fields[8]);
-            day.Remark.assign(TrimBlanks(fields[9]));
+            SetTrimmed(day.Remark, fields[9]);
         });
     FileState state = NumberedFileState(lines, count);
     return misplaced && state != FileState::Unrecognised ? FileState::DoesNotFit : state;
@@ -111,9 +132,17 @@ FileState CheckDayFileBytes(std::string_view bytes, const YearDays& days, int co
 std::string DayFileBytes(const YearDays& days, int count) {
     count = std::clamp(count, 0, YearSlotSize - 1);
     std::string text = std::string(DayHeader) + "\r\n";
-    text.reserve(static_cast<std::size_t>(count) * 64);
+    text.reserve(static_cast<std::size_t>(count) * 96);
+    // Most days repeat the condition of the day before: its text is made once.
+    float lastCondition = 0.0f;
+    std::string lastConditionText = FormatSingle(lastCondition);
     for (int d = 1; d <= count; ++d) {
         const Recode1& day = days[d];
+        if (std::bit_cast<std::uint32_t>(day.Condition) !=
+            std::bit_cast<std::uint32_t>(lastCondition)) {
+            lastCondition = day.Condition;
+            lastConditionText = FormatSingle(lastCondition);
+        }
         text += std::to_string(d);
         text += '=';
         AppendField(text, day.Date);
@@ -125,7 +154,7 @@ std::string DayFileBytes(const YearDays& days, int count) {
         AppendField(text, day.Bedtime);
         text += std::to_string(day.Exercise);
         text += ',';
-        text += FormatSingle(day.Condition);
+        text += lastConditionText;
         text += ',';
         AppendFileField(text, day.Remark);
         text += "\r\n";

@@ -1,9 +1,11 @@
 #include "fileio.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -88,7 +90,47 @@ bool SyncFolder(const fs::path& folder) {
     return ::close(fd) == 0 && ok;
 }
 
+// The folders the open batches still have to flush, and how many batches
+// are open on this thread.
+struct PendingFolders {
+    int depth = 0;
+    std::vector<fs::path> folders;
+};
+
+PendingFolders& Pending() {
+    static thread_local PendingFolders pending;
+    return pending;
+}
+
+// Flushes the folder now, or when the batches end.
+void SyncFolderOnce(const fs::path& folder) {
+    PendingFolders& pending = Pending();
+    if (pending.depth == 0) {
+        SyncFolder(folder);
+        return;
+    }
+    if (std::find(pending.folders.begin(), pending.folders.end(), folder) ==
+        pending.folders.end()) {
+        pending.folders.push_back(folder);
+    }
+}
+
 } // namespace
+
+FolderSyncBatch::FolderSyncBatch() {
+    ++Pending().depth;
+}
+
+FolderSyncBatch::~FolderSyncBatch() {
+    PendingFolders& pending = Pending();
+    if (--pending.depth > 0) {
+        return;
+    }
+    for (const fs::path& folder : pending.folders) {
+        SyncFolder(folder);
+    }
+    pending.folders.clear();
+}
 
 ReadResult ReadWholeFile(const fs::path& path) {
     ReadResult result;
@@ -188,7 +230,7 @@ bool WriteToTarget(const WriteTarget& target, std::string_view bytes) {
     }
     // The new file is in place; a folder that cannot be flushed (some
     // network file systems) does not undo that.
-    SyncFolder(folder);
+    SyncFolderOnce(folder);
     return true;
 }
 

@@ -51,6 +51,19 @@ std::optional<WriteTarget> PrepareWrite(const std::filesystem::path& path);
 // previous file untouched and no temporary file behind.
 bool WriteToTarget(const WriteTarget& target, std::string_view bytes);
 
+// While one is alive on a thread, WriteToTarget on that thread leaves the
+// flush of the folder to it: each folder a write renamed a file in is
+// flushed once, when the last batch ends. Every file is still complete on
+// disk before it replaces the old one; a save of several files into one
+// folder pays one folder flush rather than one per file.
+class FolderSyncBatch {
+public:
+    FolderSyncBatch();
+    ~FolderSyncBatch();
+    FolderSyncBatch(const FolderSyncBatch&) = delete;
+    FolderSyncBatch& operator=(const FolderSyncBatch&) = delete;
+};
+
 // PrepareWrite, then WriteToTarget.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 

@@ -100,7 +100,7 @@ int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& 
         day.Mark.clear();
         day.Name.clear();
         if (d >= 1 && d <= count) {
-            day.Date = MonthDayText(date);
+            AssignMonthDayText(day.Date, date);
             if (++date.day > monthLength) {
                 date.day = 1;
                 ++date.month;

@@ -22,6 +22,7 @@ struct Finding {
     Identity identity;
     FileState state = FileState::Read;
     bool rebuildDrops = false;
+    std::shared_ptr<const std::string> bytes;
 };
 
 using Key = std::pair<dev_t, ino_t>;
@@ -80,6 +81,18 @@ void RememberWrittenFile(const std::filesystem::path& file) {
     if (Finding* finding = FindingOf(file, true)) {
         *finding = {finding->identity};
     }
+}
+
+void RememberFileBytes(const std::filesystem::path& file,
+                       std::shared_ptr<const std::string> bytes) {
+    if (Finding* finding = FindingOf(file, true)) {
+        finding->bytes = std::move(bytes);
+    }
+}
+
+std::shared_ptr<const std::string> RememberedFileBytes(const std::filesystem::path& file) {
+    const Finding* finding = FindingOf(file, false);
+    return finding != nullptr ? finding->bytes : nullptr;
 }
 
 std::optional<FileState> RememberedFileState(const std::filesystem::path& file) {

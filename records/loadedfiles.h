@@ -3,7 +3,9 @@
 #include "datafilewrite.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <string>
 
 // What the loaders learned about each data file they read, kept with the
 // file's identity on disk (device, inode, size, change times). A save asks
@@ -28,6 +30,15 @@ std::optional<FileState> RememberedFileState(const std::filesystem::path& file);
 
 // Whether RememberRebuildDrops was said of the file as it is now.
 bool RememberedRebuildDrops(const std::filesystem::path& file);
+
+// Keeps the bytes the program just read from or wrote to the file, so that
+// a later step of the same load or save need not read it again; forgotten
+// once the file changes on disk.
+void RememberFileBytes(const std::filesystem::path& file, std::shared_ptr<const std::string> bytes);
+
+// The bytes remembered for the file as it is on disk now; nullptr when none
+// are.
+std::shared_ptr<const std::string> RememberedFileBytes(const std::filesystem::path& file);
 
 // Forgets every finding (part of ResetProgramState).
 void ForgetFileStates();

@@ -11,7 +11,9 @@
 #include "state.h"
 
 #include <algorithm>
-#include <bitset>
+#include <array>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -43,51 +45,89 @@ bool EndsInsideRecordLine(std::string_view text) {
     return false;
 }
 
-// Whether "VacationData" holds a line the reader passes over or a record it
-// cannot keep whole: the section is written anew from the records, so such a
-// line would be gone. Only keys "1" to "100", once each, are read; a record
-// needs a date and at most six fields.
-bool RecordsHoldMore(std::string_view text) {
-    std::bitset<MaxVacationRecords + 1> seen;
+// Whether a record's value is one the reader cannot keep whole: it needs a
+// date and at most six fields.
+bool RecordHoldsMore(std::string_view value, std::string& scratch) {
+    // The date, then on to the end of the sixth field: nothing may follow.
+    std::string_view field;
+    std::optional<std::size_t> pos = GetCsvFieldView(value, 0, field, scratch);
+    bool more = !ParseFullDate(TrimBlanks(field));
+    for (int i = 1; i < 6 && pos; ++i) {
+        pos = GetCsvFieldView(value, *pos, field, scratch);
+    }
+    return more || (pos && !TrimBlanks(value.substr(*pos)).empty());
+}
+
+// What one pass over a paid-leave file's entries finds: which of its two
+// sections are there, the values the reader takes (of each key the first
+// line, as IniTable::Read finds it) and whether "VacationData" holds a line
+// the reader passes over or a record it cannot keep whole (the section is
+// written anew from the records, so such a line would be gone). Only keys
+// "1" to "100", once each, are read.
+struct EntryScan {
+    bool system = false;
+    bool records = false;
+    bool recordsHoldMore = false;
+    std::optional<std::string_view> kuriZan;
+    std::optional<std::string_view> kuriFlg;
+    std::optional<std::string_view> nowZan;
+    std::array<std::optional<std::string_view>, MaxVacationRecords + 1> values; // by key
+};
+
+void TakeSystemEntry(const IniTable::Entry& entry, EntryScan& scan) {
+    for (auto [key, value] :
+         {std::pair{"KuriZan", &scan.kuriZan}, std::pair{"KuriFlg", &scan.kuriFlg},
+          std::pair{"NowZan", &scan.nowZan}}) {
+        if (!*value && EqualsIgnoringAsciiCase(entry.key, key)) {
+            *value = entry.value;
+        }
+    }
+}
+
+void TakeRecordEntry(const IniTable::Entry& entry, EntryScan& scan, std::string& scratch) {
+    std::optional<std::int32_t> number = ParseDecimal(entry.key);
+    if (entry.kind == IniTable::Entry::BareLine || !number || *number < 1 ||
+        *number > MaxVacationRecords || std::to_string(*number) != entry.key ||
+        scan.values[static_cast<std::size_t>(*number)]) {
+        scan.recordsHoldMore = true;
+        return;
+    }
+    scan.values[static_cast<std::size_t>(*number)] = entry.value;
+    if (!scan.recordsHoldMore && !entry.value.empty()) {
+        scan.recordsHoldMore = RecordHoldsMore(entry.value, scratch);
+    }
+}
+
+EntryScan ScanEntries(std::string_view text) {
+    EntryScan scan;
     std::string scratch;
-    bool more = false;
     IniTable::ForEachEntry(text, [&](const IniTable::Entry& entry) {
-        if (more || entry.kind == IniTable::Entry::SectionLine ||
-            !EqualsIgnoringAsciiCase(entry.section, RecordSection)) {
-            return;
+        const bool records = EqualsIgnoringAsciiCase(entry.section, RecordSection);
+        const bool system = !records && EqualsIgnoringAsciiCase(entry.section, SystemSection);
+        if (entry.kind == IniTable::Entry::SectionLine) {
+            scan.records = scan.records || records;
+            scan.system = scan.system || system;
+        } else if (system && entry.kind == IniTable::Entry::KeyLine) {
+            TakeSystemEntry(entry, scan);
+        } else if (records) {
+            TakeRecordEntry(entry, scan, scratch);
         }
-        std::optional<std::int32_t> number = ParseDecimal(entry.key);
-        if (entry.kind == IniTable::Entry::BareLine || !number || *number < 1 ||
-            *number > MaxVacationRecords || std::to_string(*number) != entry.key ||
-            seen.test(static_cast<std::size_t>(*number))) {
-            more = true;
-            return;
-        }
-        seen.set(static_cast<std::size_t>(*number));
-        if (entry.value.empty()) {
-            return;
-        }
-        // The date, then on to the end of the sixth field: nothing may follow.
-        std::string_view field;
-        std::optional<std::size_t> pos = GetCsvFieldView(entry.value, 0, field, scratch);
-        more = !ParseFullDate(TrimBlanks(field));
-        for (int i = 1; i < 6 && pos; ++i) {
-            pos = GetCsvFieldView(entry.value, *pos, field, scratch);
-        }
-        more = more || (pos && !TrimBlanks(entry.value.substr(*pos)).empty());
     });
-    return more;
+    return scan;
 }
 
 // Whether the file holds a comment line or a line before its first section
-// that the table does not write back, or a comment in "VacationData", which
+// that its table does not write back, or a comment in "VacationData", which
 // is written anew.
-bool NotesHoldMore(std::string_view text, const IniTable& table) {
+bool NotesHoldMore(std::string_view text) {
     std::vector<std::string_view> notes;
     bool inSection = false;
     bool inRecords = false;
     for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') {
+            ++end;
+        }
         std::string_view line = TrimBlanks(text.substr(pos, end - pos));
         pos = end + 1;
         if (IsSectionLine(line)) {
@@ -107,28 +147,21 @@ bool NotesHoldMore(std::string_view text, const IniTable& table) {
     if (notes.empty()) {
         return false;
     }
-    const std::string written = table.Serialize();
+    const std::string written = IniTable::Parse(text).Serialize();
     return std::any_of(notes.begin(), notes.end(), [&](std::string_view note) {
         return written.find(note) == std::string::npos;
     });
 }
 
-// The text of a recognised file with its state; Unrecognised gives no text.
-FileState TextState(std::string_view bytes, std::optional<std::string>& text,
-                    std::optional<IniTable>& table) {
-    text = DataFileText(bytes);
-    if (!text) {
+// The state of a paid-leave file's text from its entries.
+FileState TextState(std::string_view text, const EntryScan& scan) {
+    if (!scan.system && !scan.records) {
         return FileState::Unrecognised;
     }
-    table = IniTable::Parse(*text);
-    if (!table->HasSection(SystemSection) && !table->HasSection(RecordSection)) {
-        return FileState::Unrecognised;
-    }
-    if (EndsInsideRecordLine(*text)) {
+    if (EndsInsideRecordLine(text)) {
         return FileState::CutShort;
     }
-    return RecordsHoldMore(*text) || NotesHoldMore(*text, *table) ? FileState::HoldsMore
-                                                                  : FileState::Read;
+    return scan.recordsHoldMore || NotesHoldMore(text) ? FileState::HoldsMore : FileState::Read;
 }
 
 // The number with leading zeros up to width digits.
@@ -146,8 +179,11 @@ std::string PaddedDateText(const CivilDate& date) {
            ZeroPadded(date.day, 2);
 }
 
-Vacation ReadRecord(std::string_view value) {
-    std::vector<std::string> fields = SplitCsvFields(value, 6);
+// A record's value; fields and scratch are reused from record to record.
+Vacation ReadRecord(std::string_view value, std::vector<std::string_view>& fields,
+                    std::vector<std::string>& scratch) {
+    fields.resize(6);
+    SplitCsvFieldViews(value, fields, scratch);
     std::optional<CivilDate> date = ParseFullDate(TrimBlanks(fields[0]));
     if (!date) {
         return {};
@@ -191,38 +227,45 @@ std::string VacationFileName(int year) {
 
 FileState ReadVacationFileBytes(std::string_view bytes, VacationLedger& ledger) {
     ledger = {};
-    std::optional<std::string> text;
-    std::optional<IniTable> table;
-    FileState state = TextState(bytes, text, table);
+    std::optional<std::string> text = DataFileText(bytes);
+    if (!text) {
+        return FileState::Unrecognised;
+    }
+    const EntryScan scan = ScanEntries(*text);
+    FileState state = TextState(*text, scan);
     if (state == FileState::Unrecognised) {
         return state;
     }
-    ledger.kuriZan = WholeSingle(table->Read(SystemSection, "KuriZan").value_or(""));
-    ledger.kuriFlg =
-        ParseIniInteger(table->Read(SystemSection, "KuriFlg").value_or("")).value_or(0);
-    ledger.nowZan = WholeSingle(table->Read(SystemSection, "NowZan").value_or(""));
-    for (int i = 1; i <= MaxVacationRecords; ++i) {
-        std::optional<std::string> value = table->Read(RecordSection, std::to_string(i));
+    ledger.kuriZan = WholeSingle(scan.kuriZan.value_or(""));
+    ledger.kuriFlg = ParseIniInteger(scan.kuriFlg.value_or("")).value_or(0);
+    ledger.nowZan = WholeSingle(scan.nowZan.value_or(""));
+    ledger.records.reserve(static_cast<std::size_t>(std::count_if(
+        scan.values.begin(), scan.values.end(),
+        [](const std::optional<std::string_view>& value) { return value && !value->empty(); })));
+    std::vector<std::string_view> fields;
+    std::vector<std::string> scratch;
+    for (const std::optional<std::string_view>& value : scan.values) {
         if (value && !value->empty()) {
-            ledger.records.push_back(ReadRecord(*value));
+            ledger.records.push_back(ReadRecord(*value, fields, scratch));
         }
     }
     return state;
 }
 
 FileState CheckVacationFileBytes(std::string_view bytes) {
-    std::optional<std::string> text;
-    std::optional<IniTable> table;
-    return TextState(bytes, text, table);
+    std::optional<std::string> text = DataFileText(bytes);
+    return text ? TextState(*text, ScanEntries(*text)) : FileState::Unrecognised;
 }
 
 std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& ledger) {
-    std::optional<std::string> text;
-    std::optional<IniTable> old;
     IniTable table;
-    if (TextState(oldBytes, text, old) != FileState::Unrecognised) {
-        table = std::move(*old);
-        table.EraseSection(RecordSection);
+    if (std::optional<std::string> text = DataFileText(oldBytes)) {
+        IniTable old = IniTable::Parse(*text);
+        // A recognised file keeps what the program does not use.
+        if (old.HasSection(SystemSection) || old.HasSection(RecordSection)) {
+            table = std::move(old);
+            table.EraseSection(RecordSection);
+        }
     }
     table.Write(SystemSection, "KuriZan", FormatSingle(ledger.kuriZan));
     table.Write(SystemSection, "KuriFlg", std::to_string(ledger.kuriFlg));
@@ -236,40 +279,64 @@ std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& l
     return Utf8ToCp932Lossy(table.Serialize());
 }
 
-void CheckVacationFile(const std::filesystem::path& folder, int slot, int year) {
-    const std::filesystem::path path = folder / VacationFileName(year);
-    ReadResult file = ReadWholeFile(path);
-    if (file.status == ReadStatus::Missing) {
-        return;
+namespace {
+
+// A paid-leave file's bytes as the program last saw them: those a load or
+// save of this session remembered while the file stays as it was, else read
+// from disk (and then remembered).
+struct FileBytes {
+    ReadStatus status = ReadStatus::Missing;
+    std::shared_ptr<const std::string> bytes;
+
+    std::string_view view() const { return bytes ? std::string_view(*bytes) : std::string_view(); }
+};
+
+FileBytes VacationFileBytesOnDisk(const std::filesystem::path& path) {
+    if (std::shared_ptr<const std::string> known = RememberedFileBytes(path)) {
+        return {ReadStatus::Ok, std::move(known)};
     }
-    VacationLedger ledger;
-    FileState state = file.status == ReadStatus::Ok ? ReadVacationFileBytes(file.bytes, ledger)
+    ReadResult file = ReadWholeFile(path);
+    FileBytes read{file.status, nullptr};
+    if (file.status == ReadStatus::Ok) {
+        read.bytes = std::make_shared<const std::string>(std::move(file.bytes));
+    }
+    return read;
+}
+
+// Reads the file's bytes and remembers what they are.
+FileState TakeVacationFile(const std::filesystem::path& path, VacationLedger& ledger) {
+    FileBytes file = VacationFileBytesOnDisk(path);
+    if (file.status == ReadStatus::Missing) {
+        return FileState::Missing;
+    }
+    FileState state = file.status == ReadStatus::Ok ? ReadVacationFileBytes(file.view(), ledger)
                                                     : FileState::Unreadable;
     RememberFileState(path, state);
+    if (file.bytes) {
+        RememberFileBytes(path, std::move(file.bytes));
+    }
     if (state == FileState::Unrecognised || state == FileState::Unreadable) {
         NoteUnreadableFile(path, state);
-    } else if (!RebuildKeepsAll(ledger, slot, year)) {
+    }
+    return state;
+}
+
+} // namespace
+
+void CheckVacationFile(const std::filesystem::path& folder, int slot, int year) {
+    const std::filesystem::path path = folder / VacationFileName(year);
+    VacationLedger ledger;
+    FileState state = TakeVacationFile(path, ledger);
+    if (state != FileState::Missing && state != FileState::Unrecognised &&
+        state != FileState::Unreadable && !RebuildKeepsAll(ledger, slot, year)) {
         // Records or remarks that the day kinds as loaded do not rebuild.
         RememberRebuildDrops(path);
     }
 }
 
 int LoadVacationFile(const std::filesystem::path& folder, int year) {
-    const std::filesystem::path path = folder / VacationFileName(year);
-    ReadResult file = ReadWholeFile(path);
     VacationLedger ledger;
-    FileState state = FileState::Missing;
-    if (file.status == ReadStatus::Ok) {
-        state = ReadVacationFileBytes(file.bytes, ledger);
-    } else if (file.status == ReadStatus::Unreadable) {
-        state = FileState::Unreadable;
-    }
-    if (state != FileState::Missing) {
-        RememberFileState(path, state);
-    }
-    if (state == FileState::Unrecognised || state == FileState::Unreadable) {
-        NoteUnreadableFile(path, state);
-    }
+    FileState state = TakeVacationFile(folder / VacationFileName(year), ledger);
     // A year without a readable file of its own starts from nothing, never
     // from the values of the year held before.
     UseLedger(ledger);
@@ -282,17 +349,21 @@ int LoadVacationFile(const std::filesystem::path& folder, int year) {
 DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
                                const LedgerRebuild& rebuild) {
     const std::filesystem::path path = folder / VacationFileName(year);
-    ReadResult old = ReadWholeFile(path);
-    std::string bytes = VacationFileBytes(old.status == ReadStatus::Ok ? old.bytes : std::string(),
-                                          LedgerInMemory());
+    const FileBytes old = VacationFileBytesOnDisk(path);
+    auto bytes =
+        std::make_shared<const std::string>(VacationFileBytes(old.view(), LedgerInMemory()));
     // A record the rebuild dropped is the user's doing when the kinds as
     // loaded rebuilt every record; otherwise, or in a file that changed
     // since it was loaded, it may not be.
-    return ReplaceDataFile(
-        path, bytes,
+    DataFileWrite write = ReplaceDataFile(
+        path, *bytes,
         [&rebuild](std::string_view oldBytes) {
             FileState state = CheckVacationFileBytes(oldBytes);
             return state == FileState::Read && rebuild.droppedRecord ? FileState::HoldsMore : state;
         },
         rebuild.droppedRemark || (rebuild.rebuilt && RememberedRebuildDrops(path)));
+    if (write.written) {
+        RememberFileBytes(path, std::move(bytes));
+    }
+    return write;
 }

@@ -11,7 +11,7 @@ namespace {
 
 constexpr float CarryOverCap = 20.0f;
 
-bool IsLeaveKind(const std::string& kind) {
+bool IsLeaveKind(std::string_view kind) {
     return kind == DayKindText(DayKind::AnnualLeave) ||
            kind == DayKindText(DayKind::MorningLeave) ||
            kind == DayKindText(DayKind::AfternoonLeave);

@@ -34,8 +34,11 @@ void BuildPeriodDay(const OwnCalendar& calendar, int year, int day, Workdt& elem
     element.Values = {};
 }
 
-Workdt ReadPeriodDay(const std::string& value) {
-    std::vector<std::string> fields = SplitCsvFields(value, 10);
+// A day's value; fields and scratch are reused from day to day.
+Workdt ReadPeriodDay(std::string_view value, std::vector<std::string_view>& fields,
+                     std::vector<std::string>& scratch) {
+    fields.resize(10);
+    SplitCsvFieldViews(value, fields, scratch);
     Workdt day;
     day.DateWeek = {FieldText(fields[0]), FieldText(fields[1])};
     day.Kind = FieldText(fields[2]);
@@ -57,6 +60,8 @@ std::optional<std::vector<std::optional<Workdt>>> ReadDaysByKey(std::string_view
     std::vector<std::optional<Workdt>> days(count);
     // As an INI file: the first line of a key counts, even when it is empty.
     std::vector<bool> seen(count);
+    std::vector<std::string_view> fields;
+    std::vector<std::string> scratch;
     IniTable::ForEachEntry(*text, [&](const IniTable::Entry& entry) {
         if (entry.kind != IniTable::Entry::KeyLine || entry.key.empty() ||
             entry.key.front() < '1' || entry.key.front() > '9' ||
@@ -71,7 +76,7 @@ std::optional<std::vector<std::optional<Workdt>>> ReadDaysByKey(std::string_view
         if (!seen[i]) {
             seen[i] = true;
             if (!entry.value.empty()) {
-                days[i] = ReadPeriodDay(std::string(entry.value));
+                days[i] = ReadPeriodDay(entry.value, fields, scratch);
             }
         }
     });

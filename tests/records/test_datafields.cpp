@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <random>
+
 namespace {
 
 // The fields GetCsvField yields one after another, as the readers call it.
@@ -110,6 +116,58 @@ TEST(DataNumbers, LeadingNumbersStopAtGarbage) {
     EXPECT_EQ(WholeSingle(" 12.5 "), 12.5f);
     EXPECT_EQ(WholeSingle("12.5x"), 0.0f);
     EXPECT_EQ(WholeSingle(""), 0.0f);
+}
+
+// Decimal texts of every shape the readers meet (signs, leading zeros, a
+// point anywhere, up to eighteen digits, an exponent, trailing text) read
+// as the C library reads them, rounded once to double and then to float.
+TEST(DataNumbers, DecimalsReadAsTheCLibraryReadsThem) {
+    std::mt19937 random(20040101);
+    auto digits = [&](int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        return text;
+    };
+    const std::vector<std::string> tails = {"", "", "kg", " x", ".", "e5", "E-3", ",1"};
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = std::vector<std::string>{"", "", "-", "+"}[random() % 4];
+        const int whole = static_cast<int>(random() % 10);
+        text += digits(whole);
+        if (random() % 3 != 0) {
+            text += "." + digits(static_cast<int>(random() % 10) + (whole == 0 ? 1 : 0));
+        } else if (whole == 0) {
+            text += digits(1);
+        }
+        text += tails[random() % tails.size()];
+        const double reference = std::strtod(text.c_str(), nullptr);
+        const float expected =
+            std::isfinite(reference) && std::fabs(reference) <= 3.4028234663852886e38
+                ? static_cast<float>(reference)
+                : 0.0f;
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(LeadingSingle(text)),
+                  std::bit_cast<std::uint32_t>(expected))
+            << text;
+    }
+}
+
+// Lines without quotes take a quicker path than quoted ones: both split alike.
+TEST(CsvField, UnquotedLinesSplitAsFieldByField) {
+    std::mt19937 random(7);
+    const std::vector<std::string> pieces = {"a", "12", " ", "\t", ",", ",", "あ", "\r", "\n"};
+    for (int i = 0; i < 5000; ++i) {
+        std::string line;
+        const int length = static_cast<int>(random() % 30);
+        for (int k = 0; k < length; ++k) {
+            line += pieces[random() % pieces.size()];
+        }
+        const std::size_t count = random() % 12;
+        Fields expected = AllFields(line);
+        expected.resize(std::max(expected.size(), count));
+        expected.resize(count);
+        EXPECT_EQ(SplitCsvFields(line, count), expected) << line;
+    }
 }
 
 } // namespace

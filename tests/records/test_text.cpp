@@ -3,6 +3,11 @@
 #include "records/initable.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -15,6 +20,76 @@ TEST(Cp932, ConvertsTheCharactersShiftJisCannotHold) {
     EXPECT_TRUE(IsCp932Representable("休日"));
     EXPECT_EQ(Cp932ToUtf8Lossy(std::string("a\x81")), "a"); // a lead byte without trail
     EXPECT_EQ(Utf8ToCp932Lossy("a😀b"), "ab");
+}
+
+// The C library's converter asked about one text alone, strictly.
+std::optional<std::string> IconvAlone(const char* to, const char* from, std::string_view text) {
+    iconv_t cd = iconv_open(to, from);
+    EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    std::string out(16, '\0');
+    char* src = const_cast<char*>(text.data());
+    std::size_t srcLeft = text.size();
+    char* dst = out.data();
+    std::size_t dstLeft = out.size();
+    const bool ok = iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<std::size_t>(-1);
+    iconv_close(cd);
+    if (!ok) {
+        return std::nullopt;
+    }
+    out.resize(out.size() - dstLeft);
+    return out;
+}
+
+// The conversion tables are built in a few runs of the converter rather
+// than a call per character: each code and each character still converts
+// exactly as the converter converts it alone.
+TEST(Cp932, EveryCodeAndCharacterConvertsAsTheConverterAlone) {
+    for (int first = 0; first < 256; ++first) {
+        const std::string one(1, static_cast<char>(first));
+        ASSERT_EQ(Cp932ToUtf8(one), IconvAlone("UTF-8", "CP932", one)) << first;
+        for (int second = 0; second < 256 && (first >= 0x81 && first != 0xA0 && first < 0xFD);
+             ++second) {
+            const std::string two{static_cast<char>(first), static_cast<char>(second)};
+            ASSERT_EQ(Cp932ToUtf8(two), IconvAlone("UTF-8", "CP932", two))
+                << first << " " << second;
+        }
+    }
+    for (std::uint32_t c = 0x80; c <= 0xFFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            continue;
+        }
+        std::string utf8;
+        if (c < 0x800) {
+            utf8 = {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
+        } else {
+            utf8 = {static_cast<char>(0xE0 | (c >> 12)),
+                    static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                    static_cast<char>(0x80 | (c & 0x3F))};
+        }
+        ASSERT_EQ(Utf8ToCp932(utf8), IconvAlone("CP932", "UTF-8", utf8)) << std::hex << c;
+    }
+}
+
+// Half-width kana take one byte in CP932 and three in UTF-8: text of them
+// among runs of ASCII outgrows the decoder's first guess of its size, at
+// every phase against the eight-byte steps of the ASCII runs.
+TEST(Cp932, TextThatGrowsThreefoldDecodesWhole) {
+    for (int ascii = 0; ascii <= 9; ++ascii) {
+        for (int kana = 1; kana <= 9; ++kana) {
+            std::string cp932;
+            std::string utf8;
+            for (int run = 0; run < 40; ++run) {
+                cp932 += std::string(static_cast<std::size_t>(ascii), 'a');
+                utf8 += std::string(static_cast<std::size_t>(ascii), 'a');
+                for (int k = 0; k < kana; ++k) {
+                    cp932 += '\xB1';
+                    utf8 += "ｱ";
+                }
+            }
+            ASSERT_EQ(Cp932ToUtf8(cp932), utf8) << ascii << " " << kana;
+            ASSERT_EQ(Utf8ToCp932(utf8), cp932) << ascii << " " << kana;
+        }
+    }
 }
 
 TEST(Cp932, DataFilesMustBeCp932AndNotUtf8) {
