@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datafilewrite.h"
+#include "filestate.h"
 
 #include <filesystem>
 #include <memory>
