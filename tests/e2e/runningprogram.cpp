@@ -50,6 +50,10 @@ RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFo
         ::setpgid(0, 0);
         ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         ::unsetenv("QT_QPA_PLATFORM");
+        // No session bus: without one, the toolkit's accessibility bridge
+        // would start one through the X server and now and then wait on it
+        // for longer than any test waits for a window.
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
         if (!fakeTime.empty()) {
             // faketime's library is preloaded here, not through the faketime
             // command: that one leaves a semaphore behind when it is killed,
