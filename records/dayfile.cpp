@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <charconv>
 #include <cstdint>
 #include <iterator>
 
@@ -57,27 +56,41 @@ std::array<Recode1, YearSlotSize>* SlotRecords(int slot) {
 
 namespace {
 
-// Whether a day line's first field is "d=m/dd" for its position: the day's
-// number and the date the calendar gives that day. Compared byte by byte:
-// it is asked of every line.
-bool FitsItsPosition(std::string_view field, int d, std::string_view date) {
-    field = TrimBlanks(field);
-    char digits[12];
-    auto [end, error] = std::to_chars(std::begin(digits), std::end(digits), d);
-    const std::string_view number(digits, static_cast<std::size_t>(end - digits));
-    if (error != std::errc() || field.size() != number.size() + 1 + date.size() ||
-        field[number.size()] != '=') {
+// Whether two short texts are the same, byte by byte: cheaper than a call to
+// memcmp for the few bytes of a field, and asked of every line.
+bool SameShortText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
         return false;
     }
-    auto same = [](std::string_view a, std::string_view b) {
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            if (a[i] != b[i]) {
-                return false;
-            }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i]) {
+            return false;
         }
-        return true;
-    };
-    return same(number, field) && same(date, field.substr(number.size() + 1));
+    }
+    return true;
+}
+
+// Whether a day line's first field is "d=m/dd" for its position: the day's
+// number without leading zeros and the date the calendar gives that day.
+// Compared without formatting either.
+bool FitsItsPosition(std::string_view field, int d, std::string_view date) {
+    field = TrimBlanks(field);
+    if (field.size() < date.size() + 2 ||
+        !SameShortText(field.substr(field.size() - date.size()), date)) {
+        return false;
+    }
+    const std::string_view number = field.substr(0, field.size() - date.size() - 1);
+    if (field[number.size()] != '=' || number.front() == '0' || number.size() > 3) {
+        return false;
+    }
+    int value = 0;
+    for (char c : number) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value == d;
 }
 
 // The field without its blanks as the text; the text keeps its memory.
@@ -98,6 +111,9 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
     // Without a header line no day is taken, so the days stay as they were.
     count = std::clamp(count, 0, YearSlotSize - 1);
     bool misplaced = false;
+    // Most days repeat the condition of the day before: its text is read once.
+    std::string_view lastConditionField;
+    float lastCondition = 0.0f;
     NumberedLines lines = ReadNumberedLines(
         *text, DayHeader, 10, count, [&](int d, const std::vector<std::string_view>& fields) {
             misplaced = misplaced || !FitsItsPosition(fields[0], d, dates[d].Date);
@@ -112,7 +128,11 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
             SetTrimmed(day.Leaving, fields[5]);
             SetTrimmed(day.Bedtime, fields[6]);
             day.Exercise = LeadingInteger(fields[7]);
-            day.Condition = LeadingSingle(fields[8]);
+            if (!SameShortText(fields[8], lastConditionField)) {
+                lastConditionField = fields[8];
+                lastCondition = LeadingSingle(lastConditionField);
+            }
+            day.Condition = lastCondition;
             SetTrimmed(day.Remark, fields[9]);
         });
     FileState state = NumberedFileState(lines, count);
