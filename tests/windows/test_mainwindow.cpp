@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <limits>
 
 #include "tests/windows/fixedday.h"
 
@@ -84,14 +85,21 @@ TEST_F(MainWindowTest, SizeIsKeptBetweenTheLimits) {
 }
 
 TEST_F(MainWindowTest, APlacementFromAnotherScreenIsBroughtBackOntoThisOne) {
-    Settings.Left = 5000;
-    Settings.Top = -300;
-    TForm1 form;
-    form.show();
-    QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(form.geometry()))
-        << form.geometry().x() << "," << form.geometry().y() << " " << form.width() << "x"
-        << form.height() << " in " << screen.width() << "x" << screen.height();
+    // The last pair are the extremes a hand-edited file can hold: the
+    // window's edges must be computed without overflow.
+    const std::pair<int, int> placements[] = {
+        {5000, -300}, {std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}};
+    for (const auto& [left, top] : placements) {
+        Settings.Left = left;
+        Settings.Top = top;
+        TForm1 form;
+        form.show();
+        QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(form.geometry()))
+            << left << "," << top << ": " << form.geometry().x() << "," << form.geometry().y()
+            << " " << form.width() << "x" << form.height() << " in " << screen.width() << "x"
+            << screen.height();
+    }
 }
 
 TEST_F(MainWindowTest, AnUnknownItemNumberLeavesTheTitleAsItWas) {

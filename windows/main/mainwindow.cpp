@@ -133,8 +133,12 @@ void TForm1::ApplyStoredPlacement() {
     // it; "Width" and "Height" the inner size. Placed before the window is
     // on screen, the window manager puts the frame there, 0,0 included.
     // The frame's own size is known only once it is on screen (moveEvent).
-    QRect wanted(Settings.Left, Settings.Top, Settings.Width, Settings.Height);
-    wanted.setSize(wanted.size().expandedTo(minimumSize()).boundedTo(maximumSize()));
+    // A hand-edited file may hold any 32-bit value: the size is bounded and
+    // the position brought near before the rectangle's edges are computed.
+    constexpr int Far = 1 << 20;
+    const QRect wanted(
+        QPoint(std::clamp(Settings.Left, -Far, Far), std::clamp(Settings.Top, -Far, Far)),
+        QSize(Settings.Width, Settings.Height).expandedTo(minimumSize()).boundedTo(maximumSize()));
     resize(wanted.size());
     move(KeepOnScreen(wanted));
     frameCheckPending_ = true;
