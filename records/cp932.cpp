@@ -361,26 +361,36 @@ public:
 
     // Encodes UTF-8 into out; false at the first character that CP932
     // cannot hold or the first broken sequence when strict, otherwise such
-    // a character is dropped (a broken sequence one byte at a time). No
-    // character takes more bytes in CP932 than in UTF-8, so the text is
-    // written straight into a buffer of the input's size.
+    // a character is dropped (a broken sequence one byte at a time).
     bool Encode(std::string_view utf8, std::string& out, bool strict) const {
-        constexpr std::size_t Slack = 8;
         out.resize(utf8.size() + Slack);
-        char* dst = out.data();
-        const char* const begin = utf8.data();
-        const char* const end = begin + utf8.size();
-        for (const char* src = begin; src < end;) {
+        char* end = EncodeTo(utf8, out.data(), strict);
+        if (end == nullptr) {
+            out.clear();
+            return false;
+        }
+        out.resize(static_cast<std::size_t>(end - out.data()));
+        return true;
+    }
+
+    // Room a write may need past the text's end: a whole word of ASCII.
+    static constexpr std::size_t Slack = 8;
+
+    // Writes the CP932 of utf8 from dst, which has room for utf8.size() +
+    // Slack bytes: no character takes more bytes in CP932 than in UTF-8.
+    // The end of what was written; nullptr when strict and refused.
+    char* EncodeTo(std::string_view utf8, char* dst, bool strict) const {
+        const char* const end = utf8.data() + utf8.size();
+        for (const char* src = utf8.data(); src < end;) {
             if (CopyAscii(src, end, dst)) {
                 continue;
             }
-            const auto at = static_cast<std::size_t>(src - begin);
             std::uint32_t codePoint = 0;
-            const std::size_t length = Utf8Sequence(utf8.substr(at), codePoint);
+            const std::size_t length =
+                Utf8Sequence(std::string_view(src, static_cast<std::size_t>(end - src)), codePoint);
             if (length == 0) {
                 if (strict) {
-                    out.clear();
-                    return false;
+                    return nullptr;
                 }
                 ++src;
                 continue;
@@ -392,21 +402,15 @@ public:
             } else if (code != 0) {
                 *dst++ = static_cast<char>(code);
             } else if (std::optional<std::string> rare =
-                           ToCp932().Run(utf8.substr(at, length), false)) {
-                const auto used = static_cast<std::size_t>(dst - out.data());
-                if (used + rare->size() + (end - src) + Slack > out.size()) {
-                    out.resize(used + rare->size() + static_cast<std::size_t>(end - src) + Slack);
-                    dst = out.data() + used;
-                }
+                           ToCp932().Run(std::string_view(src, length), false);
+                       rare && rare->size() <= length) {
                 dst = std::copy(rare->begin(), rare->end(), dst);
             } else if (strict) {
-                out.clear();
-                return false;
+                return nullptr;
             }
             src += length;
         }
-        out.resize(static_cast<std::size_t>(dst - out.data()));
-        return true;
+        return dst;
     }
 
 private:
@@ -471,6 +475,11 @@ std::string Utf8ToCp932Lossy(std::string_view utf8) {
     std::string out;
     Encoder().Encode(utf8, out, false);
     return out;
+}
+
+char* WriteUtf8AsCp932Lossy(std::string_view utf8, char* out) {
+    static_assert(EncodeTable::Slack <= Cp932WriteSlack);
+    return Encoder().EncodeTo(utf8, out, false);
 }
 
 bool IsMultiByteUtf8(std::string_view bytes) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,11 @@ std::string Cp932ToUtf8Lossy(std::string_view cp932);
 // Writing text that should already be clean: characters CP932 cannot hold
 // are dropped.
 std::string Utf8ToCp932Lossy(std::string_view utf8);
+// The same, written from out, which has room for utf8.size() +
+// Cp932WriteSlack bytes (no character takes more bytes in CP932 than in
+// UTF-8); the end of what was written.
+constexpr std::size_t Cp932WriteSlack = 8;
+char* WriteUtf8AsCp932Lossy(std::string_view utf8, char* out);
 
 // True when every character of the UTF-8 text has a CP932 form.
 bool IsCp932Representable(std::string_view utf8);

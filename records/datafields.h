@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cp932.h"
 #include "datafilewrite.h"
 
 #include <cstddef>
@@ -47,6 +48,33 @@ std::string FieldText(std::string_view field);
 std::string FileField(std::string_view text);
 // FileField appended to out.
 void AppendFileField(std::string& out, std::string_view text);
+// Builds a file's CP932 bytes straight from UTF-8 fields, without a UTF-8
+// copy of the whole file. Writes go unchecked into room asked for
+// beforehand: Reserve at least the sum of the Room of what follows.
+class Cp932Writer {
+public:
+    static constexpr std::size_t AsciiRoom(std::string_view text) { return text.size(); }
+    // FileField at most doubles a text and adds two quotes; the encoder may
+    // write a word past its end.
+    static constexpr std::size_t FieldRoom(std::string_view text) {
+        return 2 * text.size() + 2 + Cp932WriteSlack;
+    }
+    static constexpr std::size_t DecimalRoom = 20;
+
+    void Reserve(std::size_t room);
+    void Put(char c) { bytes_[used_++] = c; }
+    // Text known to be ASCII, as it is.
+    void PutAscii(std::string_view text);
+    // FileField(text) in CP932; characters CP932 cannot hold are dropped.
+    void PutField(std::string_view text);
+    void PutDecimal(long long value);
+    // The bytes written; the writer starts over.
+    std::string Take();
+
+private:
+    std::string bytes_;
+    std::size_t used_ = 0;
+};
 
 // What ReadNumberedLines found.
 struct NumberedLines {

@@ -81,7 +81,11 @@ CivilDate AddDays(const CivilDate& date, int days) {
 
 const std::string& WeekdayText(int weekdayIndex) {
     static const std::array<std::string, 7> Names{"日", "月", "火", "水", "木", "金", "土"};
-    return Names[static_cast<std::size_t>(((weekdayIndex % 7) + 7) % 7)];
+    // Asked for every day of a year: an index already in range needs no division.
+    if (weekdayIndex < 0 || weekdayIndex > 6) {
+        weekdayIndex = ((weekdayIndex % 7) + 7) % 7;
+    }
+    return Names[static_cast<std::size_t>(weekdayIndex)];
 }
 
 std::string FullDateText(const CivilDate& date) {

@@ -15,6 +15,7 @@
 #include <bit>
 #include <cstdint>
 #include <iterator>
+#include <span>
 
 namespace {
 
@@ -31,11 +32,6 @@ bool IsWeeklyRestDay(int year, int day) {
 // HolidayCalendar holds the calendar of this year.
 bool CalendarHolds(int year) {
     return HolidayCalendarYear == year && HolidayCalendarDays == DaysInYear(year);
-}
-
-void AppendField(std::string& line, std::string_view text) {
-    AppendFileField(line, text);
-    line += ',';
 }
 
 } // namespace
@@ -151,11 +147,23 @@ FileState CheckDayFileBytes(std::string_view bytes, const YearDays& days, int co
 
 std::string DayFileBytes(const YearDays& days, int count) {
     count = std::clamp(count, 0, YearSlotSize - 1);
-    std::string text = std::string(DayHeader) + "\r\n";
-    text.reserve(static_cast<std::size_t>(count) * 96);
+    Cp932Writer file;
+    // Room for the header, and a first guess for the days.
+    file.Reserve(std::string_view(DayHeader).size() + 2 + static_cast<std::size_t>(count) * 96);
+    file.PutAscii(DayHeader);
+    file.PutAscii("\r\n");
     // Most days repeat the condition of the day before: its text is made once.
     float lastCondition = 0.0f;
     std::string lastConditionText = FormatSingle(lastCondition);
+    // So are the weekdays' texts, which every line has.
+    std::array<std::string, 7> weekdays;
+    for (int w = 0; w < 7; ++w) {
+        Cp932Writer weekday;
+        weekday.Reserve(Cp932Writer::FieldRoom(WeekdayText(w)));
+        weekday.PutField(WeekdayText(w));
+        weekdays[static_cast<std::size_t>(w)] = weekday.Take();
+    }
+    int weekday = 6;
     for (int d = 1; d <= count; ++d) {
         const Recode1& day = days[d];
         if (std::bit_cast<std::uint32_t>(day.Condition) !=
@@ -163,23 +171,44 @@ std::string DayFileBytes(const YearDays& days, int count) {
             lastCondition = day.Condition;
             lastConditionText = FormatSingle(lastCondition);
         }
-        text += std::to_string(d);
-        text += '=';
-        AppendField(text, day.Date);
-        AppendField(text, day.Weekday);
-        AppendField(text, day.Kind);
-        AppendField(text, day.Rising);
-        AppendField(text, day.Arrival);
-        AppendField(text, day.Leaving);
-        AppendField(text, day.Bedtime);
-        text += std::to_string(day.Exercise);
-        text += ',';
-        text += lastConditionText;
-        text += ',';
-        AppendFileField(text, day.Remark);
-        text += "\r\n";
+        // A day's weekday is most likely the one after the day before's.
+        weekday = (weekday + 1) % 7;
+        for (int tried = 0; tried < 7 && !SameShortText(day.Weekday, WeekdayText(weekday));
+             ++tried) {
+            weekday = (weekday + 1) % 7;
+        }
+        const bool knownWeekday = SameShortText(day.Weekday, WeekdayText(weekday));
+        const std::array<const std::string*, 6> texts = {&day.Date,    &day.Kind,    &day.Rising,
+                                                         &day.Arrival, &day.Leaving, &day.Bedtime};
+        std::size_t room = 2 * Cp932Writer::DecimalRoom + Cp932Writer::FieldRoom(day.Weekday) +
+                           Cp932Writer::AsciiRoom(lastConditionText) +
+                           Cp932Writer::FieldRoom(day.Remark) + 16;
+        for (const std::string* text : texts) {
+            room += Cp932Writer::FieldRoom(*text);
+        }
+        file.Reserve(room);
+        file.PutDecimal(d);
+        file.Put('=');
+        file.PutField(day.Date);
+        file.Put(',');
+        if (knownWeekday) {
+            file.PutAscii(weekdays[static_cast<std::size_t>(weekday)]);
+        } else {
+            file.PutField(day.Weekday);
+        }
+        for (const std::string* text : std::span(texts).subspan(1)) {
+            file.Put(',');
+            file.PutField(*text);
+        }
+        file.Put(',');
+        file.PutDecimal(day.Exercise);
+        file.Put(',');
+        file.PutAscii(lastConditionText);
+        file.Put(',');
+        file.PutField(day.Remark);
+        file.PutAscii("\r\n");
     }
-    return Utf8ToCp932Lossy(text);
+    return file.Take();
 }
 
 bool InitDayTable(int slot, int year) {
@@ -254,7 +283,7 @@ int LoadDayFile(const std::filesystem::path& folder, int slot, int year) {
     FileState state = file.status == ReadStatus::Ok
                           ? ReadDayFileBytes(file.bytes, *SlotRecords(slot), SlotDays(slot))
                           : FileState::Unreadable;
-    RememberFileState(path, state);
+    RememberFileRead(path, file, state);
     if (state == FileState::Unrecognised || state == FileState::Unreadable) {
         YearSlotUnread[slot] = 1;
         NoteUnreadableFile(path, state);

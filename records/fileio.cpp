@@ -132,6 +132,22 @@ FolderSyncBatch::~FolderSyncBatch() {
     pending.folders.clear();
 }
 
+namespace {
+
+FileIdentity IdentityFrom(const struct stat& info) {
+    return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
+} // namespace
+
+std::optional<FileIdentity> FileIdentityOf(const fs::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return IdentityFrom(info);
+}
+
 ReadResult ReadWholeFile(const fs::path& path) {
     ReadResult result;
     struct stat info {};
@@ -165,6 +181,9 @@ ReadResult ReadWholeFile(const fs::path& path) {
         return result;
     }
     result.status = ReadStatus::Ok;
+    // As it was before the read: a file written meanwhile no longer matches
+    // it, and is looked at anew rather than taken for what was read.
+    result.identity = IdentityFrom(info);
     return result;
 }
 

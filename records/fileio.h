@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,9 +18,24 @@
 // symbolic link whose target is not there or that loops.
 enum class ReadStatus { Ok, Missing, Unreadable };
 
+// Which file a name stood for and in which state: device and inode, size,
+// modification and change times, as a stat of it gives them.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+};
+
+// The identity of the file the path names, its links followed; nothing
+// when nothing can be found there.
+std::optional<FileIdentity> FileIdentityOf(const std::filesystem::path& path);
+
 struct ReadResult {
     ReadStatus status = ReadStatus::Missing;
     std::string bytes;
+    FileIdentity identity; // of the file the bytes were read from, when Ok
 };
 
 ReadResult ReadWholeFile(const std::filesystem::path& path);

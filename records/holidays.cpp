@@ -170,7 +170,7 @@ int OverlayHolidayFile(const std::filesystem::path& folder, int year, YearCalend
     FileState state = file.status == ReadStatus::Ok
                           ? ReadHolidayFileBytes(file.bytes, calendar, count)
                           : FileState::Unreadable;
-    RememberFileState(path, state);
+    RememberFileRead(path, file, state);
     if (state == FileState::Unrecognised || state == FileState::Unreadable) {
         NoteUnreadableFile(path, state);
         return 0;

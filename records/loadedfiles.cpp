@@ -1,25 +1,16 @@
 #include "loadedfiles.h"
 
 #include <map>
-#include <sys/stat.h>
 #include <utility>
 
 namespace {
-
-struct Identity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
-};
 
 bool SameTime(const timespec& a, const timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
 struct Finding {
-    Identity identity;
+    FileIdentity identity;
     FileState state = FileState::Read;
     bool rebuildDrops = false;
     std::shared_ptr<const std::string> bytes;
@@ -32,54 +23,56 @@ std::map<Key, Finding>& Findings() {
     return findings;
 }
 
-std::optional<Identity> IdentityOf(const std::filesystem::path& file) {
-    struct stat info {};
-    if (::stat(file.c_str(), &info) != 0) {
-        return std::nullopt;
-    }
-    return Identity{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
-}
-
-bool SameFile(const Identity& a, const Identity& b) {
+bool SameFile(const FileIdentity& a, const FileIdentity& b) {
     return a.size == b.size && SameTime(a.modified, b.modified) && SameTime(a.changed, b.changed);
 }
 
-// The finding of the file as it is now, made anew when it changed since.
-Finding* FindingOf(const std::filesystem::path& file, bool make) {
-    std::optional<Identity> identity = IdentityOf(file);
-    if (!identity) {
-        return nullptr;
-    }
-    const Key key{identity->device, identity->inode};
+// The finding of the file with this identity, made anew when the file
+// changed since.
+Finding* FindingOf(const FileIdentity& identity, bool make) {
+    const Key key{identity.device, identity.inode};
     auto found = Findings().find(key);
-    if (found != Findings().end() && SameFile(found->second.identity, *identity)) {
+    if (found != Findings().end() && SameFile(found->second.identity, identity)) {
         return &found->second;
     }
     if (!make) {
         return nullptr;
     }
     Finding& finding = Findings()[key];
-    finding = {*identity};
+    finding = Finding{};
+    finding.identity = identity;
     return &finding;
+}
+
+// The finding of the file as it is now.
+Finding* FindingOf(const std::filesystem::path& file, bool make) {
+    std::optional<FileIdentity> identity = FileIdentityOf(file);
+    return identity ? FindingOf(*identity, make) : nullptr;
 }
 
 } // namespace
 
-void RememberFileState(const std::filesystem::path& file, FileState state) {
-    if (Finding* finding = FindingOf(file, true)) {
+void RememberFileState(const FileIdentity& file, FileState state) {
+    FindingOf(file, true)->state = state;
+}
+
+void RememberFileRead(const std::filesystem::path& file, const ReadResult& read, FileState state) {
+    if (read.status == ReadStatus::Ok) {
+        RememberFileState(read.identity, state);
+    } else if (Finding* finding = FindingOf(file, true)) {
         finding->state = state;
     }
 }
 
-void RememberRebuildDrops(const std::filesystem::path& file) {
-    if (Finding* finding = FindingOf(file, true)) {
-        finding->rebuildDrops = true;
-    }
+void RememberRebuildDrops(const FileIdentity& file) {
+    FindingOf(file, true)->rebuildDrops = true;
 }
 
 void RememberWrittenFile(const std::filesystem::path& file) {
     if (Finding* finding = FindingOf(file, true)) {
-        *finding = {finding->identity};
+        const FileIdentity identity = finding->identity;
+        *finding = Finding{};
+        finding->identity = identity;
     }
 }
 
@@ -90,8 +83,20 @@ void RememberFileBytes(const std::filesystem::path& file,
     }
 }
 
-std::shared_ptr<const std::string> RememberedFileBytes(const std::filesystem::path& file) {
-    const Finding* finding = FindingOf(file, false);
+void RememberFileBytes(const FileIdentity& file, std::shared_ptr<const std::string> bytes) {
+    FindingOf(file, true)->bytes = std::move(bytes);
+}
+
+std::shared_ptr<const std::string> RememberedFileBytes(const std::filesystem::path& file,
+                                                       FileIdentity* identity) {
+    std::optional<FileIdentity> now = FileIdentityOf(file);
+    if (!now) {
+        return nullptr;
+    }
+    if (identity != nullptr) {
+        *identity = *now;
+    }
+    const Finding* finding = FindingOf(*now, false);
     return finding != nullptr ? finding->bytes : nullptr;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fileio.h"
 #include "filestate.h"
 
 #include <filesystem>
@@ -13,13 +14,17 @@
 // does not read and parse every file again; a file that changed on disk
 // since it was loaded is not remembered and is looked at anew.
 
-// Remembers a loader's finding for the file as it is now.
-void RememberFileState(const std::filesystem::path& file, FileState state);
+// Remembers a loader's finding for the file as it was when its bytes were
+// read.
+void RememberFileState(const FileIdentity& file, FileState state);
+// The same after ReadWholeFile: for the file as read, or as it is now when
+// it could not be read.
+void RememberFileRead(const std::filesystem::path& file, const ReadResult& read, FileState state);
 
 // Remembers that rebuilding the paid-leave file from the day kinds as they
 // were loaded would drop records or remarks of it: records the user later
 // removes in the grid are then not the only ones a save drops.
-void RememberRebuildDrops(const std::filesystem::path& file);
+void RememberRebuildDrops(const FileIdentity& file);
 
 // After the program wrote the file: it holds exactly what the program holds.
 void RememberWrittenFile(const std::filesystem::path& file);
@@ -35,10 +40,13 @@ bool RememberedRebuildDrops(const std::filesystem::path& file);
 // a later step of the same load or save need not read it again; forgotten
 // once the file changes on disk.
 void RememberFileBytes(const std::filesystem::path& file, std::shared_ptr<const std::string> bytes);
+void RememberFileBytes(const FileIdentity& file, std::shared_ptr<const std::string> bytes);
 
 // The bytes remembered for the file as it is on disk now; nullptr when none
-// are.
-std::shared_ptr<const std::string> RememberedFileBytes(const std::filesystem::path& file);
+// are. With identity, the file's identity now is kept there when the file
+// is found.
+std::shared_ptr<const std::string> RememberedFileBytes(const std::filesystem::path& file,
+                                                       FileIdentity* identity = nullptr);
 
 // Forgets every finding (part of ResetProgramState).
 void ForgetFileStates();

@@ -287,35 +287,42 @@ namespace {
 struct FileBytes {
     ReadStatus status = ReadStatus::Missing;
     std::shared_ptr<const std::string> bytes;
+    FileIdentity identity; // when Ok
 
     std::string_view view() const { return bytes ? std::string_view(*bytes) : std::string_view(); }
 };
 
 FileBytes VacationFileBytesOnDisk(const std::filesystem::path& path) {
-    if (std::shared_ptr<const std::string> known = RememberedFileBytes(path)) {
-        return {ReadStatus::Ok, std::move(known)};
+    FileIdentity identity;
+    if (std::shared_ptr<const std::string> known = RememberedFileBytes(path, &identity)) {
+        return {ReadStatus::Ok, std::move(known), identity};
     }
     ReadResult file = ReadWholeFile(path);
-    FileBytes read{file.status, nullptr};
+    FileBytes read{file.status, nullptr, file.identity};
     if (file.status == ReadStatus::Ok) {
         read.bytes = std::make_shared<const std::string>(std::move(file.bytes));
     }
     return read;
 }
 
-// Reads the file's bytes and remembers what they are.
-FileState TakeVacationFile(const std::filesystem::path& path, VacationLedger& ledger) {
+// Reads the file's bytes and remembers what they are; identity is the
+// file's when it was read.
+FileState TakeVacationFile(const std::filesystem::path& path, VacationLedger& ledger,
+                           std::optional<FileIdentity>& identity) {
     FileBytes file = VacationFileBytesOnDisk(path);
     if (file.status == ReadStatus::Missing) {
         return FileState::Missing;
     }
-    FileState state = file.status == ReadStatus::Ok ? ReadVacationFileBytes(file.view(), ledger)
-                                                    : FileState::Unreadable;
-    RememberFileState(path, state);
-    if (file.bytes) {
-        RememberFileBytes(path, std::move(file.bytes));
+    if (file.status != ReadStatus::Ok) {
+        RememberFileRead(path, ReadResult{file.status, {}, {}}, FileState::Unreadable);
+        NoteUnreadableFile(path, FileState::Unreadable);
+        return FileState::Unreadable;
     }
-    if (state == FileState::Unrecognised || state == FileState::Unreadable) {
+    identity = file.identity;
+    FileState state = ReadVacationFileBytes(file.view(), ledger);
+    RememberFileState(file.identity, state);
+    RememberFileBytes(file.identity, std::move(file.bytes));
+    if (state == FileState::Unrecognised) {
         NoteUnreadableFile(path, state);
     }
     return state;
@@ -326,17 +333,18 @@ FileState TakeVacationFile(const std::filesystem::path& path, VacationLedger& le
 void CheckVacationFile(const std::filesystem::path& folder, int slot, int year) {
     const std::filesystem::path path = folder / VacationFileName(year);
     VacationLedger ledger;
-    FileState state = TakeVacationFile(path, ledger);
-    if (state != FileState::Missing && state != FileState::Unrecognised &&
-        state != FileState::Unreadable && !RebuildKeepsAll(ledger, slot, year)) {
+    std::optional<FileIdentity> identity;
+    FileState state = TakeVacationFile(path, ledger, identity);
+    if (identity && state != FileState::Unrecognised && !RebuildKeepsAll(ledger, slot, year)) {
         // Records or remarks that the day kinds as loaded do not rebuild.
-        RememberRebuildDrops(path);
+        RememberRebuildDrops(*identity);
     }
 }
 
 int LoadVacationFile(const std::filesystem::path& folder, int year) {
     VacationLedger ledger;
-    FileState state = TakeVacationFile(folder / VacationFileName(year), ledger);
+    std::optional<FileIdentity> identity;
+    FileState state = TakeVacationFile(folder / VacationFileName(year), ledger, identity);
     // A year without a readable file of its own starts from nothing, never
     // from the values of the year held before.
     UseLedger(ledger);

@@ -6,15 +6,18 @@
 #include "state.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
 constexpr float CarryOverCap = 20.0f;
 
 bool IsLeaveKind(std::string_view kind) {
-    return kind == DayKindText(DayKind::AnnualLeave) ||
-           kind == DayKindText(DayKind::MorningLeave) ||
-           kind == DayKindText(DayKind::AfternoonLeave);
+    // Asked of every day of a year: the texts are looked up once.
+    static const std::array<std::string_view, 3> Leave{DayKindText(DayKind::AnnualLeave),
+                                                       DayKindText(DayKind::MorningLeave),
+                                                       DayKindText(DayKind::AfternoonLeave)};
+    return std::find(Leave.begin(), Leave.end(), kind) != Leave.end();
 }
 
 bool SlotHolds(int slot, int year) {
@@ -27,7 +30,15 @@ int SlotDayCount(int slot, int year) {
 
 } // namespace
 
-LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int dayCount, int year) {
+namespace {
+
+// Walks the leave days of days 1..dayCount in order, at most one record's
+// worth each up to the ledger's limit, and gives take(d, day, remark) each,
+// with the remark its record carries: the first remark an old record of
+// that date had. Says which old records and remarks no leave day took back.
+template <typename Take>
+LedgerRebuild MatchLeaveDays(const std::vector<Vacation>& previous, const YearDays& days,
+                             int dayCount, int year, Take take) {
     LedgerRebuild result;
     // Remarks belong to the day they were written for, wherever that day's
     // record ends up after the rebuild; so does the record itself. The old
@@ -38,7 +49,6 @@ LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int da
         bool kept = false;       // a rebuilt record of its date and kind
         bool remarkKept = false; // its remark is the one its date's record took
     };
-    const std::vector<Vacation> previous = std::move(ledger.records);
     std::vector<OldRecord> old;
     old.reserve(previous.size());
     for (const Vacation& record : previous) {
@@ -49,44 +59,34 @@ LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int da
     std::stable_sort(old.begin(), old.end(),
                      [](const OldRecord& a, const OldRecord& b) { return a.serial < b.serial; });
 
-    float carry = ledger.kuriZan;
-    if (ledger.kuriFlg != 1 && ledger.kuriZan > CarryOverCap) {
-        carry = CarryOverCap;
-    }
-    float balance = ledger.nowZan + carry;
-
-    ledger.records.clear();
+    static const std::string NoRemark;
+    int records = 0;
     dayCount = std::clamp(dayCount, 0, YearSlotSize - 1);
     for (int d = 1; d <= dayCount; ++d) {
         const Recode1& day = days[d];
         if (!IsLeaveKind(day.Kind)) {
             continue;
         }
-        if (static_cast<int>(ledger.records.size()) == MaxVacationRecords) {
+        if (records == MaxVacationRecords) {
             result.reachedLimit = true;
             continue;
         }
-        Vacation& record = ledger.records.emplace_back();
-        record.Date = std::to_string(year) + "/" + day.Date;
-        record.Weekday = day.Weekday;
-        record.Kind = day.Kind;
-        bool fullDay = day.Kind == DayKindText(DayKind::AnnualLeave);
-        record.Days = fullDay ? "1.0" : "0.5";
-        balance -= fullDay ? 1.0f : 0.5f;
-        record.Balance = FormatOneDecimal(balance);
+        ++records;
         const long serial = DaySerial(DateFromDayOfYear(year, d));
         auto [first, last] = std::equal_range(
             old.begin(), old.end(), OldRecord{serial, nullptr},
             [](const OldRecord& a, const OldRecord& b) { return a.serial < b.serial; });
+        const std::string* remark = &NoRemark;
         for (auto it = first; it != last; ++it) {
-            if (record.Remark.empty()) {
-                record.Remark = it->record->Remark;
+            if (remark->empty()) {
+                remark = &it->record->Remark;
             }
             it->kept = it->kept || it->record->Kind == day.Kind;
         }
         for (auto it = first; it != last; ++it) {
-            it->remarkKept = it->record->Remark.empty() || it->record->Remark == record.Remark;
+            it->remarkKept = it->record->Remark.empty() || it->record->Remark == *remark;
         }
+        take(d, day, *remark);
     }
     for (const OldRecord& record : old) {
         result.droppedRecord = result.droppedRecord || !record.kept;
@@ -97,13 +97,38 @@ LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int da
     return result;
 }
 
+} // namespace
+
+LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int dayCount, int year) {
+    float carry = ledger.kuriZan;
+    if (ledger.kuriFlg != 1 && ledger.kuriZan > CarryOverCap) {
+        carry = CarryOverCap;
+    }
+    float balance = ledger.nowZan + carry;
+    const std::vector<Vacation> previous = std::move(ledger.records);
+    ledger.records.clear();
+    return MatchLeaveDays(previous, days, dayCount, year,
+                          [&](int, const Recode1& day, const std::string& remark) {
+                              Vacation& record = ledger.records.emplace_back();
+                              record.Date = std::to_string(year) + "/" + day.Date;
+                              record.Weekday = day.Weekday;
+                              record.Kind = day.Kind;
+                              bool fullDay = day.Kind == DayKindText(DayKind::AnnualLeave);
+                              record.Days = fullDay ? "1.0" : "0.5";
+                              balance -= fullDay ? 1.0f : 0.5f;
+                              record.Balance = FormatOneDecimal(balance);
+                              record.Remark = remark;
+                          });
+}
+
 bool RebuildKeepsAll(const VacationLedger& ledger, int slot, int year) {
     if (!SlotHolds(slot, year)) {
         return false;
     }
-    VacationLedger rebuilt = ledger;
+    // Only what the rebuild would drop counts: no record is built.
     LedgerRebuild result =
-        RebuildLedger(rebuilt, *SlotRecords(slot), SlotDayCount(slot, year), year);
+        MatchLeaveDays(ledger.records, *SlotRecords(slot), SlotDayCount(slot, year), year,
+                       [](int, const Recode1&, const std::string&) {});
     return !result.droppedRecord && !result.droppedRemark;
 }
 

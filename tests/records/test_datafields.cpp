@@ -1,3 +1,4 @@
+#include "records/cp932.h"
 #include "records/datafields.h"
 #include "records/datanumbers.h"
 
@@ -167,6 +168,35 @@ TEST(CsvField, UnquotedLinesSplitAsFieldByField) {
         expected.resize(std::max(expected.size(), count));
         expected.resize(count);
         EXPECT_EQ(SplitCsvFields(line, count), expected) << line;
+    }
+}
+
+// The file writers build CP932 straight into room reserved beforehand: what
+// they write is the field as FileField makes it, encoded as a whole file is,
+// for any text, however many of its characters need quotes, blanks or more
+// bytes, and whatever CP932 cannot hold.
+TEST(CsvField, Cp932WriterWritesTheEncodedFileFields) {
+    std::mt19937 random(11);
+    const std::vector<std::string> pieces = {"a",  "7:30", ",",  "\"", "\r\n",     "\t",  " ",
+                                             "表", "ｱ",    "～", "😀",  "\xE3\x81", "\xFF"};
+    for (int i = 0; i < 2000; ++i) {
+        Cp932Writer writer;
+        std::string expected;
+        const int fields = 1 + static_cast<int>(random() % 4);
+        for (int f = 0; f < fields; ++f) {
+            std::string text;
+            const int length = static_cast<int>(random() % 40);
+            for (int k = 0; k < length; ++k) {
+                text += pieces[random() % pieces.size()];
+            }
+            const long long number = static_cast<long long>(random()) - (1ll << 31);
+            writer.Reserve(Cp932Writer::FieldRoom(text) + 1 + Cp932Writer::DecimalRoom);
+            writer.PutField(text);
+            writer.Put(',');
+            writer.PutDecimal(number);
+            expected += Utf8ToCp932Lossy(FileField(text)) + "," + std::to_string(number);
+        }
+        EXPECT_EQ(writer.Take(), expected);
     }
 }
 
