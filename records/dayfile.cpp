@@ -89,6 +89,22 @@ bool FitsItsPosition(std::string_view field, int d, std::string_view date) {
     return value == d;
 }
 
+// The leading whole number of a field as LeadingInteger reads it; a field of
+// a few plain digits, as a step count is, without the general reader.
+std::int32_t LeadingCount(std::string_view field) {
+    if (field.empty() || field.size() > 9) {
+        return LeadingInteger(field);
+    }
+    std::int32_t value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') {
+            return LeadingInteger(field);
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 // The field without its blanks as the text; the text keeps its memory.
 void SetTrimmed(std::string& text, std::string_view field) {
     field = TrimBlanks(field);
@@ -123,7 +139,7 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
             SetTrimmed(day.Arrival, fields[4]);
             SetTrimmed(day.Leaving, fields[5]);
             SetTrimmed(day.Bedtime, fields[6]);
-            day.Exercise = LeadingInteger(fields[7]);
+            day.Exercise = LeadingCount(fields[7]);
             if (!SameShortText(fields[8], lastConditionField)) {
                 lastConditionField = fields[8];
                 lastCondition = LeadingSingle(lastConditionField);
@@ -220,9 +236,10 @@ bool InitDayTable(int slot, int year) {
     int weekday = WeekdayIndex({year, 1, 1});
     for (int d = 0; d < YearSlotSize; ++d) {
         Recode1& day = (*days)[d];
-        // Cleared rather than replaced, so that the texts keep their memory.
-        for (std::string* text : {&day.Date, &day.Weekday, &day.Kind, &day.Rising, &day.Arrival,
-                                  &day.Leaving, &day.Bedtime, &day.Remark}) {
+        // Cleared or assigned rather than replaced, so that the texts keep
+        // their memory.
+        for (std::string* text :
+             {&day.Rising, &day.Arrival, &day.Leaving, &day.Bedtime, &day.Remark}) {
             text->clear();
         }
         day.Exercise = 0;
@@ -230,8 +247,13 @@ bool InitDayTable(int slot, int year) {
         if (d >= 1 && d <= count) {
             // The calendar holds this year, so its dates are the year's days.
             day.Date = HolidayCalendar[d].Date;
-            day.Weekday = WeekdayText((weekday + d - 1) % 7);
+            day.Weekday = WeekdayText(weekday);
             day.Kind = HolidayCalendar[d].Mark;
+            weekday = weekday == 6 ? 0 : weekday + 1;
+        } else {
+            day.Date.clear();
+            day.Weekday.clear();
+            day.Kind.clear();
         }
     }
     YearSlotDays[slot] = count;

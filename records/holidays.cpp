@@ -94,12 +94,14 @@ int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& 
     CivilDate date{year, 1, 1};
     int monthLength = DaysInMonth(year, 1);
     for (int d = 0; d < YearSlotSize; ++d) {
-        // Cleared rather than replaced, so that the texts keep their memory.
+        // Cleared or assigned rather than replaced, so that the texts keep
+        // their memory.
         Holiday& day = calendar[d];
-        day.Date.clear();
         day.Mark.clear();
         day.Name.clear();
-        if (d >= 1 && d <= count) {
+        if (d < 1 || d > count) {
+            day.Date.clear();
+        } else {
             AssignMonthDayText(day.Date, date);
             if (++date.day > monthLength) {
                 date.day = 1;
@@ -109,11 +111,12 @@ int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& 
         }
     }
     // In table order, so that a later entry on the same day wins.
+    const std::string yearText = std::to_string(year) + "/";
     for (const DefHoliday& entry : table) {
         if (entry.Date.empty()) {
             continue;
         }
-        std::optional<CivilDate> date = ParseFullDate(std::to_string(year) + "/" + entry.Date);
+        std::optional<CivilDate> date = ParseFullDate(yearText + entry.Date);
         if (!date) {
             continue;
         }
