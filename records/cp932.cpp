@@ -316,6 +316,25 @@ std::size_t Utf8Sequence(std::string_view text, std::uint32_t& codePoint) {
     return length;
 }
 
+// Japanese text is mostly three-byte sequences with a lead byte that needs
+// no check beyond the continuation bytes (not E0, whose sequences may be
+// overlong, nor ED, whose may be surrogates): those are read here, every
+// other one by Utf8Sequence.
+bool ThreeByteSequence(const char* src, const char* end, std::uint32_t& codePoint) {
+    if (end - src < 3) {
+        return false;
+    }
+    const auto lead = static_cast<unsigned char>(src[0]);
+    const auto second = static_cast<unsigned char>(src[1]);
+    const auto third = static_cast<unsigned char>(src[2]);
+    if (lead < 0xE1 || lead > 0xEF || lead == 0xED || (second & 0xC0) != 0x80 ||
+        (third & 0xC0) != 0x80) {
+        return false;
+    }
+    codePoint = (lead & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu);
+    return true;
+}
+
 // Writing goes through the reverse table: for every character the decoding
 // table holds, the bytes the C library's converter gives it (where two codes
 // decode to one character, the converter's choice). A character outside it
@@ -387,7 +406,10 @@ public:
             }
             std::uint32_t codePoint = 0;
             const std::size_t length =
-                Utf8Sequence(std::string_view(src, static_cast<std::size_t>(end - src)), codePoint);
+                ThreeByteSequence(src, end, codePoint)
+                    ? 3
+                    : Utf8Sequence(std::string_view(src, static_cast<std::size_t>(end - src)),
+                                   codePoint);
             if (length == 0) {
                 if (strict) {
                     return nullptr;

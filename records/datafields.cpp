@@ -321,25 +321,10 @@ void Cp932Writer::Reserve(std::size_t room) {
     }
 }
 
-void Cp932Writer::PutAscii(std::string_view text) {
-    std::memcpy(bytes_.data() + used_, text.data(), text.size());
-    used_ += text.size();
-}
-
-void Cp932Writer::PutField(std::string_view text) {
-    // Most fields are plain ASCII and go as they are: copied while looked at.
+void Cp932Writer::PutEncodedField(std::string_view text) {
     char* const out = bytes_.data() + used_;
-    unsigned char found = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        found |= FieldMarks[static_cast<unsigned char>(text[i])];
-        out[i] = text[i];
-    }
-    char* end = out + text.size();
-    if ((found & 3) != 0) {
-        end = WriteUtf8AsCp932Lossy(FileField(text), out);
-    } else if (found != 0) {
-        end = WriteUtf8AsCp932Lossy(text, out);
-    }
+    char* const end = (MarksOf(text) & 3) != 0 ? WriteUtf8AsCp932Lossy(FileField(text), out)
+                                               : WriteUtf8AsCp932Lossy(text, out);
     used_ = static_cast<std::size_t>(end - bytes_.data());
 }
 

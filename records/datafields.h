@@ -3,6 +3,8 @@
 #include "cp932.h"
 #include "datafilewrite.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -64,14 +66,41 @@ public:
     void Reserve(std::size_t room);
     void Put(char c) { bytes_[used_++] = c; }
     // Text known to be ASCII, as it is.
-    void PutAscii(std::string_view text);
+    void PutAscii(std::string_view text) {
+        std::copy(text.begin(), text.end(), bytes_.data() + used_);
+        used_ += text.size();
+    }
     // FileField(text) in CP932; characters CP932 cannot hold are dropped.
-    void PutField(std::string_view text);
+    // Written here for the many fields of plain ASCII, which go as they are.
+    void PutField(std::string_view text) {
+        char* const out = bytes_.data() + used_;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (PlainBytes[static_cast<unsigned char>(text[i])] == 0) {
+                PutEncodedField(text);
+                return;
+            }
+            out[i] = text[i];
+        }
+        used_ += text.size();
+    }
     void PutDecimal(long long value);
     // The bytes written; the writer starts over.
     std::string Take();
 
 private:
+    // 1 for each byte a field may hold as it is: ASCII but for line breaks
+    // and other control bytes, commas and double quotes.
+    static constexpr std::array<unsigned char, 256> PlainBytes = [] {
+        std::array<unsigned char, 256> plain{};
+        for (int c = 32; c < 0x80; ++c) {
+            plain[static_cast<std::size_t>(c)] = c != ',' && c != '"';
+        }
+        return plain;
+    }();
+
+    // PutField for a text that needs quotes, blanks or encoding.
+    void PutEncodedField(std::string_view text);
+
     std::string bytes_;
     std::size_t used_ = 0;
 };

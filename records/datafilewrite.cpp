@@ -82,7 +82,7 @@ DataFileWrite ReplaceDataFile(const fs::path& path, std::string_view bytes,
     }
     if (target->exists) {
         // What the load learned decides, unless the file changed since.
-        std::optional<FileState> state = RememberedFileState(target->file);
+        std::optional<FileState> state = RememberedFileState(target->identity);
         if (!state) {
             ReadResult old = ReadWholeFile(target->file);
             state = old.status == ReadStatus::Ok ? check(old.bytes) : FileState::Unreadable;
@@ -99,7 +99,7 @@ DataFileWrite ReplaceDataFile(const fs::path& path, std::string_view bytes,
     }
     result.written = WriteToTarget(*target, bytes);
     if (result.written) {
-        RememberWrittenFile(target->file);
+        result.identity = RememberWrittenFile(target->file);
     }
     if (!result.written && !result.backup.empty()) {
         // The old file is still in place: a failed save leaves nothing behind.

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "fileio.h"
 #include "filestate.h"
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 // Whether a file in this state must be kept under a backup name before it is
@@ -18,6 +20,8 @@ struct DataFileWrite {
     // Where the old bytes were kept first, when the old file was not one the
     // program could read whole; empty otherwise.
     std::filesystem::path backup;
+    // The new file's identity on disk, when it was written and found.
+    std::optional<FileIdentity> identity;
 
     bool backedUp() const { return !backup.empty(); }
     explicit operator bool() const { return written; }

@@ -151,6 +151,32 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
     return misplaced && state != FileState::Unrecognised ? FileState::DoesNotFit : state;
 }
 
+// The texts of the last few condition values written, by their bits.
+class ConditionTexts {
+public:
+    const std::string& Text(float value) {
+        const auto bits = std::bit_cast<std::uint32_t>(value);
+        for (const Entry& entry : entries_) {
+            if (entry.made && entry.bits == bits) {
+                return entry.text;
+            }
+        }
+        Entry& entry = entries_[next_];
+        next_ = (next_ + 1) % entries_.size();
+        entry = {true, bits, FormatSingle(value)};
+        return entry.text;
+    }
+
+private:
+    struct Entry {
+        bool made = false;
+        std::uint32_t bits = 0;
+        std::string text;
+    };
+    std::array<Entry, 4> entries_;
+    std::size_t next_ = 0;
+};
+
 } // namespace
 
 FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count) {
@@ -168,9 +194,9 @@ std::string DayFileBytes(const YearDays& days, int count) {
     file.Reserve(std::string_view(DayHeader).size() + 2 + static_cast<std::size_t>(count) * 96);
     file.PutAscii(DayHeader);
     file.PutAscii("\r\n");
-    // Most days repeat the condition of the day before: its text is made once.
-    float lastCondition = 0.0f;
-    std::string lastConditionText = FormatSingle(lastCondition);
+    // Most days repeat a condition of the days before, with rest days
+    // between work days: the texts of the last few are made once.
+    ConditionTexts conditions;
     // So are the weekdays' texts, which every line has.
     std::array<std::string, 7> weekdays;
     for (int w = 0; w < 7; ++w) {
@@ -182,11 +208,7 @@ std::string DayFileBytes(const YearDays& days, int count) {
     int weekday = 6;
     for (int d = 1; d <= count; ++d) {
         const Recode1& day = days[d];
-        if (std::bit_cast<std::uint32_t>(day.Condition) !=
-            std::bit_cast<std::uint32_t>(lastCondition)) {
-            lastCondition = day.Condition;
-            lastConditionText = FormatSingle(lastCondition);
-        }
+        const std::string& conditionText = conditions.Text(day.Condition);
         // A day's weekday is most likely the one after the day before's.
         weekday = (weekday + 1) % 7;
         for (int tried = 0; tried < 7 && !SameShortText(day.Weekday, WeekdayText(weekday));
@@ -197,7 +219,7 @@ std::string DayFileBytes(const YearDays& days, int count) {
         const std::array<const std::string*, 6> texts = {&day.Date,    &day.Kind,    &day.Rising,
                                                          &day.Arrival, &day.Leaving, &day.Bedtime};
         std::size_t room = 2 * Cp932Writer::DecimalRoom + Cp932Writer::FieldRoom(day.Weekday) +
-                           Cp932Writer::AsciiRoom(lastConditionText) +
+                           Cp932Writer::AsciiRoom(conditionText) +
                            Cp932Writer::FieldRoom(day.Remark) + 16;
         for (const std::string* text : texts) {
             room += Cp932Writer::FieldRoom(*text);
@@ -219,7 +241,7 @@ std::string DayFileBytes(const YearDays& days, int count) {
         file.Put(',');
         file.PutDecimal(day.Exercise);
         file.Put(',');
-        file.PutAscii(lastConditionText);
+        file.PutAscii(conditionText);
         file.Put(',');
         file.PutField(day.Remark);
         file.PutAscii("\r\n");

@@ -187,7 +187,10 @@ ReadResult ReadWholeFile(const fs::path& path) {
     return result;
 }
 
-std::optional<fs::path> FollowLinks(const fs::path& path) {
+namespace {
+
+// FollowLinks, with what lstat says of the file found when it is there.
+std::optional<fs::path> FollowLinks(const fs::path& path, std::optional<struct stat>& found) {
     fs::path file = path;
     for (int hop = 0; hop < MaxLinkHops; ++hop) {
         struct stat info {};
@@ -200,6 +203,7 @@ std::optional<fs::path> FollowLinks(const fs::path& path) {
             return file;
         }
         if (!S_ISLNK(info.st_mode)) {
+            found = info;
             return file;
         }
         std::error_code error;
@@ -212,22 +216,27 @@ std::optional<fs::path> FollowLinks(const fs::path& path) {
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<fs::path> FollowLinks(const fs::path& path) {
+    std::optional<struct stat> found;
+    return FollowLinks(path, found);
+}
+
 std::optional<WriteTarget> PrepareWrite(const fs::path& path) {
-    std::optional<fs::path> file = FollowLinks(path);
+    std::optional<struct stat> info;
+    std::optional<fs::path> file = FollowLinks(path, info);
     if (!file) {
         return std::nullopt;
     }
-    struct stat info {};
-    if (::lstat(file->c_str(), &info) != 0) {
-        if (errno != ENOENT) {
-            return std::nullopt;
-        }
-        return WriteTarget{*file, false, NewFileMode()};
+    if (!info) {
+        return WriteTarget{*file, false, NewFileMode(), {}};
     }
-    if (!S_ISREG(info.st_mode) || !UserMayWrite(*file, info)) {
+    if (!S_ISREG(info->st_mode) || !UserMayWrite(*file, *info)) {
         return std::nullopt;
     }
-    return WriteTarget{*file, true, static_cast<mode_t>(info.st_mode & 07777)};
+    return WriteTarget{*file, true, static_cast<mode_t>(info->st_mode & 07777),
+                       IdentityFrom(*info)};
 }
 
 bool WriteToTarget(const WriteTarget& target, std::string_view bytes) {

@@ -46,7 +46,8 @@ ReadResult ReadWholeFile(const std::filesystem::path& path);
 struct WriteTarget {
     std::filesystem::path file; // the link's target, or the path itself
     bool exists = false;
-    mode_t mode = 0; // permission bits for the new file
+    mode_t mode = 0;       // permission bits for the new file
+    FileIdentity identity; // the existing file's, when it exists
 };
 
 // The file a path names once its symbolic links are followed (the path

@@ -68,19 +68,15 @@ void RememberRebuildDrops(const FileIdentity& file) {
     FindingOf(file, true)->rebuildDrops = true;
 }
 
-void RememberWrittenFile(const std::filesystem::path& file) {
-    if (Finding* finding = FindingOf(file, true)) {
-        const FileIdentity identity = finding->identity;
-        *finding = Finding{};
-        finding->identity = identity;
+std::optional<FileIdentity> RememberWrittenFile(const std::filesystem::path& file) {
+    Finding* finding = FindingOf(file, true);
+    if (finding == nullptr) {
+        return std::nullopt;
     }
-}
-
-void RememberFileBytes(const std::filesystem::path& file,
-                       std::shared_ptr<const std::string> bytes) {
-    if (Finding* finding = FindingOf(file, true)) {
-        finding->bytes = std::move(bytes);
-    }
+    const FileIdentity identity = finding->identity;
+    *finding = Finding{};
+    finding->identity = identity;
+    return identity;
 }
 
 void RememberFileBytes(const FileIdentity& file, std::shared_ptr<const std::string> bytes) {
@@ -100,12 +96,12 @@ std::shared_ptr<const std::string> RememberedFileBytes(const std::filesystem::pa
     return finding != nullptr ? finding->bytes : nullptr;
 }
 
-std::optional<FileState> RememberedFileState(const std::filesystem::path& file) {
+std::optional<FileState> RememberedFileState(const FileIdentity& file) {
     const Finding* finding = FindingOf(file, false);
     return finding != nullptr ? std::optional(finding->state) : std::nullopt;
 }
 
-bool RememberedRebuildDrops(const std::filesystem::path& file) {
+bool RememberedRebuildDrops(const FileIdentity& file) {
     const Finding* finding = FindingOf(file, false);
     return finding != nullptr && finding->rebuildDrops;
 }

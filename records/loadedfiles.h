@@ -27,19 +27,19 @@ void RememberFileRead(const std::filesystem::path& file, const ReadResult& read,
 void RememberRebuildDrops(const FileIdentity& file);
 
 // After the program wrote the file: it holds exactly what the program holds.
-void RememberWrittenFile(const std::filesystem::path& file);
+// The file's identity now, when it can be found.
+std::optional<FileIdentity> RememberWrittenFile(const std::filesystem::path& file);
 
-// The finding for the file as it is on disk now; nothing when no loader saw
-// it or it changed since.
-std::optional<FileState> RememberedFileState(const std::filesystem::path& file);
+// The finding for the file with this identity (as a stat of it gives it
+// now); nothing when no loader saw it or it changed since.
+std::optional<FileState> RememberedFileState(const FileIdentity& file);
 
-// Whether RememberRebuildDrops was said of the file as it is now.
-bool RememberedRebuildDrops(const std::filesystem::path& file);
+// Whether RememberRebuildDrops was said of the file with this identity.
+bool RememberedRebuildDrops(const FileIdentity& file);
 
 // Keeps the bytes the program just read from or wrote to the file, so that
 // a later step of the same load or save need not read it again; forgotten
 // once the file changes on disk.
-void RememberFileBytes(const std::filesystem::path& file, std::shared_ptr<const std::string> bytes);
 void RememberFileBytes(const FileIdentity& file, std::shared_ptr<const std::string> bytes);
 
 // The bytes remembered for the file as it is on disk now; nullptr when none

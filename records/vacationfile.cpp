@@ -213,12 +213,17 @@ void UseLedger(const VacationLedger& ledger) {
     KuriZan = ledger.kuriZan;
     KuriFlg = ledger.kuriFlg;
     NowZan = ledger.nowZan;
-    for (int i = 1; i <= MaxVacationRecords; ++i) {
-        VacationRecords[i] = {};
-    }
     std::size_t count = std::min<std::size_t>(ledger.records.size(), MaxVacationRecords);
     VacationCount = static_cast<int>(count);
     std::copy_n(ledger.records.begin(), count, VacationRecords.begin() + 1);
+    // The rest are emptied; most already are.
+    for (std::size_t i = count + 1; i <= MaxVacationRecords; ++i) {
+        Vacation& record = VacationRecords[i];
+        if (!record.Date.empty() || !record.Weekday.empty() || !record.Kind.empty() ||
+            !record.Days.empty() || !record.Balance.empty() || !record.Remark.empty()) {
+            record = {};
+        }
+    }
 }
 
 std::string VacationFileName(int year) {
@@ -358,6 +363,9 @@ DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
                                const LedgerRebuild& rebuild) {
     const std::filesystem::path path = folder / VacationFileName(year);
     const FileBytes old = VacationFileBytesOnDisk(path);
+    const bool rebuildDrops =
+        rebuild.droppedRemark ||
+        (rebuild.rebuilt && old.status == ReadStatus::Ok && RememberedRebuildDrops(old.identity));
     auto bytes =
         std::make_shared<const std::string>(VacationFileBytes(old.view(), LedgerInMemory()));
     // A record the rebuild dropped is the user's doing when the kinds as
@@ -369,9 +377,9 @@ DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
             FileState state = CheckVacationFileBytes(oldBytes);
             return state == FileState::Read && rebuild.droppedRecord ? FileState::HoldsMore : state;
         },
-        rebuild.droppedRemark || (rebuild.rebuilt && RememberedRebuildDrops(path)));
-    if (write.written) {
-        RememberFileBytes(path, std::move(bytes));
+        rebuildDrops);
+    if (write.identity) {
+        RememberFileBytes(*write.identity, std::move(bytes));
     }
     return write;
 }
