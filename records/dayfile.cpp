@@ -112,6 +112,34 @@ void SetTrimmed(std::string& text, std::string_view field) {
     text.append(field.data(), field.size());
 }
 
+// The values of the last few condition texts read, by their text.
+class ConditionValues {
+public:
+    float Value(std::string_view text) {
+        for (const Entry& entry : entries_) {
+            if (entry.made && SameShortText(entry.text, text)) {
+                return entry.value;
+            }
+        }
+        Entry& entry = entries_[next_];
+        next_ = (next_ + 1) % entries_.size();
+        // A copy: a quoted field's text lives only until the next line.
+        entry.made = true;
+        entry.text.assign(text);
+        entry.value = LeadingSingle(text);
+        return entry.value;
+    }
+
+private:
+    struct Entry {
+        bool made = false;
+        std::string text;
+        float value = 0.0f;
+    };
+    std::array<Entry, 4> entries_;
+    std::size_t next_ = 0;
+};
+
 // Looks at the day lines against the built dates of days and reads them into
 // the days of into, when there is one; a line whose number or date is not its
 // position's makes the file one that does not fit its year.
@@ -123,9 +151,9 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
     // Without a header line no day is taken, so the days stay as they were.
     count = std::clamp(count, 0, YearSlotSize - 1);
     bool misplaced = false;
-    // Most days repeat the condition of the day before: its text is read once.
-    std::string_view lastConditionField;
-    float lastCondition = 0.0f;
+    // Most days repeat a condition of the days before, with rest days
+    // between work days: the last few texts are read once.
+    ConditionValues conditions;
     NumberedLines lines = ReadNumberedLines(
         *text, DayHeader, 10, count, [&](int d, const std::vector<std::string_view>& fields) {
             misplaced = misplaced || !FitsItsPosition(fields[0], d, dates[d].Date);
@@ -140,11 +168,7 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
             SetTrimmed(day.Leaving, fields[5]);
             SetTrimmed(day.Bedtime, fields[6]);
             day.Exercise = LeadingCount(fields[7]);
-            if (!SameShortText(fields[8], lastConditionField)) {
-                lastConditionField = fields[8];
-                lastCondition = LeadingSingle(lastConditionField);
-            }
-            day.Condition = lastCondition;
+            day.Condition = conditions.Value(fields[8]);
             SetTrimmed(day.Remark, fields[9]);
         });
     FileState state = NumberedFileState(lines, count);

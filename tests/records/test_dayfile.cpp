@@ -106,6 +106,25 @@ TEST_F(DayFileTest, LeapYearFileLoadsEveryValueAndSavesTheSameBytes) {
     EXPECT_EQ(lines[60].substr(0, 7), "60=2/29");
 }
 
+// Conditions repeat from day to day, with rest days between: each day still
+// gets its own, also when quoted texts of the same length follow each other.
+TEST_F(DayFileTest, EachDayReadsItsOwnCondition) {
+    const std::vector<std::string> conditions = {"65.3",     "0", "65.3", "\"65.3\"", "\"70.1\"",
+                                                 "\"71.9\"", "0", "70.1", "65.3"};
+    const std::vector<float> expected = {65.3f, 0.0f, 65.3f, 65.3f, 70.1f,
+                                         71.9f, 0.0f, 70.1f, 65.3f};
+    std::map<int, std::string> lines;
+    for (std::size_t i = 0; i < conditions.size(); ++i) {
+        const int d = static_cast<int>(i) + 1;
+        lines[d] = "1/0" + std::to_string(d) + "," + WeekdayBytes[(4 + d - 1) % 7] + ",,,,,,0," +
+                   conditions[i] + ",";
+    }
+    ASSERT_EQ(Load(DayFile2004(lines)), 1);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(YearSlot2[static_cast<int>(i) + 1].Condition, expected[i]) << i + 1;
+    }
+}
+
 TEST_F(DayFileTest, YearWithoutFilesIsBuiltFromTheCalendarAndNothingIsWritten) {
     Settings.WeeklyHolidays = {1, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(LoadYearSlots(folder.Path(), 2004), 0);
