@@ -315,10 +315,8 @@ void AppendFileField(std::string& out, std::string_view text) {
     }
 }
 
-void Cp932Writer::Reserve(std::size_t room) {
-    if (bytes_.size() - used_ < room) {
-        bytes_.resize(std::max(bytes_.size() * 2, used_ + room));
-    }
+void Cp932Writer::Grow(std::size_t room) {
+    bytes_.resize(std::max(bytes_.size() * 2, used_ + room));
 }
 
 void Cp932Writer::PutEncodedField(std::string_view text) {
@@ -328,7 +326,7 @@ void Cp932Writer::PutEncodedField(std::string_view text) {
     used_ = static_cast<std::size_t>(end - bytes_.data());
 }
 
-void Cp932Writer::PutDecimal(long long value) {
+void Cp932Writer::PutLongDecimal(long long value) {
     char* const out = bytes_.data() + used_;
     used_ =
         static_cast<std::size_t>(std::to_chars(out, out + DecimalRoom, value).ptr - bytes_.data());

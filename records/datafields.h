@@ -63,7 +63,11 @@ public:
     }
     static constexpr std::size_t DecimalRoom = 20;
 
-    void Reserve(std::size_t room);
+    void Reserve(std::size_t room) {
+        if (bytes_.size() - used_ < room) {
+            Grow(room);
+        }
+    }
     void Put(char c) { bytes_[used_++] = c; }
     // Text known to be ASCII, as it is.
     void PutAscii(std::string_view text) {
@@ -83,7 +87,22 @@ public:
         }
         used_ += text.size();
     }
-    void PutDecimal(long long value);
+    void PutDecimal(long long value) {
+        // Day numbers and step counts: a few digits, written here.
+        if (value >= 0 && value < 100000) {
+            char digits[5];
+            int n = 0;
+            do {
+                digits[n++] = static_cast<char>('0' + value % 10);
+                value /= 10;
+            } while (value != 0);
+            while (n > 0) {
+                bytes_[used_++] = digits[--n];
+            }
+            return;
+        }
+        PutLongDecimal(value);
+    }
     // The bytes written; the writer starts over.
     std::string Take();
 
@@ -100,6 +119,8 @@ private:
 
     // PutField for a text that needs quotes, blanks or encoding.
     void PutEncodedField(std::string_view text);
+    void PutLongDecimal(long long value);
+    void Grow(std::size_t room);
 
     std::string bytes_;
     std::size_t used_ = 0;

@@ -189,7 +189,9 @@ TEST(CsvField, Cp932WriterWritesTheEncodedFileFields) {
             for (int k = 0; k < length; ++k) {
                 text += pieces[random() % pieces.size()];
             }
-            const long long number = static_cast<long long>(random()) - (1ll << 31);
+            const long long number = random() % 2 == 0
+                                         ? static_cast<long long>(random() % 200000)
+                                         : static_cast<long long>(random()) - (1ll << 31);
             writer.Reserve(Cp932Writer::FieldRoom(text) + 1 + Cp932Writer::DecimalRoom);
             writer.PutField(text);
             writer.Put(',');
