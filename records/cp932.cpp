@@ -287,6 +287,14 @@ const DecodeTable& Decoder() {
 std::size_t Utf8Sequence(std::string_view text, std::uint32_t& codePoint) {
     auto at = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = at(0);
+    // Japanese text is mostly three-byte sequences whose lead byte needs no
+    // check beyond the continuation bytes (not E0, whose sequences may be
+    // overlong, nor ED, whose may be surrogates): those are read first.
+    if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && text.size() >= 3 &&
+        (at(1) & 0xC0) == 0x80 && (at(2) & 0xC0) == 0x80) {
+        codePoint = (lead & 0x0Fu) << 12 | (at(1) & 0x3Fu) << 6 | (at(2) & 0x3Fu);
+        return 3;
+    }
     std::size_t length = 0;
     unsigned char low = 0x80;
     unsigned char high = 0xBF;
@@ -314,25 +322,6 @@ std::size_t Utf8Sequence(std::string_view text, std::uint32_t& codePoint) {
         codePoint = (codePoint << 6) | (at(i) & 0x3F);
     }
     return length;
-}
-
-// Japanese text is mostly three-byte sequences with a lead byte that needs
-// no check beyond the continuation bytes (not E0, whose sequences may be
-// overlong, nor ED, whose may be surrogates): those are read here, every
-// other one by Utf8Sequence.
-bool ThreeByteSequence(const char* src, const char* end, std::uint32_t& codePoint) {
-    if (end - src < 3) {
-        return false;
-    }
-    const auto lead = static_cast<unsigned char>(src[0]);
-    const auto second = static_cast<unsigned char>(src[1]);
-    const auto third = static_cast<unsigned char>(src[2]);
-    if (lead < 0xE1 || lead > 0xEF || lead == 0xED || (second & 0xC0) != 0x80 ||
-        (third & 0xC0) != 0x80) {
-        return false;
-    }
-    codePoint = (lead & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu);
-    return true;
 }
 
 // Writing goes through the reverse table: for every character the decoding
@@ -406,10 +395,7 @@ public:
             }
             std::uint32_t codePoint = 0;
             const std::size_t length =
-                ThreeByteSequence(src, end, codePoint)
-                    ? 3
-                    : Utf8Sequence(std::string_view(src, static_cast<std::size_t>(end - src)),
-                                   codePoint);
+                Utf8Sequence(std::string_view(src, static_cast<std::size_t>(end - src)), codePoint);
             if (length == 0) {
                 if (strict) {
                     return nullptr;

@@ -206,7 +206,7 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text) {
     return value;
 }
 
-std::int32_t LeadingInteger(std::string_view text) {
+std::int32_t ScanLeadingInteger(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && IsCSpace(text[pos])) {
         ++pos;

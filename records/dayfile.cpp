@@ -89,22 +89,6 @@ bool FitsItsPosition(std::string_view field, int d, std::string_view date) {
     return value == d;
 }
 
-// The leading whole number of a field as LeadingInteger reads it; a field of
-// a few plain digits, as a step count is, without the general reader.
-std::int32_t LeadingCount(std::string_view field) {
-    if (field.empty() || field.size() > 9) {
-        return LeadingInteger(field);
-    }
-    std::int32_t value = 0;
-    for (char c : field) {
-        if (c < '0' || c > '9') {
-            return LeadingInteger(field);
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 // The field without its blanks as the text; the text keeps its memory.
 void SetTrimmed(std::string& text, std::string_view field) {
     field = TrimBlanks(field);
@@ -167,7 +151,7 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
             SetTrimmed(day.Arrival, fields[4]);
             SetTrimmed(day.Leaving, fields[5]);
             SetTrimmed(day.Bedtime, fields[6]);
-            day.Exercise = LeadingCount(fields[7]);
+            day.Exercise = LeadingInteger(fields[7]);
             day.Condition = conditions.Value(fields[8]);
             SetTrimmed(day.Remark, fields[9]);
         });
