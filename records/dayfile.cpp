@@ -96,29 +96,32 @@ void SetTrimmed(std::string& text, std::string_view field) {
     text.append(field.data(), field.size());
 }
 
-// The values of the last few condition texts read, by their text.
-class ConditionValues {
+// What was last made from a few keys, each kept with its key: most days
+// repeat one of the conditions of the days before, with rest days between
+// work days.
+template <typename Key, typename Value> class RecentlyMade {
 public:
-    float Value(std::string_view text) {
+    template <typename Lookup, typename Make> const Value& Get(const Lookup& key, Make make) {
         for (const Entry& entry : entries_) {
-            if (entry.made && SameShortText(entry.text, text)) {
+            if (entry.made && entry.key == key) {
                 return entry.value;
             }
         }
         Entry& entry = entries_[next_];
         next_ = (next_ + 1) % entries_.size();
-        // A copy: a quoted field's text lives only until the next line.
         entry.made = true;
-        entry.text.assign(text);
-        entry.value = LeadingSingle(text);
+        // The key is copied: a quoted field's text lives only until the next
+        // line.
+        entry.key = key;
+        entry.value = make(key);
         return entry.value;
     }
 
 private:
     struct Entry {
         bool made = false;
-        std::string text;
-        float value = 0.0f;
+        Key key{};
+        Value value{};
     };
     std::array<Entry, 4> entries_;
     std::size_t next_ = 0;
@@ -135,9 +138,7 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
     // Without a header line no day is taken, so the days stay as they were.
     count = std::clamp(count, 0, YearSlotSize - 1);
     bool misplaced = false;
-    // Most days repeat a condition of the days before, with rest days
-    // between work days: the last few texts are read once.
-    ConditionValues conditions;
+    RecentlyMade<std::string, float> conditions;
     NumberedLines lines = ReadNumberedLines(
         *text, DayHeader, 10, count, [&](int d, const std::vector<std::string_view>& fields) {
             misplaced = misplaced || !FitsItsPosition(fields[0], d, dates[d].Date);
@@ -152,38 +153,12 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
             SetTrimmed(day.Leaving, fields[5]);
             SetTrimmed(day.Bedtime, fields[6]);
             day.Exercise = LeadingInteger(fields[7]);
-            day.Condition = conditions.Value(fields[8]);
+            day.Condition = conditions.Get(fields[8], LeadingSingle);
             SetTrimmed(day.Remark, fields[9]);
         });
     FileState state = NumberedFileState(lines, count);
     return misplaced && state != FileState::Unrecognised ? FileState::DoesNotFit : state;
 }
-
-// The texts of the last few condition values written, by their bits.
-class ConditionTexts {
-public:
-    const std::string& Text(float value) {
-        const auto bits = std::bit_cast<std::uint32_t>(value);
-        for (const Entry& entry : entries_) {
-            if (entry.made && entry.bits == bits) {
-                return entry.text;
-            }
-        }
-        Entry& entry = entries_[next_];
-        next_ = (next_ + 1) % entries_.size();
-        entry = {true, bits, FormatSingle(value)};
-        return entry.text;
-    }
-
-private:
-    struct Entry {
-        bool made = false;
-        std::uint32_t bits = 0;
-        std::string text;
-    };
-    std::array<Entry, 4> entries_;
-    std::size_t next_ = 0;
-};
 
 } // namespace
 
@@ -202,9 +177,8 @@ std::string DayFileBytes(const YearDays& days, int count) {
     file.Reserve(std::string_view(DayHeader).size() + 2 + static_cast<std::size_t>(count) * 96);
     file.PutAscii(DayHeader);
     file.PutAscii("\r\n");
-    // Most days repeat a condition of the days before, with rest days
-    // between work days: the texts of the last few are made once.
-    ConditionTexts conditions;
+    // Keyed by their bits, which tell every value apart.
+    RecentlyMade<std::uint32_t, std::string> conditions;
     // So are the weekdays' texts, which every line has.
     std::array<std::string, 7> weekdays;
     for (int w = 0; w < 7; ++w) {
@@ -216,7 +190,9 @@ std::string DayFileBytes(const YearDays& days, int count) {
     int weekday = 6;
     for (int d = 1; d <= count; ++d) {
         const Recode1& day = days[d];
-        const std::string& conditionText = conditions.Text(day.Condition);
+        const std::string& conditionText =
+            conditions.Get(std::bit_cast<std::uint32_t>(day.Condition),
+                           [&day](std::uint32_t) { return FormatSingle(day.Condition); });
         // A day's weekday is most likely the one after the day before's.
         weekday = (weekday + 1) % 7;
         for (int tried = 0; tried < 7 && !SameShortText(day.Weekday, WeekdayText(weekday));
