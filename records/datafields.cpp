@@ -268,52 +268,15 @@ std::string FieldText(std::string_view field) {
 
 namespace {
 
-// Per byte: 1 for a byte below 32, 2 for a comma or a double quote, 4 for a
-// byte of a character beyond ASCII.
-constexpr std::array<unsigned char, 256> FieldMarks = [] {
-    std::array<unsigned char, 256> marks{};
-    for (int c = 0; c < 32; ++c) {
-        marks[static_cast<std::size_t>(c)] = 1;
-    }
-    marks[','] = 2;
-    marks['"'] = 2;
-    for (int c = 0x80; c < 0x100; ++c) {
-        marks[static_cast<std::size_t>(c)] = 4;
-    }
-    return marks;
-}();
-
 unsigned char MarksOf(std::string_view text) {
     unsigned char found = 0;
     for (char c : text) {
-        found |= FieldMarks[static_cast<unsigned char>(c)];
+        found |= FileFieldMarks[static_cast<unsigned char>(c)];
     }
     return found;
 }
 
 } // namespace
-
-void AppendFileField(std::string& out, std::string_view text) {
-    const unsigned char found = MarksOf(text);
-    const bool control = (found & 1) != 0;
-    const bool quote = (found & 2) != 0;
-    if (!quote && !control) {
-        out.append(text);
-        return;
-    }
-    if (quote) {
-        out.push_back('"');
-    }
-    for (char c : text) {
-        out.push_back(static_cast<unsigned char>(c) < 32 ? ' ' : c);
-        if (c == '"') {
-            out.push_back('"');
-        }
-    }
-    if (quote) {
-        out.push_back('"');
-    }
-}
 
 void Cp932Writer::Grow(std::size_t room) {
     bytes_.resize(std::max(bytes_.size() * 2, used_ + room));
@@ -339,9 +302,26 @@ std::string Cp932Writer::Take() {
 }
 
 std::string FileField(std::string_view text) {
-    std::string field;
-    AppendFileField(field, text);
-    return field;
+    const unsigned char found = MarksOf(text);
+    const bool control = (found & 1) != 0;
+    const bool quote = (found & 2) != 0;
+    if (!quote && !control) {
+        return std::string(text);
+    }
+    std::string out;
+    if (quote) {
+        out.push_back('"');
+    }
+    for (char c : text) {
+        out.push_back(static_cast<unsigned char>(c) < 32 ? ' ' : c);
+        if (c == '"') {
+            out.push_back('"');
+        }
+    }
+    if (quote) {
+        out.push_back('"');
+    }
+    return out;
 }
 
 namespace {

@@ -48,8 +48,23 @@ std::string FieldText(std::string_view field);
 // text holding a comma or a double quote is put in double quotes with each
 // quote doubled; every other text is written as it is.
 std::string FileField(std::string_view text);
-// FileField appended to out.
-void AppendFileField(std::string& out, std::string_view text);
+// What each byte asks of a field written into a file: 1 for a byte below 32
+// (written as a blank), 2 for a comma or a double quote (the field is
+// quoted), 4 for a byte of a character beyond ASCII (encoded); 0 for a byte
+// written as it is.
+inline constexpr std::array<unsigned char, 256> FileFieldMarks = [] {
+    std::array<unsigned char, 256> marks{};
+    for (int c = 0; c < 32; ++c) {
+        marks[static_cast<std::size_t>(c)] = 1;
+    }
+    marks[','] = 2;
+    marks['"'] = 2;
+    for (int c = 0x80; c < 0x100; ++c) {
+        marks[static_cast<std::size_t>(c)] = 4;
+    }
+    return marks;
+}();
+
 // Builds a file's CP932 bytes straight from UTF-8 fields, without a UTF-8
 // copy of the whole file. Writes go unchecked into room asked for
 // beforehand: Reserve at least the sum of the Room of what follows.
@@ -79,7 +94,7 @@ public:
     void PutField(std::string_view text) {
         char* const out = bytes_.data() + used_;
         for (std::size_t i = 0; i < text.size(); ++i) {
-            if (PlainBytes[static_cast<unsigned char>(text[i])] == 0) {
+            if (FileFieldMarks[static_cast<unsigned char>(text[i])] != 0) {
                 PutEncodedField(text);
                 return;
             }
@@ -107,16 +122,6 @@ public:
     std::string Take();
 
 private:
-    // 1 for each byte a field may hold as it is: ASCII but for line breaks
-    // and other control bytes, commas and double quotes.
-    static constexpr std::array<unsigned char, 256> PlainBytes = [] {
-        std::array<unsigned char, 256> plain{};
-        for (int c = 32; c < 0x80; ++c) {
-            plain[static_cast<std::size_t>(c)] = c != ',' && c != '"';
-        }
-        return plain;
-    }();
-
     // PutField for a text that needs quotes, blanks or encoding.
     void PutEncodedField(std::string_view text);
     void PutLongDecimal(long long value);

@@ -148,19 +148,24 @@ FileState CheckHolidayFileBytes(std::string_view bytes, int count) {
 
 std::string HolidayFileBytes(const YearCalendar& calendar, int count) {
     count = std::clamp(count, 0, YearSlotSize - 1);
-    std::string text = std::string(HolidayHeader) + "\r\n";
+    Cp932Writer file;
+    file.Reserve(std::string_view(HolidayHeader).size() + 2);
+    file.PutAscii(HolidayHeader);
+    file.PutAscii("\r\n");
     for (int d = 1; d <= count; ++d) {
         const Holiday& day = calendar[d];
-        text += std::to_string(d);
-        text += '=';
-        AppendFileField(text, day.Date);
-        text += ',';
-        AppendFileField(text, day.Mark);
-        text += ',';
-        AppendFileField(text, day.Name);
-        text += "\r\n";
+        file.Reserve(Cp932Writer::DecimalRoom + Cp932Writer::FieldRoom(day.Date) +
+                     Cp932Writer::FieldRoom(day.Mark) + Cp932Writer::FieldRoom(day.Name) + 5);
+        file.PutDecimal(d);
+        file.Put('=');
+        file.PutField(day.Date);
+        file.Put(',');
+        file.PutField(day.Mark);
+        file.Put(',');
+        file.PutField(day.Name);
+        file.PutAscii("\r\n");
     }
-    return Utf8ToCp932Lossy(text);
+    return file.Take();
 }
 
 int OverlayHolidayFile(const std::filesystem::path& folder, int year, YearCalendar& calendar,
