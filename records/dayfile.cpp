@@ -177,15 +177,13 @@ std::string DayFileBytes(const YearDays& days, int count) {
     file.Reserve(std::string_view(DayHeader).size() + 2 + static_cast<std::size_t>(count) * 96);
     file.PutAscii(DayHeader);
     file.PutAscii("\r\n");
-    // Keyed by their bits, which tell every value apart.
+    // Condition texts are made once for the last few values, keyed by their
+    // bits, which tell every value apart.
     RecentlyMade<std::uint32_t, std::string> conditions;
-    // So are the weekdays' texts, which every line has.
+    // Every line has a weekday: their texts are encoded once.
     std::array<std::string, 7> weekdays;
     for (int w = 0; w < 7; ++w) {
-        Cp932Writer weekday;
-        weekday.Reserve(Cp932Writer::FieldRoom(WeekdayText(w)));
-        weekday.PutField(WeekdayText(w));
-        weekdays[static_cast<std::size_t>(w)] = weekday.Take();
+        weekdays[static_cast<std::size_t>(w)] = Utf8ToCp932Lossy(WeekdayText(w));
     }
     int weekday = 6;
     for (int d = 1; d <= count; ++d) {
