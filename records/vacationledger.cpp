@@ -28,10 +28,6 @@ int SlotDayCount(int slot, int year) {
     return std::min({YearSlotDays[slot], DaysInYear(year), YearSlotSize - 1});
 }
 
-} // namespace
-
-namespace {
-
 // Walks the leave days of days 1..dayCount in order, at most one record's
 // worth each up to the ledger's limit, and gives take(d, day, remark) each,
 // with the remark its record carries: the first remark an old record of
