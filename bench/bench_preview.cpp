@@ -13,6 +13,7 @@
 #include "platform/fonts.h"
 #include "platform/printservice.h"
 #include "platform/programicon.h"
+#include "platform/reportpageview.h"
 #include "platform/translations.h"
 #include "records/clock.h"
 #include "records/state.h"
@@ -23,8 +24,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QGraphicsItem>
-#include <QGraphicsView>
 #include <QTimer>
 #include <QWindow>
 #include <array>
@@ -66,10 +65,10 @@ protected:
                 mapMs = Since();
             }
         }
-        auto* view = watched->parent() != nullptr ? qobject_cast<QGraphicsView*>(watched->parent())
+        auto* view = watched->parent() != nullptr ? qobject_cast<ReportPageView*>(watched->parent())
                                                   : nullptr;
         if (event->type() == QEvent::Paint && view != nullptr && watched == view->viewport()) {
-            const int pages = PagesInView(*view);
+            const int pages = static_cast<int>(view->PagesIn(view->viewport()->rect()).size());
             const bool firstPage = pages > 0 && !pagePainted_;
             if (firstPage) {
                 pagePainted_ = true;
@@ -90,15 +89,6 @@ protected:
 private:
     double Since() const {
         return std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
-    }
-
-    static int PagesInView(const QGraphicsView& view) {
-        const QRectF shown = view.mapToScene(view.viewport()->rect()).boundingRect();
-        int pages = 0;
-        for (const QGraphicsItem* item : view.scene()->items()) {
-            pages += item->parentItem() == nullptr && item->sceneBoundingRect().intersects(shown);
-        }
-        return pages;
     }
 
     Clock::time_point start_;

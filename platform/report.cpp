@@ -151,14 +151,19 @@ void PaintReport(const ReportLayout& layout, QPagedPaintDevice& device) {
         }
         painter.setWindow(0, 0, qRound(paper.width()), qRound(paper.height()));
         painter.setViewport(0, 0, device.width(), device.height());
-        for (const PlacedBand& placed : pages[i]) {
-            painter.save();
-            painter.translate(placed.left, placed.top);
-            PaintBand(painter, *placed.band, layout.bandWidth, static_cast<int>(i) + 1);
-            painter.restore();
-        }
+        PaintReportPage(painter, layout, pages[i], static_cast<int>(i) + 1);
     }
     painter.end();
+}
+
+void PaintReportPage(QPainter& painter, const ReportLayout& layout, const ReportPage& page,
+                     int pageNumber) {
+    for (const PlacedBand& placed : page) {
+        painter.save();
+        painter.translate(placed.left, placed.top);
+        PaintBand(painter, *placed.band, layout.bandWidth, pageNumber);
+        painter.restore();
+    }
 }
 
 QByteArray RenderReportPdf(const ReportLayout& layout) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPagedPaintDevice;
+class QPainter;
 
 // A small banded report: a page is built from bands stacked from the top, in
 // a fixed logical space of 1/96 inch whatever the device, with fonts sized in
@@ -93,6 +94,11 @@ std::vector<ReportPage> PaginateReport(const ReportLayout& layout);
 // Paints every page onto a printer, a PDF writer or a preview; the device's
 // page layout is set from the report first.
 void PaintReport(const ReportLayout& layout, QPagedPaintDevice& device);
+
+// One page's bands, in the painter's current coordinates taken as the
+// report's logical space with the paper's corner at the origin.
+void PaintReportPage(QPainter& painter, const ReportLayout& layout, const ReportPage& page,
+                     int pageNumber);
 
 // The report as the bytes of a PDF document.
 QByteArray RenderReportPdf(const ReportLayout& layout);

@@ -16,7 +16,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
