@@ -9,10 +9,11 @@ source scripts/dependencies.sh
 tolmar_install_missing "${TOLMAR_RUN_PACKAGES[@]}" libgtest-dev libgmock-dev libbenchmark-dev
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target tolmar
+cmake --build build --target tolmar tolmar_printing
 
 folder="${HOME}/.local/share/tolmar"
 mkdir -p "$folder"
 install -m 0755 build/tolmar "$folder/tolmar"
+install -m 0644 build/tolmar-printing.so "$folder/tolmar-printing.so"
 install -m 0644 help.txt "$folder/help.txt"
 exec "$folder/tolmar"

@@ -11,9 +11,9 @@
 // bench/preview.sh provides one.
 #include "filledyears.h"
 #include "platform/fonts.h"
-#include "platform/printservice.h"
 #include "platform/programicon.h"
 #include "platform/reportpageview.h"
+#include "platform/reportpreview.h"
 #include "platform/translations.h"
 #include "records/clock.h"
 #include "records/state.h"

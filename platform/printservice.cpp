@@ -1,6 +1,6 @@
 #include "printservice.h"
 
-#include "platform/reportpreview.h"
+#include "platform/report.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -19,10 +19,6 @@ bool RealPrinterExists() {
     return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
-bool CheckPrinter() {
-    return true;
-}
-
 void PreparePrinter(QPrinter& printer, const QString& title,
                     const std::filesystem::path& pdfFolder) {
     printer.setDocName(title);
@@ -32,6 +28,10 @@ void PreparePrinter(QPrinter& printer, const QString& title,
         printer.setOutputFileName(QString::fromStdString(
             (pdfFolder / (title + QStringLiteral(".pdf")).toStdString()).string()));
     }
+}
+
+void SetPrinterOrientation(QPrinter& printer, int landscape) {
+    printer.setPageOrientation(landscape == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 bool RunPrintDialog(QWidget* owner, QPrinter& printer) {
@@ -46,8 +46,12 @@ void SetPrintDialogHook(PrintDialogHook hook) {
     DialogHook() = std::move(hook);
 }
 
-void PreviewReport(QWidget* owner, const ReportLayout& layout,
-                   const std::filesystem::path& pdfFolder) {
-    ReportPreview preview(layout, pdfFolder, owner);
-    preview.exec();
+void PrintReportPages(const ReportLayout& layout, QPrinter& printer) {
+    // The report places everything itself, from the corner of the paper.
+    printer.setFullPage(true);
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        PaintReport(layout, printer, printer.fromPage(), printer.toPage());
+    } else {
+        PaintReport(layout, printer);
+    }
 }

@@ -7,7 +7,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <algorithm>
 #include <cmath>
 
@@ -122,21 +121,12 @@ std::vector<ReportPage> PaginateReport(const ReportLayout& layout) {
     return pages;
 }
 
-void PaintReport(const ReportLayout& layout, QPagedPaintDevice& device) {
+void PaintReport(const ReportLayout& layout, QPagedPaintDevice& device, int firstPage,
+                 int lastPage) {
     const std::vector<ReportPage> pages = PaginateReport(layout);
-    std::size_t first = 0;
-    std::size_t last = pages.size() - 1;
-    if (auto* printer = dynamic_cast<QPrinter*>(&device)) {
-        // The report places everything itself, from the corner of the paper.
-        printer->setFullPage(true);
-        // Only the pages the user chose in the print dialog.
-        if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
-            first = std::min(static_cast<std::size_t>(printer->fromPage() - 1), last);
-            if (printer->toPage() > 0) {
-                last = std::clamp(static_cast<std::size_t>(printer->toPage() - 1), first, last);
-            }
-        }
-    }
+    const int count = static_cast<int>(pages.size());
+    const int first = std::clamp(firstPage, 1, count) - 1;
+    const int last = lastPage > 0 ? std::clamp(lastPage - 1, first, count - 1) : count - 1;
     device.setPageLayout(QPageLayout(A4(), layout.orientation, QMarginsF()));
     const QSizeF paper = ReportPaperSize(layout);
 
@@ -145,13 +135,13 @@ void PaintReport(const ReportLayout& layout, QPagedPaintDevice& device) {
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t i = first; i <= last; ++i) {
+    for (int i = first; i <= last; ++i) {
         if (i > first) {
             device.newPage();
         }
         painter.setWindow(0, 0, qRound(paper.width()), qRound(paper.height()));
         painter.setViewport(0, 0, device.width(), device.height());
-        PaintReportPage(painter, layout, pages[i], static_cast<int>(i) + 1);
+        PaintReportPage(painter, layout, pages[i], i + 1);
     }
     painter.end();
 }

@@ -91,9 +91,11 @@ inline constexpr qreal ReportVerticalMargin = 40;
 // Where every band lands. Always at least one page.
 std::vector<ReportPage> PaginateReport(const ReportLayout& layout);
 
-// Paints every page onto a printer, a PDF writer or a preview; the device's
+// Paints the pages from firstPage to lastPage (counted from 1; 0: the last)
+// onto a printer or a PDF writer, each on a page of its own; the device's
 // page layout is set from the report first.
-void PaintReport(const ReportLayout& layout, QPagedPaintDevice& device);
+void PaintReport(const ReportLayout& layout, QPagedPaintDevice& device, int firstPage = 1,
+                 int lastPage = 0);
 
 // One page's bands, in the painter's current coordinates taken as the
 // report's logical space with the paper's corner at the origin.

@@ -1,7 +1,6 @@
 #include "reportpreview.h"
 
 #include "platform/dialogs.h"
-#include "platform/printservice.h"
 #include "platform/reportpageview.h"
 #include "records/fileio.h"
 
@@ -9,17 +8,16 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPrinter>
 #include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
 ReportPreview::ReportPreview(const ReportLayout& layout, std::filesystem::path pdfFolder,
-                             QWidget* owner)
+                             ReportPrinting printing, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      layout_(layout), pdfFolder_(std::move(pdfFolder)) {
+      layout_(layout), pdfFolder_(std::move(pdfFolder)), printing_(std::move(printing)) {
     setObjectName(ReportPreviewName);
     setWindowTitle(QStringLiteral("印刷プレビュー - %1").arg(layout.title));
     // Tall enough to read a whole page.
@@ -83,8 +81,6 @@ ReportPreview::ReportPreview(const ReportLayout& layout, std::filesystem::path p
     pages_->setFocus();
 }
 
-ReportPreview::~ReportPreview() = default;
-
 QAction* ReportPreview::AddCommand(const QString& text, const QString& name,
                                    const QKeySequence& key) {
     QAction* action = tools_->addAction(text);
@@ -111,17 +107,8 @@ void ReportPreview::keyPressEvent(QKeyEvent* event) {
 }
 
 void ReportPreview::Print() {
-    if (!RealPrinterExists()) {
+    if (!printing_(this)) {
         SaveAsPdf();
-        return;
-    }
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setPageOrientation(layout_.orientation);
-        PreparePrinter(*printer_, layout_.title, pdfFolder_);
-    }
-    if (RunPrintDialog(this, *printer_)) {
-        PaintReport(layout_, *printer_);
     }
 }
 

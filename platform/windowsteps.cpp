@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -241,8 +240,4 @@ QPoint KeepOnScreen(const QRect& frame) {
         screen = QGuiApplication::primaryScreen();
     }
     return screen != nullptr ? ClampInto(frame, screen->availableGeometry()) : frame.topLeft();
-}
-
-void SetPrinterOrientation(QPrinter& printer, int landscape) {
-    printer.setPageOrientation(landscape == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
 }

@@ -3,7 +3,6 @@
 #include <QSize>
 
 class QPoint;
-class QPrinter;
 class QRect;
 class QWidget;
 
@@ -44,7 +43,3 @@ void CenterOnMainWindow(QWidget* window);
 // one under its centre, else the primary one): moved in from the edges as
 // far as it fits; when it is larger, its top left stays in view.
 QPoint KeepOnScreen(const QRect& frame);
-
-// Sets the page orientation of one print job's printer: landscape for 1,
-// portrait for any other value.
-void SetPrinterOrientation(QPrinter& printer, int landscape);

@@ -36,6 +36,9 @@ void RunningProgram::Install(const fs::path& folder) {
         throw std::runtime_error("TOLMAR_BINARY is not set");
     }
     fs::copy_file(binary, folder / "tolmar", fs::copy_options::overwrite_existing);
+    // The chart and print code the program loads on first use.
+    const fs::path module = fs::path(binary).parent_path() / "tolmar-printing.so";
+    fs::copy_file(module, folder / module.filename(), fs::copy_options::overwrite_existing);
 }
 
 RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFolder,

@@ -45,7 +45,7 @@ std::vector<std::string> Lines(const std::string& bytes) {
 
 // The first day of this month worked 8:00 to 17:00 with 12,000 steps; the
 // month summary opened from the main window exports it under the proposed
-// name into the program folder.
+// name into the program folder and opens its sleep chart.
 TEST(MonthSummary, OpenFromTheMainWindowExportTheProposedFileAndClose) {
     static const char* const Weekdays[] = {"\x93\xfa", "\x8c\x8e", "\x89\xce", "\x90\x85",
                                            "\x96\xd8", "\x8b\xe0", "\x93y"};
@@ -93,6 +93,14 @@ TEST(MonthSummary, OpenFromTheMainWindowExportTheProposedFileAndClose) {
                   "\xe6\x9c\x88\xe9\x9b\x86\xe8\xa8\x88.csv");
     ASSERT_TRUE(WaitFor([&] { return fs::exists(file); }, 10s)) << file;
     ASSERT_TRUE(WaitFor([] { return ShownWindow("Save As|名前を付けて保存").empty(); }, 10s));
+
+    // The chart comes from the module the program loads on first use.
+    ASSERT_TRUE(ChooseMenuItem(summary, "g", "s"));
+    std::string chart;
+    ASSERT_TRUE(WaitFor([&] { return !(chart = ShownWindow("睡眠時間グラフ")).empty(); }, 10s))
+        << "the sleep chart did not open";
+    ASSERT_TRUE(ChooseMenuItem(chart, "f", "x"));
+    ASSERT_TRUE(WaitFor([] { return ShownWindow("睡眠時間グラフ").empty(); }, 10s));
     ASSERT_TRUE(ChooseMenuItem(summary, "f", "c"));
     ASSERT_TRUE(WaitFor([] { return ShownWindow("月指定集計").empty(); }, 10s));
     ChooseEnd(*window);

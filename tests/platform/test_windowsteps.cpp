@@ -1,5 +1,6 @@
 #include "platform/mainwindowref.h"
 #include "platform/modalform.h"
+#include "platform/printservice.h"
 #include "platform/windowsteps.h"
 #include "records/settings.h"
 #include "records/state.h"

@@ -1,7 +1,6 @@
 // The preview of a report of several pages: what it shows is the report's
 // page at the view's zoom, and its page and zoom commands move and scale the
 // pages.
-#include "platform/printservice.h"
 #include "platform/reportpageview.h"
 #include "platform/reportpreview.h"
 #include "records/state.h"

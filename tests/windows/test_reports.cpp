@@ -1,3 +1,4 @@
+#include "platform/printservice.h"
 #include "platform/report.h"
 #include "records/clock.h"
 #include "tests/common/tempfolder.h"
@@ -227,7 +228,7 @@ TEST_F(ReportPdfTest, LedgerRunsTo45Or90Or101RowsAnd45RowsAPage) {
     printer.setOutputFileName(QString::fromStdString((folder / "second.pdf").string()));
     printer.setPrintRange(QPrinter::PageRange);
     printer.setFromTo(2, 2);
-    PaintReport(TFrmpyuk::Layout(ledger), printer);
+    PrintReportPages(TFrmpyuk::Layout(ledger), printer);
     const PdfContents second = ReadPdf(folder / "second.pdf");
     ASSERT_EQ(second.pages, 1);
     ExpectAll(second.pageTexts[0], {"通院46", "- 2 -"});

@@ -1,4 +1,4 @@
-#include "platform/printservice.h"
+#include "platform/reportpreview.h"
 #include "platform/stringgrid.h"
 #include "records/state.h"
 #include "records/yearslots.h"

@@ -6,7 +6,7 @@
 #include "commands/settingsvalues.h"
 #include "commands/viewcommands.h"
 #include "platform/mainwindowref.h"
-#include "platform/printservice.h"
+#include "platform/reportpreview.h"
 #include "platform/stringgrid.h"
 #include "platform/trayicon.h"
 #include "platform/waitcursor.h"

@@ -6,8 +6,8 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "windows/map/mappicture.h"
-#include "windows/map/mapprint.h"
 #include "windows/map/mapspanpicker.h"
+#include "windows/printing/printing.h"
 
 #include <QAction>
 #include <QFrame>
@@ -259,5 +259,7 @@ void TForm10::ZoomReset() {
 }
 
 void TForm10::P1Click() {
-    PrintMapWindow(this);
+    if (const PrintingEntries* printing = Printing(this)) {
+        printing->printMapWindow(this);
+    }
 }

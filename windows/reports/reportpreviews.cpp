@@ -1,9 +1,11 @@
 // Opening a report: the hourglass while it is built, then its preview.
-#include "platform/printservice.h"
+#include "platform/reportpreview.h"
 #include "platform/waitcursor.h"
 #include "records/state.h"
+#include "windows/printing/printing.h"
 #include "windows/reports/reports.h"
 
+#include <memory>
 #include <optional>
 
 namespace {
@@ -14,7 +16,15 @@ template <typename Build> void BuildAndPreview(QWidget* owner, Build build) {
         WaitCursor hourglass;
         layout = build();
     }
-    PreviewReport(owner, *layout, ProgramFolder);
+    // Printing from the preview loads the print code; the preview itself
+    // needs none of it.
+    std::shared_ptr<QPrinter> printer;
+    ReportPrinting printing = [&](QWidget* preview) {
+        const PrintingEntries* entries = Printing(preview);
+        return entries == nullptr || entries->printReport(preview, *layout, ProgramFolder, printer);
+    };
+    ReportPreview preview(*layout, ProgramFolder, std::move(printing), owner);
+    preview.exec();
 }
 
 } // namespace

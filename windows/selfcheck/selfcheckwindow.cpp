@@ -2,7 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/fonts.h"
-#include "platform/printservice.h"
+#include "platform/reportpreview.h"
 #include "platform/stringgrid.h"
 #include "platform/windowsteps.h"
 #include "records/state.h"

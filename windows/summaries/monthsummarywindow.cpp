@@ -8,10 +8,11 @@
 #include "platform/windowsteps.h"
 #include "records/settings.h"
 #include "records/state.h"
-#include "windows/charts/chartwindows.h"
+#include "windows/charts/chartdata.h"
 #include "windows/daygrid/daycellstyle.h"
 #include "windows/pickers/freeperiodpicker.h"
 #include "windows/pickers/monthpicker.h"
+#include "windows/printing/printing.h"
 #include "windows/reports/gridrows.h"
 #include "windows/reports/reports.h"
 
@@ -306,12 +307,8 @@ void TForm5::ShowDayChart(DayChartKind kind, int column) {
     }
     DayChart chart = BuildDayChart(kind, Memo1->text().toStdString(), Memo2->text().toStdString(),
                                    dates, values, Settings.Sleep1, Settings.Walking1);
-    if (kind == DayChartKind::Sleep) {
-        TFormGraph1(this, chart).RunModal();
-    } else if (kind == DayChartKind::Exercise) {
-        TFormGraph2(this, chart).RunModal();
-    } else {
-        TFormGraph3(this, chart).RunModal();
+    if (const PrintingEntries* charts = Printing(this)) {
+        charts->showDayChart(this, kind, chart);
     }
 }
 

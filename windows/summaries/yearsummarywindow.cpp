@@ -11,8 +11,8 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "windows/charts/chartdata.h"
-#include "windows/charts/chartwindows.h"
 #include "windows/pickers/yearstartpicker.h"
+#include "windows/printing/printing.h"
 #include "windows/reports/gridrows.h"
 #include "windows/reports/reports.h"
 
@@ -127,10 +127,12 @@ void TForm6::kinnmu1Click() {
         sleep.push_back(StringGrid3->Cells(1, row).toStdString());
         work.push_back(StringGrid3->Cells(2, row).toStdString());
     }
-    TFormGraph4 chart(this, BuildLifeChart(Memo1->text().toStdString(), Memo2->text().toStdString(),
+    const LifeChart chart = BuildLifeChart(Memo1->text().toStdString(), Memo2->text().toStdString(),
                                            Memo3->text().toStdString(), Memo4->text().toStdString(),
-                                           labels, sleep, work));
-    chart.RunModal();
+                                           labels, sleep, work);
+    if (const PrintingEntries* charts = Printing(this)) {
+        charts->showLifeChart(this, chart);
+    }
 }
 
 void TForm6::X1Click() {
