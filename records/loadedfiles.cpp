@@ -14,6 +14,7 @@ struct Finding {
     FileState state = FileState::Read;
     bool rebuildDrops = false;
     std::shared_ptr<const std::string> bytes;
+    std::shared_ptr<const VacationFileRead> read;
 };
 
 using Key = std::pair<dev_t, ino_t>;
@@ -94,6 +95,15 @@ std::shared_ptr<const std::string> RememberedFileBytes(const std::filesystem::pa
     }
     const Finding* finding = FindingOf(*now, false);
     return finding != nullptr ? finding->bytes : nullptr;
+}
+
+void RememberFileRead(const FileIdentity& file, std::shared_ptr<const VacationFileRead> read) {
+    FindingOf(file, true)->read = std::move(read);
+}
+
+std::shared_ptr<const VacationFileRead> RememberedFileRead(const FileIdentity& file) {
+    const Finding* finding = FindingOf(file, false);
+    return finding != nullptr ? finding->read : nullptr;
 }
 
 std::optional<FileState> RememberedFileState(const FileIdentity& file) {

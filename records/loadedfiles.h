@@ -48,5 +48,16 @@ void RememberFileBytes(const FileIdentity& file, std::shared_ptr<const std::stri
 std::shared_ptr<const std::string> RememberedFileBytes(const std::filesystem::path& file,
                                                        FileIdentity* identity = nullptr);
 
+// What a reader made of the file's bytes, kept so that a later step of the
+// same session need not decode and parse them again: the paid-leave file's
+// values read at load serve the save's rebuild. Only a parse of the bytes as
+// read is remembered, never one made up from what the program wrote, and it
+// is forgotten once the file changes on disk.
+struct VacationFileRead;
+void RememberFileRead(const FileIdentity& file, std::shared_ptr<const VacationFileRead> read);
+// The parse remembered for the file with this identity; nullptr when none
+// is, or the file changed since.
+std::shared_ptr<const VacationFileRead> RememberedFileRead(const FileIdentity& file);
+
 // Forgets every finding (part of ResetProgramState).
 void ForgetFileStates();

@@ -31,6 +31,12 @@ struct VacationLedger {
 VacationLedger LedgerInMemory();
 void UseLedger(const VacationLedger& ledger);
 
+// What ReadVacationFileBytes made of a file's bytes.
+struct VacationFileRead {
+    FileState state = FileState::Unrecognised;
+    VacationLedger ledger;
+};
+
 // Reads a paid-leave file's bytes. Records are renumbered from 1 in key
 // order; dates become "yyyy/mm/dd" with the weekday taken from the date; a
 // value whose date cannot be read keeps its place as an empty record. Read;

@@ -310,53 +310,56 @@ FileBytes VacationFileBytesOnDisk(const std::filesystem::path& path) {
     return read;
 }
 
-// Reads the file's bytes and remembers what they are; identity is the
-// file's when it was read.
-FileState TakeVacationFile(const std::filesystem::path& path, VacationLedger& ledger,
-                           std::optional<FileIdentity>& identity) {
+// The file read, or what was made of it before while it stays as it was;
+// nothing when it is missing or cannot be read. What is read is remembered.
+std::shared_ptr<const VacationFileRead> TakeVacationFile(const std::filesystem::path& path,
+                                                         std::optional<FileIdentity>& identity) {
     FileBytes file = VacationFileBytesOnDisk(path);
     if (file.status == ReadStatus::Missing) {
-        return FileState::Missing;
+        return nullptr;
     }
     if (file.status != ReadStatus::Ok) {
         RememberFileRead(path, ReadResult{file.status, {}, {}}, FileState::Unreadable);
         NoteUnreadableFile(path, FileState::Unreadable);
-        return FileState::Unreadable;
+        return nullptr;
     }
     identity = file.identity;
-    FileState state = ReadVacationFileBytes(file.view(), ledger);
-    RememberFileState(file.identity, state);
-    RememberFileBytes(file.identity, std::move(file.bytes));
-    if (state == FileState::Unrecognised) {
-        NoteUnreadableFile(path, state);
+    std::shared_ptr<const VacationFileRead> read = RememberedFileRead(file.identity);
+    if (!read) {
+        auto parsed = std::make_shared<VacationFileRead>();
+        parsed->state = ReadVacationFileBytes(file.view(), parsed->ledger);
+        RememberFileState(file.identity, parsed->state);
+        RememberFileBytes(file.identity, std::move(file.bytes));
+        RememberFileRead(file.identity, parsed);
+        read = std::move(parsed);
     }
-    return state;
+    if (read->state == FileState::Unrecognised) {
+        NoteUnreadableFile(path, read->state);
+    }
+    return read;
 }
 
 } // namespace
 
 void CheckVacationFile(const std::filesystem::path& folder, int slot, int year) {
     const std::filesystem::path path = folder / VacationFileName(year);
-    VacationLedger ledger;
     std::optional<FileIdentity> identity;
-    FileState state = TakeVacationFile(path, ledger, identity);
-    if (identity && state != FileState::Unrecognised && !RebuildKeepsAll(ledger, slot, year)) {
+    std::shared_ptr<const VacationFileRead> read = TakeVacationFile(path, identity);
+    if (read && read->state != FileState::Unrecognised &&
+        !RebuildKeepsAll(read->ledger, slot, year)) {
         // Records or remarks that the day kinds as loaded do not rebuild.
         RememberRebuildDrops(*identity);
     }
 }
 
 int LoadVacationFile(const std::filesystem::path& folder, int year) {
-    VacationLedger ledger;
     std::optional<FileIdentity> identity;
-    FileState state = TakeVacationFile(folder / VacationFileName(year), ledger, identity);
+    std::shared_ptr<const VacationFileRead> read =
+        TakeVacationFile(folder / VacationFileName(year), identity);
     // A year without a readable file of its own starts from nothing, never
     // from the values of the year held before.
-    UseLedger(ledger);
-    return state == FileState::Unrecognised || state == FileState::Unreadable ||
-                   state == FileState::Missing
-               ? 0
-               : 1;
+    UseLedger(read ? read->ledger : VacationLedger{});
+    return read && read->state != FileState::Unrecognised ? 1 : 0;
 }
 
 DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,

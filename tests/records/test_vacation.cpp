@@ -4,7 +4,10 @@
 #include "records/yearslots.h"
 #include "tests/common/tempfolder.h"
 
+#include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -199,6 +202,68 @@ TEST_F(VacationTest, EachYearKeepsItsOwnValuesThroughASaveOfBothYears) {
         SaveBothYears();
         EXPECT_EQ(FileOf(2004), expected2004);
         EXPECT_EQ(FileOf(2005), "[System]\r\nKuriZan=0\r\nKuriFlg=0\r\nNowZan=0\r\n\r\n");
+    }
+}
+
+// The load's reading of a paid-leave file serves the save while the file
+// stays as it was. A file changed outside the program in between, even to the
+// same size and modification time, is read anew: the save keeps its new
+// values, remark and unknown section, and nothing of the old text.
+TEST_F(VacationTest, FileChangedOutsideBetweenLoadAndSaveIsReadAnew) {
+    auto text = [](const char* kuriZan, const char* remark, const char* owner) {
+        return std::string("[System]\r\nKuriZan=") + kuriZan +
+               "\r\nKuriFlg=0\r\nNowZan=20\r\n\r\n[Memo]\r\nOwner=" + owner +
+               "\r\n\r\n[VacationData]\r\n1=2004/01/05,x," NENKYU ",1.0,39.0," + remark +
+               "\r\n\r\n";
+    };
+    const std::string loaded = text("25", "aaa", "bob");
+    const std::string changed = text("17", "zzz", "eve");
+    ASSERT_EQ(loaded.size(), changed.size());
+    const std::string savedFromChanged =
+        "[System]\r\nKuriZan=17\r\nKuriFlg=0\r\nNowZan=20\r\n\r\n[Memo]\r\nOwner=eve\r\n\r\n"
+        "[VacationData]\r\n1=2004/1/05," GETSU "," NENKYU ",1.0,36.0,zzz\r\n\r\n";
+    const fs::path file = folder / "2004V.dat";
+    // Writes the changed text over the file and sets its modification time
+    // back to what the load saw.
+    auto inPlace = [&] {
+        const auto mtime = fs::last_write_time(file);
+        std::FILE* out = std::fopen(file.c_str(), "r+b");
+        ASSERT_NE(out, nullptr);
+        std::fwrite(changed.data(), 1, changed.size(), out);
+        std::fclose(out);
+        fs::last_write_time(file, mtime);
+    };
+    auto replaced = [&] {
+        const auto mtime = fs::last_write_time(file);
+        const fs::path other = folder / "other.dat";
+        WriteBytes(other, changed);
+        fs::last_write_time(other, mtime);
+        fs::rename(other, file);
+    };
+    for (auto [how, change] :
+         {std::pair{"written over in place", std::function<void()>(inPlace)},
+          std::pair{"replaced by another file", std::function<void()>(replaced)},
+          std::pair{"left alone", std::function<void()>()}}) {
+        SCOPED_TRACE(how);
+        ResetProgramState();
+        WriteBytes(file, loaded);
+        LoadYearSlots(folder.Path(), 2004);
+        YearSlot2[5].Kind = "年休"; // 2004/1/05
+        if (change) {
+            change();
+            ASSERT_EQ(ReadBytes(file), changed);
+        }
+        ASSERT_TRUE(RebuildVacationLedger(folder.Path(), 2, 2004).rebuilt);
+        EXPECT_EQ(KuriZan, change ? 17.0f : 25.0f);
+        DataFileWrite saved = SaveVacationFile(folder.Path(), 2004);
+        ASSERT_TRUE(saved.written);
+        EXPECT_FALSE(saved.backedUp());
+        if (change) {
+            EXPECT_EQ(FileOf(2004), savedFromChanged);
+        } else {
+            EXPECT_NE(FileOf(2004).find("Owner=bob\r\n"), std::string::npos);
+            EXPECT_NE(FileOf(2004).find(",aaa\r\n"), std::string::npos);
+        }
     }
 }
 
