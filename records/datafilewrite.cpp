@@ -74,9 +74,15 @@ bool KeepsOldBytes(FileState state) {
 DataFileWrite ReplaceDataFile(const fs::path& path, std::string_view bytes,
                               const std::function<FileState(std::string_view oldBytes)>& check,
                               bool keepOld) {
+    return ReplaceDataFile(path, PrepareWrite(path), bytes, check, keepOld);
+}
+
+DataFileWrite ReplaceDataFile(const fs::path& path, const std::optional<WriteTarget>& target,
+                              std::string_view bytes,
+                              const std::function<FileState(std::string_view oldBytes)>& check,
+                              bool keepOld) {
     DataFileWrite result;
     result.path = path;
-    std::optional<WriteTarget> target = PrepareWrite(path);
     if (!target) {
         return result;
     }
@@ -97,9 +103,9 @@ DataFileWrite ReplaceDataFile(const fs::path& path, std::string_view bytes,
             }
         }
     }
-    result.written = WriteToTarget(*target, bytes);
-    if (result.written) {
-        result.identity = RememberWrittenFile(target->file);
+    result.written = WriteToTarget(*target, bytes, &result.identity);
+    if (result.identity) {
+        RememberWrittenFile(*result.identity);
     }
     if (!result.written && !result.backup.empty()) {
         // The old file is still in place: a failed save leaves nothing behind.

@@ -40,3 +40,10 @@ struct DataFileWrite {
 DataFileWrite ReplaceDataFile(const std::filesystem::path& path, std::string_view bytes,
                               const std::function<FileState(std::string_view oldBytes)>& check,
                               bool keepOld = false);
+// The same with the target PrepareWrite(path) gave just before, for a caller
+// that needed the existing file's identity to make the bytes; nothing there
+// fails the write.
+DataFileWrite ReplaceDataFile(const std::filesystem::path& path,
+                              const std::optional<WriteTarget>& target, std::string_view bytes,
+                              const std::function<FileState(std::string_view oldBytes)>& check,
+                              bool keepOld = false);

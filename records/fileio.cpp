@@ -72,7 +72,9 @@ bool UserMayWrite(const fs::path& file, const struct stat& info) {
     if (::access(file.c_str(), W_OK) != 0) {
         return false;
     }
-    return ::geteuid() != 0 || (info.st_mode & 0222) != 0;
+    // The program never changes its user: asked once.
+    static const bool superuser = ::geteuid() == 0;
+    return !superuser || (info.st_mode & 0222) != 0;
 }
 
 bool IsLink(const fs::path& path) {
@@ -239,7 +241,8 @@ std::optional<WriteTarget> PrepareWrite(const fs::path& path) {
                        IdentityFrom(*info)};
 }
 
-bool WriteToTarget(const WriteTarget& target, std::string_view bytes) {
+bool WriteToTarget(const WriteTarget& target, std::string_view bytes,
+                   std::optional<FileIdentity>* written) {
     fs::path folder = target.file.parent_path();
     if (folder.empty()) {
         folder = ".";
@@ -250,12 +253,20 @@ bool WriteToTarget(const WriteTarget& target, std::string_view bytes) {
         return false;
     }
     bool ok = WriteAll(fd, bytes) && ::fchmod(fd, target.mode) == 0 && ::fdatasync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), target.file.c_str()) == 0;
-    if (!ok) {
+    if (!ok || ::rename(temporary.c_str(), target.file.c_str()) != 0) {
+        ::close(fd);
         ::unlink(temporary.c_str());
         return false;
     }
+    // Asked of the file still open, after the rename (which changes its
+    // change time), so that it is the identity a stat of the name finds now
+    // without looking the name up again. Its bytes reached the disk before
+    // the rename: closing it cannot undo the write.
+    struct stat info {};
+    if (written != nullptr) {
+        *written = ::fstat(fd, &info) == 0 ? std::optional(IdentityFrom(info)) : std::nullopt;
+    }
+    ::close(fd);
     // The new file is in place; a folder that cannot be flushed (some
     // network file systems) does not undo that.
     SyncFolderOnce(folder);

@@ -65,8 +65,10 @@ std::optional<WriteTarget> PrepareWrite(const std::filesystem::path& path);
 // Writes bytes to the target through a temporary file ".<name>.XXXXXX" in
 // the target's folder, renames it over the target and flushes the folder.
 // True when the file now holds exactly these bytes; false leaves any
-// previous file untouched and no temporary file behind.
-bool WriteToTarget(const WriteTarget& target, std::string_view bytes);
+// previous file untouched and no temporary file behind. With written, the
+// new file's identity is kept there when it can be found.
+bool WriteToTarget(const WriteTarget& target, std::string_view bytes,
+                   std::optional<FileIdentity>* written = nullptr);
 
 // While one is alive on a thread, WriteToTarget on that thread leaves the
 // flush of the folder to it: each folder a write renamed a file in is

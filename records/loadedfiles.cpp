@@ -69,15 +69,10 @@ void RememberRebuildDrops(const FileIdentity& file) {
     FindingOf(file, true)->rebuildDrops = true;
 }
 
-std::optional<FileIdentity> RememberWrittenFile(const std::filesystem::path& file) {
+void RememberWrittenFile(const FileIdentity& file) {
     Finding* finding = FindingOf(file, true);
-    if (finding == nullptr) {
-        return std::nullopt;
-    }
-    const FileIdentity identity = finding->identity;
     *finding = Finding{};
-    finding->identity = identity;
-    return identity;
+    finding->identity = file;
 }
 
 void RememberFileBytes(const FileIdentity& file, std::shared_ptr<const std::string> bytes) {
@@ -93,7 +88,11 @@ std::shared_ptr<const std::string> RememberedFileBytes(const std::filesystem::pa
     if (identity != nullptr) {
         *identity = *now;
     }
-    const Finding* finding = FindingOf(*now, false);
+    return RememberedFileBytes(*now);
+}
+
+std::shared_ptr<const std::string> RememberedFileBytes(const FileIdentity& file) {
+    const Finding* finding = FindingOf(file, false);
     return finding != nullptr ? finding->bytes : nullptr;
 }
 

@@ -26,9 +26,9 @@ void RememberFileRead(const std::filesystem::path& file, const ReadResult& read,
 // removes in the grid are then not the only ones a save drops.
 void RememberRebuildDrops(const FileIdentity& file);
 
-// After the program wrote the file: it holds exactly what the program holds.
-// The file's identity now, when it can be found.
-std::optional<FileIdentity> RememberWrittenFile(const std::filesystem::path& file);
+// After the program wrote the file with this identity: it holds exactly
+// what the program holds.
+void RememberWrittenFile(const FileIdentity& file);
 
 // The finding for the file with this identity (as a stat of it gives it
 // now); nothing when no loader saw it or it changed since.
@@ -47,6 +47,8 @@ void RememberFileBytes(const FileIdentity& file, std::shared_ptr<const std::stri
 // is found.
 std::shared_ptr<const std::string> RememberedFileBytes(const std::filesystem::path& file,
                                                        FileIdentity* identity = nullptr);
+// The same for the file with this identity (as a stat of it gives it now).
+std::shared_ptr<const std::string> RememberedFileBytes(const FileIdentity& file);
 
 // What a reader made of the file's bytes, kept so that a later step of the
 // same session need not decode and parse them again: the paid-leave file's

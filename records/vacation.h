@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,6 +68,12 @@ struct LedgerRebuild {
 // loaded would keep every record and remark of it (see loadedfiles.h).
 // Reads nothing into the ledger.
 void CheckVacationFile(const std::filesystem::path& folder, int slot, int year);
+
+// The year's file read as LoadVacationFile reads it (noted for the user and
+// remembered the same way), without putting it into the ledger in memory;
+// nullptr when it is missing or cannot be read.
+std::shared_ptr<const VacationFileRead> ReadVacationFile(const std::filesystem::path& folder,
+                                                         int year);
 
 // Reads the year's file into KuriZan, KuriFlg, NowZan and VacationRecords
 // 1..VacationCount. A missing or unreadable file gives 0 / 0 / 0 and no

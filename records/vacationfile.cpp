@@ -297,17 +297,33 @@ struct FileBytes {
     std::string_view view() const { return bytes ? std::string_view(*bytes) : std::string_view(); }
 };
 
-FileBytes VacationFileBytesOnDisk(const std::filesystem::path& path) {
-    FileIdentity identity;
-    if (std::shared_ptr<const std::string> known = RememberedFileBytes(path, &identity)) {
-        return {ReadStatus::Ok, std::move(known), identity};
-    }
+FileBytes ReadFileBytes(const std::filesystem::path& path) {
     ReadResult file = ReadWholeFile(path);
     FileBytes read{file.status, nullptr, file.identity};
     if (file.status == ReadStatus::Ok) {
         read.bytes = std::make_shared<const std::string>(std::move(file.bytes));
     }
     return read;
+}
+
+FileBytes VacationFileBytesOnDisk(const std::filesystem::path& path) {
+    FileIdentity identity;
+    if (std::shared_ptr<const std::string> known = RememberedFileBytes(path, &identity)) {
+        return {ReadStatus::Ok, std::move(known), identity};
+    }
+    return ReadFileBytes(path);
+}
+
+// The bytes of the file a write is about to replace, as VacationFileBytesOnDisk
+// finds them; none when there is no file or the write is refused.
+FileBytes ExistingFileBytes(const std::optional<WriteTarget>& target) {
+    if (!target || !target->exists) {
+        return {};
+    }
+    if (std::shared_ptr<const std::string> known = RememberedFileBytes(target->identity)) {
+        return {ReadStatus::Ok, std::move(known), target->identity};
+    }
+    return ReadFileBytes(target->file);
 }
 
 // The file read, or what was made of it before while it stays as it was;
@@ -352,10 +368,14 @@ void CheckVacationFile(const std::filesystem::path& folder, int slot, int year) 
     }
 }
 
-int LoadVacationFile(const std::filesystem::path& folder, int year) {
+std::shared_ptr<const VacationFileRead> ReadVacationFile(const std::filesystem::path& folder,
+                                                         int year) {
     std::optional<FileIdentity> identity;
-    std::shared_ptr<const VacationFileRead> read =
-        TakeVacationFile(folder / VacationFileName(year), identity);
+    return TakeVacationFile(folder / VacationFileName(year), identity);
+}
+
+int LoadVacationFile(const std::filesystem::path& folder, int year) {
+    std::shared_ptr<const VacationFileRead> read = ReadVacationFile(folder, year);
     // A year without a readable file of its own starts from nothing, never
     // from the values of the year held before.
     UseLedger(read ? read->ledger : VacationLedger{});
@@ -365,7 +385,9 @@ int LoadVacationFile(const std::filesystem::path& folder, int year) {
 DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
                                const LedgerRebuild& rebuild) {
     const std::filesystem::path path = folder / VacationFileName(year);
-    const FileBytes old = VacationFileBytesOnDisk(path);
+    // The target's identity finds the bytes remembered for the file.
+    const std::optional<WriteTarget> target = PrepareWrite(path);
+    const FileBytes old = ExistingFileBytes(target);
     const bool rebuildDrops =
         rebuild.droppedRemark ||
         (rebuild.rebuilt && old.status == ReadStatus::Ok && RememberedRebuildDrops(old.identity));
@@ -375,7 +397,7 @@ DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
     // loaded rebuilt every record; otherwise, or in a file that changed
     // since it was loaded, it may not be.
     DataFileWrite write = ReplaceDataFile(
-        path, *bytes,
+        path, target, *bytes,
         [&rebuild](std::string_view oldBytes) {
             FileState state = CheckVacationFileBytes(oldBytes);
             return state == FileState::Read && rebuild.droppedRecord ? FileState::HoldsMore : state;

@@ -93,20 +93,20 @@ LedgerRebuild MatchLeaveDays(const std::vector<Vacation>& previous, const YearDa
     return result;
 }
 
-} // namespace
-
-LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int dayCount, int year) {
+// RebuildLedger from the records previous; ledger's own records are replaced.
+LedgerRebuild RebuildFrom(const std::vector<Vacation>& previous, VacationLedger& ledger,
+                          const YearDays& days, int dayCount, int year) {
     float carry = ledger.kuriZan;
     if (ledger.kuriFlg != 1 && ledger.kuriZan > CarryOverCap) {
         carry = CarryOverCap;
     }
     float balance = ledger.nowZan + carry;
-    const std::vector<Vacation> previous = std::move(ledger.records);
     ledger.records.clear();
+    const std::string yearPrefix = std::to_string(year) + "/";
     return MatchLeaveDays(previous, days, dayCount, year,
                           [&](int, const Recode1& day, const std::string& remark) {
                               Vacation& record = ledger.records.emplace_back();
-                              record.Date = std::to_string(year) + "/" + day.Date;
+                              record.Date = yearPrefix + day.Date;
                               record.Weekday = day.Weekday;
                               record.Kind = day.Kind;
                               bool fullDay = day.Kind == DayKindText(DayKind::AnnualLeave);
@@ -115,6 +115,13 @@ LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int da
                               record.Balance = FormatOneDecimal(balance);
                               record.Remark = remark;
                           });
+}
+
+} // namespace
+
+LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int dayCount, int year) {
+    const std::vector<Vacation> previous = std::move(ledger.records);
+    return RebuildFrom(previous, ledger, days, dayCount, year);
 }
 
 bool RebuildKeepsAll(const VacationLedger& ledger, int slot, int year) {
@@ -143,8 +150,16 @@ LedgerRebuild RebuildVacationLedger(const std::filesystem::path& folder, int slo
     if (!SlotHolds(slot, year)) {
         return {};
     }
-    LoadVacationFile(folder, year);
-    return RebuildVacationRecords(slot, year);
+    // The file's records serve the rebuild as they were read, without a
+    // copy: only its remarks come back.
+    static const VacationLedger NoFile;
+    std::shared_ptr<const VacationFileRead> read = ReadVacationFile(folder, year);
+    const VacationLedger& file = read ? read->ledger : NoFile;
+    VacationLedger ledger{file.kuriZan, file.kuriFlg, file.nowZan, {}};
+    LedgerRebuild result =
+        RebuildFrom(file.records, ledger, *SlotRecords(slot), SlotDayCount(slot, year), year);
+    UseLedger(ledger);
+    return result;
 }
 
 CivilDate AddMonthsDays(const CivilDate& date, int years, int months, int days) {
