@@ -194,10 +194,47 @@ Vacation ReadRecord(std::string_view value, std::vector<std::string_view>& field
             FieldText(fields[4]),  FieldText(fields[5])};
 }
 
-std::string RecordValue(const Vacation& record) {
-    return FileField(record.Date) + "," + FileField(record.Weekday) + "," + FileField(record.Kind) +
-           "," + FileField(record.Days) + "," + FileField(record.Balance) + "," +
-           FileField(record.Remark);
+// "[VacationData]" with a line "n=date,weekday,kind,days,balance,remark" for
+// each record n that has a date, straight into CP932 bytes; nothing when no
+// record has one. The section comes last in the file, so it is written after
+// the rest rather than into its table.
+std::string RecordSectionBytes(const VacationLedger& ledger) {
+    Cp932Writer file;
+    const std::size_t count = std::min<std::size_t>(ledger.records.size(), MaxVacationRecords);
+    bool any = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Vacation& record = ledger.records[i];
+        if (record.Date.empty()) {
+            continue;
+        }
+        const std::array<const std::string*, 6> fields{&record.Date,    &record.Weekday,
+                                                       &record.Kind,    &record.Days,
+                                                       &record.Balance, &record.Remark};
+        std::size_t room = std::string_view(RecordSection).size() + 8 + Cp932Writer::DecimalRoom;
+        for (const std::string* field : fields) {
+            room += Cp932Writer::FieldRoom(*field) + 1;
+        }
+        file.Reserve(room);
+        if (!any) {
+            file.Put('[');
+            file.PutAscii(RecordSection);
+            file.PutAscii("]\r\n");
+            any = true;
+        }
+        file.PutDecimal(static_cast<long long>(i + 1));
+        char separator = '=';
+        for (const std::string* field : fields) {
+            file.Put(separator);
+            file.PutField(*field);
+            separator = ',';
+        }
+        file.PutAscii("\r\n");
+    }
+    if (any) {
+        file.Reserve(2);
+        file.PutAscii("\r\n");
+    }
+    return file.Take();
 }
 
 } // namespace
@@ -275,13 +312,7 @@ std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& l
     table.Write(SystemSection, "KuriZan", FormatSingle(ledger.kuriZan));
     table.Write(SystemSection, "KuriFlg", std::to_string(ledger.kuriFlg));
     table.Write(SystemSection, "NowZan", FormatSingle(ledger.nowZan));
-    std::size_t count = std::min<std::size_t>(ledger.records.size(), MaxVacationRecords);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!ledger.records[i].Date.empty()) {
-            table.Write(RecordSection, std::to_string(i + 1), RecordValue(ledger.records[i]));
-        }
-    }
-    return Utf8ToCp932Lossy(table.Serialize());
+    return Utf8ToCp932Lossy(table.Serialize()) + RecordSectionBytes(ledger);
 }
 
 namespace {

@@ -1,4 +1,8 @@
+#include "records/cp932.h"
+#include "records/datafields.h"
+#include "records/datanumbers.h"
 #include "records/dayfile.h"
+#include "records/initable.h"
 #include "records/state.h"
 #include "records/vacation.h"
 #include "records/yearslots.h"
@@ -263,6 +267,63 @@ TEST_F(VacationTest, FileChangedOutsideBetweenLoadAndSaveIsReadAnew) {
         } else {
             EXPECT_NE(FileOf(2004).find("Owner=bob\r\n"), std::string::npos);
             EXPECT_NE(FileOf(2004).find(",aaa\r\n"), std::string::npos);
+        }
+    }
+}
+
+// The paid-leave file as the general INI writer makes it, records and all.
+std::string ThroughIniTable(const std::string& oldText, const VacationLedger& ledger) {
+    IniTable table;
+    IniTable old = IniTable::Parse(oldText);
+    if (old.HasSection("System") || old.HasSection("VacationData")) {
+        table = std::move(old);
+        table.EraseSection("VacationData");
+    }
+    table.Write("System", "KuriZan", FormatSingle(ledger.kuriZan));
+    table.Write("System", "KuriFlg", std::to_string(ledger.kuriFlg));
+    table.Write("System", "NowZan", FormatSingle(ledger.nowZan));
+    for (std::size_t i = 0; i < std::min<std::size_t>(ledger.records.size(), 100); ++i) {
+        const Vacation& r = ledger.records[i];
+        if (!r.Date.empty()) {
+            table.Write("VacationData", std::to_string(i + 1),
+                        FileField(r.Date) + "," + FileField(r.Weekday) + "," + FileField(r.Kind) +
+                            "," + FileField(r.Days) + "," + FileField(r.Balance) + "," +
+                            FileField(r.Remark));
+        }
+    }
+    return Utf8ToCp932Lossy(table.Serialize());
+}
+
+TEST(VacationFileBytes, WritesWhatTheIniWriterWrites) {
+    const std::vector<std::string> olds = {
+        "",
+        "[System]\r\nKuriZan=1\r\nOther=x\r\n",
+        "[VacationData]\r\n1=2004/01/05,a,b,1.0,1.0,\r\n\r\n[Memo]\r\nOwner=bob\r\n"
+        "[system]\r\nnowzan=3\r\n",
+        "[vacationdata]\r\n7=x\r\n[Other]\r\nbare line\r\n",
+        "[Memo]\r\nOwner=bob\r\n",
+    };
+    auto record = [](std::string date, std::string remark) {
+        return Vacation{std::move(date), "月", "年休", "1.0", "-2.5", std::move(remark)};
+    };
+    std::vector<Vacation> many;
+    for (int i = 0; i < 103; ++i) {
+        many.push_back(record("2004/01/" + std::to_string(i % 28 + 1), std::to_string(i)));
+    }
+    const std::vector<std::vector<Vacation>> recordLists = {
+        {},
+        {record("", "no date")},
+        {record("2004/01/05", "表"), record("", "gap"), record("2004/02/13", "a,b"),
+         record("2004/02/14", "say \"hi\""), record("2004/02/15", "tab\there\r\nline"),
+         record("2004/02/16", "caf\u00e9 \U0001F600 \u2460"), record("2004/02/17", "")},
+        many,
+    };
+    for (const std::string& old : olds) {
+        for (const std::vector<Vacation>& records : recordLists) {
+            SCOPED_TRACE(old + " / " + std::to_string(records.size()) + " records");
+            const VacationLedger ledger{12.5f, 1, 20.0f, records};
+            EXPECT_EQ(VacationFileBytes(Utf8ToCp932Lossy(old), ledger),
+                      ThroughIniTable(old, ledger));
         }
     }
 }
