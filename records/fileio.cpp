@@ -83,7 +83,7 @@ bool IsLink(const fs::path& path) {
 }
 
 // Flushes the folder itself, so that a rename in it survives a power cut.
-bool SyncFolder(const fs::path& folder) {
+bool SyncFolder(const std::string& folder) {
     int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         return false;
@@ -96,7 +96,7 @@ bool SyncFolder(const fs::path& folder) {
 // are open on this thread.
 struct PendingFolders {
     int depth = 0;
-    std::vector<fs::path> folders;
+    std::vector<std::string> folders;
 };
 
 PendingFolders& Pending() {
@@ -105,7 +105,7 @@ PendingFolders& Pending() {
 }
 
 // Flushes the folder now, or when the batches end.
-void SyncFolderOnce(const fs::path& folder) {
+void SyncFolderOnce(const std::string& folder) {
     PendingFolders& pending = Pending();
     if (pending.depth == 0) {
         SyncFolder(folder);
@@ -128,7 +128,7 @@ FolderSyncBatch::~FolderSyncBatch() {
     if (--pending.depth > 0) {
         return;
     }
-    for (const fs::path& folder : pending.folders) {
+    for (const std::string& folder : pending.folders) {
         SyncFolder(folder);
     }
     pending.folders.clear();
@@ -243,11 +243,14 @@ std::optional<WriteTarget> PrepareWrite(const fs::path& path) {
 
 bool WriteToTarget(const WriteTarget& target, std::string_view bytes,
                    std::optional<FileIdentity>* written) {
-    fs::path folder = target.file.parent_path();
-    if (folder.empty()) {
-        folder = ".";
-    }
-    std::string temporary = (folder / ("." + target.file.filename().string() + ".XXXXXX")).string();
+    // Names made as plain text, without taking the path apart: the folder as
+    // the file's path names it ("." for a bare name, "/" at the root).
+    const std::string& file = target.file.native();
+    const std::size_t slash = file.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : file.substr(0, slash == 0 ? 1 : slash);
+    const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+    std::string temporary = file.substr(0, name) + "." + file.substr(name) + ".XXXXXX";
     int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         return false;

@@ -1,3 +1,4 @@
+#include "records/datafilewrite.h"
 #include "records/dayfile.h"
 #include "records/settings.h"
 #include "records/state.h"
@@ -5,6 +6,7 @@
 #include "tests/common/tempfolder.h"
 
 #include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/wait.h>
@@ -46,6 +48,50 @@ TEST(CrashSafety, KilledInTheMiddleOfASaveLoopLeavesACompleteDayFile) {
             << "round " << round << ": " << bytes.size() << " bytes";
     }
     ResetProgramState();
+}
+
+// However the path names the file (a bare name in the current folder, a
+// leading "./" and a doubled separator, a link to a file in another
+// folder), the write lands in the file's own folder, leaves no temporary file,
+// and the identity it gives is the one a stat of the name finds: a later
+// save trusts what it remembered of the file only while that holds.
+TEST(CrashSafety, WriteLandsBesideTheFileAndGivesItsIdentity) {
+    namespace fs = std::filesystem;
+    TempFolder folder;
+    const fs::path before = fs::current_path();
+    fs::create_directory(folder / "sub");
+    fs::create_directory(folder / "elsewhere");
+    WriteBytes(folder / "elsewhere" / "target.dat", "old");
+    fs::create_symlink(folder / "elsewhere" / "target.dat", folder / "sub" / "link.dat");
+    fs::current_path(folder.Path());
+    for (auto [path, lands] :
+         {std::pair{fs::path("bare.dat"), folder / "bare.dat"},
+          std::pair{fs::path("./sub//two.dat"), folder / "sub" / "two.dat"},
+          std::pair{folder / "sub" / "link.dat", folder / "elsewhere" / "target.dat"}}) {
+        SCOPED_TRACE(path.string());
+        for (const std::string bytes : {"first", "second, longer"}) {
+            DataFileWrite write =
+                ReplaceDataFile(path, bytes, [](std::string_view) { return FileState::Read; });
+            ASSERT_TRUE(write.written);
+            EXPECT_EQ(ReadBytes(lands), bytes);
+            ASSERT_TRUE(write.identity);
+            std::optional<FileIdentity> now = FileIdentityOf(lands);
+            ASSERT_TRUE(now);
+            EXPECT_EQ(write.identity->inode, now->inode);
+            EXPECT_EQ(write.identity->size, now->size);
+            EXPECT_EQ(write.identity->changed.tv_sec, now->changed.tv_sec);
+            EXPECT_EQ(write.identity->changed.tv_nsec, now->changed.tv_nsec);
+            EXPECT_EQ(write.identity->modified.tv_nsec, now->modified.tv_nsec);
+        }
+    }
+    EXPECT_TRUE(fs::is_symlink(folder / "sub" / "link.dat"));
+    int files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder.Path())) {
+        files += entry.is_directory() ? 0 : 1;
+        EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+    }
+    EXPECT_EQ(files, 4); // three files and the link
+    fs::current_path(before);
 }
 
 } // namespace
