@@ -30,7 +30,7 @@ struct VacationLedger {
 // The ledger held in KuriZan, KuriFlg, NowZan and VacationRecords
 // 1..VacationCount, and the other way round.
 VacationLedger LedgerInMemory();
-void UseLedger(const VacationLedger& ledger);
+void UseLedger(VacationLedger ledger);
 
 // What ReadVacationFileBytes made of a file's bytes.
 struct VacationFileRead {

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <memory>
 #include <utility>
 
@@ -164,19 +165,27 @@ FileState TextState(std::string_view text, const EntryScan& scan) {
     return scan.recordsHoldMore || NotesHoldMore(text) ? FileState::HoldsMore : FileState::Read;
 }
 
-// The number with leading zeros up to width digits.
-std::string ZeroPadded(int value, std::size_t width) {
-    std::string text = std::to_string(value);
-    if (text.size() < width) {
-        text.insert(0, width - text.size(), '0');
+// The number with leading zeros up to width digits, after text.
+void AppendZeroPadded(std::string& text, int value, std::size_t width) {
+    std::array<char, 16> digits{};
+    const std::size_t count = static_cast<std::size_t>(
+        std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr - digits.data());
+    if (count < width) {
+        text.append(width - count, '0');
     }
-    return text;
+    text.append(digits.data(), count);
 }
 
 // "yyyy/mm/dd", the form a record's date takes when read from the file.
 std::string PaddedDateText(const CivilDate& date) {
-    return ZeroPadded(date.year, 4) + "/" + ZeroPadded(date.month, 2) + "/" +
-           ZeroPadded(date.day, 2);
+    std::string text;
+    text.reserve(10);
+    AppendZeroPadded(text, date.year, 4);
+    text += '/';
+    AppendZeroPadded(text, date.month, 2);
+    text += '/';
+    AppendZeroPadded(text, date.day, 2);
+    return text;
 }
 
 // A record's value; fields and scratch are reused from record to record.
@@ -246,13 +255,14 @@ VacationLedger LedgerInMemory() {
     return ledger;
 }
 
-void UseLedger(const VacationLedger& ledger) {
+void UseLedger(VacationLedger ledger) {
     KuriZan = ledger.kuriZan;
     KuriFlg = ledger.kuriFlg;
     NowZan = ledger.nowZan;
     std::size_t count = std::min<std::size_t>(ledger.records.size(), MaxVacationRecords);
     VacationCount = static_cast<int>(count);
-    std::copy_n(ledger.records.begin(), count, VacationRecords.begin() + 1);
+    std::move(ledger.records.begin(), ledger.records.begin() + static_cast<std::ptrdiff_t>(count),
+              VacationRecords.begin() + 1);
     // The rest are emptied; most already are.
     for (std::size_t i = count + 1; i <= MaxVacationRecords; ++i) {
         Vacation& record = VacationRecords[i];

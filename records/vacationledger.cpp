@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -102,6 +103,7 @@ LedgerRebuild RebuildFrom(const std::vector<Vacation>& previous, VacationLedger&
     }
     float balance = ledger.nowZan + carry;
     ledger.records.clear();
+    ledger.records.reserve(previous.size());
     const std::string yearPrefix = std::to_string(year) + "/";
     return MatchLeaveDays(previous, days, dayCount, year,
                           [&](int, const Recode1& day, const std::string& remark) {
@@ -142,7 +144,7 @@ LedgerRebuild RebuildVacationRecords(int slot, int year) {
     VacationLedger ledger = LedgerInMemory();
     LedgerRebuild result =
         RebuildLedger(ledger, *SlotRecords(slot), SlotDayCount(slot, year), year);
-    UseLedger(ledger);
+    UseLedger(std::move(ledger));
     return result;
 }
 
@@ -158,7 +160,7 @@ LedgerRebuild RebuildVacationLedger(const std::filesystem::path& folder, int slo
     VacationLedger ledger{file.kuriZan, file.kuriFlg, file.nowZan, {}};
     LedgerRebuild result =
         RebuildFrom(file.records, ledger, *SlotRecords(slot), SlotDayCount(slot, year), year);
-    UseLedger(ledger);
+    UseLedger(std::move(ledger));
     return result;
 }
 
