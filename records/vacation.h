@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,9 @@ void UseLedger(VacationLedger ledger);
 struct VacationFileRead {
     FileState state = FileState::Unrecognised;
     VacationLedger ledger;
+    // The file's text, decoded once: the save that replaces the file keeps
+    // from it what the program does not use. Nothing when not CP932.
+    std::optional<std::string> text;
 };
 
 // Reads a paid-leave file's bytes. Records are renumbered from 1 in key

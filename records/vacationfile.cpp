@@ -277,9 +277,11 @@ std::string VacationFileName(int year) {
     return std::to_string(year) + "V.dat";
 }
 
-FileState ReadVacationFileBytes(std::string_view bytes, VacationLedger& ledger) {
+namespace {
+
+// ReadVacationFileBytes of the bytes decoded.
+FileState ReadVacationText(const std::optional<std::string>& text, VacationLedger& ledger) {
     ledger = {};
-    std::optional<std::string> text = DataFileText(bytes);
     if (!text) {
         return FileState::Unrecognised;
     }
@@ -304,15 +306,12 @@ FileState ReadVacationFileBytes(std::string_view bytes, VacationLedger& ledger) 
     return state;
 }
 
-FileState CheckVacationFileBytes(std::string_view bytes) {
-    std::optional<std::string> text = DataFileText(bytes);
-    return text ? TextState(*text, ScanEntries(*text)) : FileState::Unrecognised;
-}
-
-std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& ledger) {
+// VacationFileBytes of the old bytes decoded.
+std::string VacationFileBytesAfter(const std::optional<std::string>& oldText,
+                                   const VacationLedger& ledger) {
     IniTable table;
-    if (std::optional<std::string> text = DataFileText(oldBytes)) {
-        IniTable old = IniTable::Parse(*text);
+    if (oldText) {
+        IniTable old = IniTable::Parse(*oldText);
         // A recognised file keeps what the program does not use.
         if (old.HasSection(SystemSection) || old.HasSection(RecordSection)) {
             table = std::move(old);
@@ -323,6 +322,21 @@ std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& l
     table.Write(SystemSection, "KuriFlg", std::to_string(ledger.kuriFlg));
     table.Write(SystemSection, "NowZan", FormatSingle(ledger.nowZan));
     return Utf8ToCp932Lossy(table.Serialize()) + RecordSectionBytes(ledger);
+}
+
+} // namespace
+
+FileState ReadVacationFileBytes(std::string_view bytes, VacationLedger& ledger) {
+    return ReadVacationText(DataFileText(bytes), ledger);
+}
+
+FileState CheckVacationFileBytes(std::string_view bytes) {
+    std::optional<std::string> text = DataFileText(bytes);
+    return text ? TextState(*text, ScanEntries(*text)) : FileState::Unrecognised;
+}
+
+std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& ledger) {
+    return VacationFileBytesAfter(DataFileText(oldBytes), ledger);
 }
 
 namespace {
@@ -384,7 +398,8 @@ std::shared_ptr<const VacationFileRead> TakeVacationFile(const std::filesystem::
     std::shared_ptr<const VacationFileRead> read = RememberedFileRead(file.identity);
     if (!read) {
         auto parsed = std::make_shared<VacationFileRead>();
-        parsed->state = ReadVacationFileBytes(file.view(), parsed->ledger);
+        parsed->text = DataFileText(file.view());
+        parsed->state = ReadVacationText(parsed->text, parsed->ledger);
         RememberFileState(file.identity, parsed->state);
         RememberFileBytes(file.identity, std::move(file.bytes));
         RememberFileRead(file.identity, parsed);
@@ -432,8 +447,13 @@ DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
     const bool rebuildDrops =
         rebuild.droppedRemark ||
         (rebuild.rebuilt && old.status == ReadStatus::Ok && RememberedRebuildDrops(old.identity));
-    auto bytes =
-        std::make_shared<const std::string>(VacationFileBytes(old.view(), LedgerInMemory()));
+    // The text the load or this save's rebuild decoded, while the file is
+    // the one they read.
+    const std::shared_ptr<const VacationFileRead> read =
+        old.status == ReadStatus::Ok ? RememberedFileRead(old.identity) : nullptr;
+    auto bytes = std::make_shared<const std::string>(
+        read ? VacationFileBytesAfter(read->text, LedgerInMemory())
+             : VacationFileBytes(old.view(), LedgerInMemory()));
     // A record the rebuild dropped is the user's doing when the kinds as
     // loaded rebuilt every record; otherwise, or in a file that changed
     // since it was loaded, it may not be.

@@ -328,6 +328,47 @@ TEST(VacationFileBytes, WritesWhatTheIniWriterWrites) {
     }
 }
 
+// What a save remembers of the file it wrote (its bytes, and the text and
+// values the next save's rebuild decodes from them) serves only while the
+// file stays as written. Changed outside between two saves, to the same size
+// and modification time, it is read anew: the second save keeps its unknown
+// section and its remark.
+TEST_F(VacationTest, FileChangedOutsideBetweenTwoSavesIsReadAnew) {
+    const fs::path file = folder / "2004V.dat";
+    WriteBytes(file,
+               "[System]\r\nKuriZan=5\r\nKuriFlg=0\r\nNowZan=20\r\n\r\n[Memo]\r\nOwner=bob\r\n"
+               "\r\n[VacationData]\r\n1=2004/01/05,x," NENKYU ",1.0,24.0,aaa\r\n\r\n");
+    LoadYearSlots(folder.Path(), 2004);
+    YearSlot2[5].Kind = "年休"; // 2004/1/05
+    for (int save = 0; save < 2; ++save) {
+        ASSERT_TRUE(RebuildVacationLedger(folder.Path(), 2, 2004).rebuilt);
+        ASSERT_TRUE(SaveVacationFile(folder.Path(), 2004));
+    }
+    const std::string written = FileOf(2004);
+    std::string changed = written;
+    for (auto [from, to] : {std::pair{"Owner=bob", "Owner=eve"}, std::pair{",aaa", ",zzz"},
+                            std::pair{"KuriZan=5", "KuriZan=7"}}) {
+        const std::size_t at = changed.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        changed.replace(at, std::string_view(from).size(), to);
+    }
+    const auto mtime = fs::last_write_time(file);
+    std::FILE* out = std::fopen(file.c_str(), "r+b");
+    ASSERT_NE(out, nullptr);
+    std::fwrite(changed.data(), 1, changed.size(), out);
+    std::fclose(out);
+    fs::last_write_time(file, mtime);
+
+    ASSERT_TRUE(RebuildVacationLedger(folder.Path(), 2, 2004).rebuilt);
+    EXPECT_EQ(KuriZan, 7.0f);
+    DataFileWrite saved = SaveVacationFile(folder.Path(), 2004);
+    ASSERT_TRUE(saved.written);
+    EXPECT_FALSE(saved.backedUp());
+    EXPECT_EQ(FileOf(2004),
+              "[System]\r\nKuriZan=7\r\nKuriFlg=0\r\nNowZan=20\r\n\r\n[Memo]\r\nOwner=eve\r\n\r\n"
+              "[VacationData]\r\n1=2004/1/05," GETSU "," NENKYU ",1.0,26.0,zzz\r\n\r\n");
+}
+
 TEST_F(VacationTest, LedgerOfAYearTheSlotDoesNotHoldIsRefused) {
     LoadYearSlots(folder.Path(), 2004);
     KuriZan = 3;
