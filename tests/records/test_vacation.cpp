@@ -52,6 +52,17 @@ protected:
 
 using Texts = std::vector<std::string>;
 
+// Writes the text over the file in place and sets its modification time back
+// to what it was, as an editor or a copy tool might.
+void WriteInPlaceKeepingTime(const fs::path& file, const std::string& text) {
+    const auto mtime = fs::last_write_time(file);
+    std::FILE* out = std::fopen(file.c_str(), "r+b");
+    ASSERT_NE(out, nullptr);
+    std::fwrite(text.data(), 1, text.size(), out);
+    std::fclose(out);
+    fs::last_write_time(file, mtime);
+}
+
 TEST_F(VacationTest, FileWithUnknownSectionLoadsAndSavesTheSameBytes) {
     const std::string golden = "[System]\r\nKuriZan=12.5\r\nKuriFlg=0\r\nNowZan=20\r\n\r\n"
                                "[Memo]\r\nOwner=" KAIGI "\r\n\r\n"
@@ -227,16 +238,7 @@ TEST_F(VacationTest, FileChangedOutsideBetweenLoadAndSaveIsReadAnew) {
         "[System]\r\nKuriZan=17\r\nKuriFlg=0\r\nNowZan=20\r\n\r\n[Memo]\r\nOwner=eve\r\n\r\n"
         "[VacationData]\r\n1=2004/1/05," GETSU "," NENKYU ",1.0,36.0,zzz\r\n\r\n";
     const fs::path file = folder / "2004V.dat";
-    // Writes the changed text over the file and sets its modification time
-    // back to what the load saw.
-    auto inPlace = [&] {
-        const auto mtime = fs::last_write_time(file);
-        std::FILE* out = std::fopen(file.c_str(), "r+b");
-        ASSERT_NE(out, nullptr);
-        std::fwrite(changed.data(), 1, changed.size(), out);
-        std::fclose(out);
-        fs::last_write_time(file, mtime);
-    };
+    auto inPlace = [&] { WriteInPlaceKeepingTime(file, changed); };
     auto replaced = [&] {
         const auto mtime = fs::last_write_time(file);
         const fs::path other = folder / "other.dat";
@@ -352,12 +354,7 @@ TEST_F(VacationTest, FileChangedOutsideBetweenTwoSavesIsReadAnew) {
         ASSERT_NE(at, std::string::npos) << from;
         changed.replace(at, std::string_view(from).size(), to);
     }
-    const auto mtime = fs::last_write_time(file);
-    std::FILE* out = std::fopen(file.c_str(), "r+b");
-    ASSERT_NE(out, nullptr);
-    std::fwrite(changed.data(), 1, changed.size(), out);
-    std::fclose(out);
-    fs::last_write_time(file, mtime);
+    WriteInPlaceKeepingTime(file, changed);
 
     ASSERT_TRUE(RebuildVacationLedger(folder.Path(), 2, 2004).rebuilt);
     EXPECT_EQ(KuriZan, 7.0f);
