@@ -203,22 +203,34 @@ Vacation ReadRecord(std::string_view value, std::vector<std::string_view>& field
             FieldText(fields[4]),  FieldText(fields[5])};
 }
 
+// The fields of a record in the order of its line in the file.
+std::array<const std::string*, 6> RecordFields(const Vacation& record) {
+    return {&record.Date, &record.Weekday, &record.Kind,
+            &record.Days, &record.Balance, &record.Remark};
+}
+
+// Gives take(n, record) each record a file is written with, those with a
+// date among the first 100, with its number n in the file, while take
+// returns true; whether it always did.
+template <typename Take> bool ForEachWrittenRecord(const VacationLedger& ledger, Take take) {
+    const std::size_t count = std::min<std::size_t>(ledger.records.size(), MaxVacationRecords);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!ledger.records[i].Date.empty() && !take(i + 1, ledger.records[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // "[VacationData]" with a line "n=date,weekday,kind,days,balance,remark" for
 // each record n that has a date, straight into CP932 bytes; nothing when no
 // record has one. The section comes last in the file, so it is written after
 // the rest rather than into its table.
 std::string RecordSectionBytes(const VacationLedger& ledger) {
     Cp932Writer file;
-    const std::size_t count = std::min<std::size_t>(ledger.records.size(), MaxVacationRecords);
     bool any = false;
-    for (std::size_t i = 0; i < count; ++i) {
-        const Vacation& record = ledger.records[i];
-        if (record.Date.empty()) {
-            continue;
-        }
-        const std::array<const std::string*, 6> fields{&record.Date,    &record.Weekday,
-                                                       &record.Kind,    &record.Days,
-                                                       &record.Balance, &record.Remark};
+    ForEachWrittenRecord(ledger, [&](std::size_t number, const Vacation& record) {
+        const std::array<const std::string*, 6> fields = RecordFields(record);
         std::size_t room = std::string_view(RecordSection).size() + 8 + Cp932Writer::DecimalRoom;
         for (const std::string* field : fields) {
             room += Cp932Writer::FieldRoom(*field) + 1;
@@ -230,7 +242,7 @@ std::string RecordSectionBytes(const VacationLedger& ledger) {
             file.PutAscii("]\r\n");
             any = true;
         }
-        file.PutDecimal(static_cast<long long>(i + 1));
+        file.PutDecimal(static_cast<long long>(number));
         char separator = '=';
         for (const std::string* field : fields) {
             file.Put(separator);
@@ -238,7 +250,8 @@ std::string RecordSectionBytes(const VacationLedger& ledger) {
             separator = ',';
         }
         file.PutAscii("\r\n");
-    }
+        return true;
+    });
     if (any) {
         file.Reserve(2);
         file.PutAscii("\r\n");
@@ -279,6 +292,13 @@ std::string VacationFileName(int year) {
 
 namespace {
 
+// The carry-over, cap switch and grant as the scan found them.
+void TakeSystemValues(const EntryScan& scan, VacationLedger& ledger) {
+    ledger.kuriZan = WholeSingle(scan.kuriZan.value_or(""));
+    ledger.kuriFlg = ParseIniInteger(scan.kuriFlg.value_or("")).value_or(0);
+    ledger.nowZan = WholeSingle(scan.nowZan.value_or(""));
+}
+
 // ReadVacationFileBytes of the bytes decoded.
 FileState ReadVacationText(const std::optional<std::string>& text, VacationLedger& ledger) {
     ledger = {};
@@ -290,9 +310,7 @@ FileState ReadVacationText(const std::optional<std::string>& text, VacationLedge
     if (state == FileState::Unrecognised) {
         return state;
     }
-    ledger.kuriZan = WholeSingle(scan.kuriZan.value_or(""));
-    ledger.kuriFlg = ParseIniInteger(scan.kuriFlg.value_or("")).value_or(0);
-    ledger.nowZan = WholeSingle(scan.nowZan.value_or(""));
+    TakeSystemValues(scan, ledger);
     ledger.records.reserve(static_cast<std::size_t>(std::count_if(
         scan.values.begin(), scan.values.end(),
         [](const std::optional<std::string_view>& value) { return value && !value->empty(); })));
@@ -306,9 +324,16 @@ FileState ReadVacationText(const std::optional<std::string>& text, VacationLedge
     return state;
 }
 
+// A paid-leave file made anew: its bytes, and the text of all but its
+// records (the kept sections and "System").
+struct NewVacationFile {
+    std::string bytes;
+    std::string keptText;
+};
+
 // VacationFileBytes of the old bytes decoded.
-std::string VacationFileBytesAfter(const std::optional<std::string>& oldText,
-                                   const VacationLedger& ledger) {
+NewVacationFile MakeVacationFile(const std::optional<std::string>& oldText,
+                                 const VacationLedger& ledger) {
     IniTable table;
     if (oldText) {
         IniTable old = IniTable::Parse(*oldText);
@@ -321,7 +346,96 @@ std::string VacationFileBytesAfter(const std::optional<std::string>& oldText,
     table.Write(SystemSection, "KuriZan", FormatSingle(ledger.kuriZan));
     table.Write(SystemSection, "KuriFlg", std::to_string(ledger.kuriFlg));
     table.Write(SystemSection, "NowZan", FormatSingle(ledger.nowZan));
-    return Utf8ToCp932Lossy(table.Serialize()) + RecordSectionBytes(ledger);
+    NewVacationFile file{{}, table.Serialize()};
+    file.bytes = Utf8ToCp932Lossy(file.keptText) + RecordSectionBytes(ledger);
+    return file;
+}
+
+// Whether text holds part at pos; pos moves past it when it does.
+bool TakePart(std::string_view text, std::size_t& pos, std::string_view part) {
+    if (text.size() - pos < part.size() || text.compare(pos, part.size(), part) != 0) {
+        return false;
+    }
+    pos += part.size();
+    return true;
+}
+
+// Whether the record's line "n=value" stands at pos of the written text so
+// that reading it gives the record back unchanged: every field as it stands
+// (no blanks at either end, nothing FileField changes, every character
+// decoded back from CP932 as it was) and a date in its "yyyy/mm/dd" form
+// with its own weekday. pos moves past the line.
+bool ReadsBackUnchanged(std::string_view text, std::size_t& pos, std::size_t number,
+                        const Vacation& record, std::string& scratch) {
+    if (!TakePart(text, pos, std::to_string(number)) || !TakePart(text, pos, "=")) {
+        return false;
+    }
+    const std::size_t value = pos;
+    const std::array<const std::string*, 6> fields = RecordFields(record);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::string& field = *fields[i];
+        const bool plain = std::none_of(field.begin(), field.end(), [](char c) {
+            return (FileFieldMarks[static_cast<unsigned char>(c)] & 3) != 0;
+        });
+        if (!plain || TrimBlanks(field).size() != field.size() ||
+            (i > 0 && !TakePart(text, pos, ",")) || !TakePart(text, pos, field)) {
+            return false;
+        }
+    }
+    const std::optional<CivilDate> date = ParseFullDate(record.Date);
+    return date && PaddedDateText(*date) == record.Date &&
+           WeekdayText(WeekdayIndex(*date)) == record.Weekday &&
+           !RecordHoldsMore(text.substr(value, pos - value), scratch) &&
+           TakePart(text, pos, "\r\n");
+}
+
+// What reading the file just written would find, made from what was written
+// rather than by reading its bytes again: the text decoded from the bytes
+// must show the kept part and every record unchanged (ReadsBackUnchanged).
+// Nothing when it does not; the next read then reads the bytes.
+std::shared_ptr<const VacationFileRead> ReadOfWrittenFile(std::string_view bytes,
+                                                          const std::string& keptText,
+                                                          const VacationLedger& ledger) {
+    auto read = std::make_shared<VacationFileRead>();
+    read->text = DataFileText(bytes);
+    if (!read->text) {
+        return nullptr;
+    }
+    const std::string_view text = *read->text;
+    std::size_t pos = 0;
+    if (!TakePart(text, pos, keptText)) {
+        return nullptr;
+    }
+    // The records come after the rest, in a section of their own: the
+    // values of "System" are the kept part's.
+    const EntryScan scan = ScanEntries(keptText);
+    if (!scan.system || NotesHoldMore(keptText)) {
+        return nullptr;
+    }
+    TakeSystemValues(scan, read->ledger);
+    std::string scratch;
+    bool section = false;
+    const bool unchanged =
+        ForEachWrittenRecord(ledger, [&](std::size_t number, const Vacation& record) {
+            if (!section && !(TakePart(text, pos, "[") && TakePart(text, pos, RecordSection) &&
+                              TakePart(text, pos, "]\r\n"))) {
+                return false;
+            }
+            section = true;
+            if (!ReadsBackUnchanged(text, pos, number, record, scratch)) {
+                return false;
+            }
+            read->ledger.records.push_back(record);
+            return true;
+        });
+    if (!unchanged) {
+        return nullptr;
+    }
+    if ((section && !TakePart(text, pos, "\r\n")) || pos != text.size()) {
+        return nullptr;
+    }
+    read->state = FileState::Read;
+    return read;
 }
 
 } // namespace
@@ -336,7 +450,7 @@ FileState CheckVacationFileBytes(std::string_view bytes) {
 }
 
 std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& ledger) {
-    return VacationFileBytesAfter(DataFileText(oldBytes), ledger);
+    return MakeVacationFile(DataFileText(oldBytes), ledger).bytes;
 }
 
 namespace {
@@ -451,9 +565,9 @@ DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
     // the one they read.
     const std::shared_ptr<const VacationFileRead> read =
         old.status == ReadStatus::Ok ? RememberedFileRead(old.identity) : nullptr;
-    auto bytes = std::make_shared<const std::string>(
-        read ? VacationFileBytesAfter(read->text, LedgerInMemory())
-             : VacationFileBytes(old.view(), LedgerInMemory()));
+    const VacationLedger ledger = LedgerInMemory();
+    NewVacationFile file = MakeVacationFile(read ? read->text : DataFileText(old.view()), ledger);
+    auto bytes = std::make_shared<const std::string>(std::move(file.bytes));
     // A record the rebuild dropped is the user's doing when the kinds as
     // loaded rebuilt every record; otherwise, or in a file that changed
     // since it was loaded, it may not be.
@@ -465,6 +579,10 @@ DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
         },
         rebuildDrops);
     if (write.identity) {
+        if (std::shared_ptr<const VacationFileRead> written =
+                ReadOfWrittenFile(*bytes, file.keptText, ledger)) {
+            RememberFileRead(*write.identity, std::move(written));
+        }
         RememberFileBytes(*write.identity, std::move(bytes));
     }
     return write;

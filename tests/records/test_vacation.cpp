@@ -3,6 +3,7 @@
 #include "records/datanumbers.h"
 #include "records/dayfile.h"
 #include "records/initable.h"
+#include "records/loadedfiles.h"
 #include "records/state.h"
 #include "records/vacation.h"
 #include "records/yearslots.h"
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -364,6 +366,73 @@ TEST_F(VacationTest, FileChangedOutsideBetweenTwoSavesIsReadAnew) {
     EXPECT_EQ(FileOf(2004),
               "[System]\r\nKuriZan=7\r\nKuriFlg=0\r\nNowZan=20\r\n\r\n[Memo]\r\nOwner=eve\r\n\r\n"
               "[VacationData]\r\n1=2004/1/05," GETSU "," NENKYU ",1.0,26.0,zzz\r\n\r\n");
+}
+
+// A save remembers what reading the file it wrote would find, made from
+// what it wrote, so that the next save need not read the file again. That
+// must be exactly what a read of the bytes finds, whatever the records and
+// the kept text hold; where it could differ nothing is remembered.
+TEST_F(VacationTest, WhatASaveRemembersOfItsFileIsWhatAReadFinds) {
+    auto record = [](std::string date, std::string weekday, std::string remark) {
+        return Vacation{std::move(date), std::move(weekday), "年休", "1.0",
+                        "-2.5",          std::move(remark)};
+    };
+    std::vector<Vacation> many;
+    for (int i = 0; i < 103; ++i) {
+        many.push_back(record("2004/01/05", "月", std::to_string(i)));
+    }
+    const std::vector<std::pair<std::vector<Vacation>, bool>> recordLists = {
+        {{}, true},
+        {{record("2004/01/05", "月", "表"), record("", "", "gap"), record("2004/02/13", "金", "")},
+         true},
+        {many, true},
+        {{record("2004/01/05", "月", "a,b")}, false},
+        {{record("2004/01/05", "月", "say \"hi\"")}, false},
+        {{record("2004/01/05", "月", " padded")}, false},
+        {{record("2004/01/05", "月", "tab\tinside")}, false},
+        {{record("2004/01/05", "月", "caf\u00e9")}, false},
+        {{record("2004/01/05", "月", "\u301c")}, false},
+        {{record("2004/1/5", "月", "")}, false},
+        {{record("2004/01/05", "火", "")}, false},
+        {{record("not a date", "月", "")}, false},
+    };
+    const std::vector<std::string> olds = {
+        "",
+        "[Memo]\r\nOwner=bob\r\nbare\r\n[system]\r\nkurizan=3\r\nOther=x\r\n",
+        "[System]\r\nKuriZan\r\nKuriZan=4\r\n",
+        "[System]\r\n;note\r\nNowZan=2\r\n",
+    };
+    for (const std::string& old : olds) {
+        for (const auto& [records, remembered] : recordLists) {
+            SCOPED_TRACE(old + " / " + (records.empty() ? "" : records.front().Remark));
+            ForgetFileStates();
+            WriteBytes(folder / "2004V.dat", Utf8ToCp932Lossy(old));
+            // A grant out of range is written as 0 and reads back as 0.
+            UseLedger({12.5f, 1, std::numeric_limits<float>::infinity(), records});
+            const DataFileWrite saved = SaveVacationFile(folder.Path(), 2004);
+            ASSERT_TRUE(saved.written);
+            ASSERT_TRUE(saved.identity);
+            std::shared_ptr<const VacationFileRead> kept = RememberedFileRead(*saved.identity);
+            EXPECT_EQ(kept != nullptr, remembered);
+            if (kept == nullptr) {
+                continue;
+            }
+            VacationLedger read;
+            const std::string bytes = FileOf(2004);
+            EXPECT_EQ(kept->state, ReadVacationFileBytes(bytes, read));
+            EXPECT_EQ(kept->text, DataFileText(bytes));
+            EXPECT_EQ(kept->ledger.kuriZan, read.kuriZan);
+            EXPECT_EQ(kept->ledger.kuriFlg, read.kuriFlg);
+            EXPECT_EQ(kept->ledger.nowZan, read.nowZan);
+            ASSERT_EQ(kept->ledger.records.size(), read.records.size());
+            for (std::size_t i = 0; i < read.records.size(); ++i) {
+                const Vacation& a = kept->ledger.records[i];
+                const Vacation& b = read.records[i];
+                EXPECT_EQ((Texts{a.Date, a.Weekday, a.Kind, a.Days, a.Balance, a.Remark}),
+                          (Texts{b.Date, b.Weekday, b.Kind, b.Days, b.Balance, b.Remark}));
+            }
+        }
+    }
 }
 
 TEST_F(VacationTest, LedgerOfAYearTheSlotDoesNotHoldIsRefused) {
