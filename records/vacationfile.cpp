@@ -189,18 +189,28 @@ std::string PaddedDateText(const CivilDate& date) {
 }
 
 // A record's value; fields and scratch are reused from record to record.
+// A record as read from its fields (all but the weekday): the date in its
+// "yyyy/mm/dd" form with the weekday taken from it (the stored one is not
+// trusted) and the other fields without blanks at either end; nothing when
+// the date cannot be read.
+std::optional<Vacation> RecordFromFields(std::string_view date, std::string_view kind,
+                                         std::string_view days, std::string_view balance,
+                                         std::string_view remark) {
+    std::optional<CivilDate> day = ParseFullDate(TrimBlanks(date));
+    if (!day) {
+        return std::nullopt;
+    }
+    return Vacation{PaddedDateText(*day), WeekdayText(WeekdayIndex(*day)),
+                    FieldText(kind),      FieldText(days),
+                    FieldText(balance),   FieldText(remark)};
+}
+
 Vacation ReadRecord(std::string_view value, std::vector<std::string_view>& fields,
                     std::vector<std::string>& scratch) {
     fields.resize(6);
     SplitCsvFieldViews(value, fields, scratch);
-    std::optional<CivilDate> date = ParseFullDate(TrimBlanks(fields[0]));
-    if (!date) {
-        return {};
-    }
-    // The weekday comes from the date; the stored one is not trusted.
-    return {PaddedDateText(*date), WeekdayText(WeekdayIndex(*date)),
-            FieldText(fields[2]),  FieldText(fields[3]),
-            FieldText(fields[4]),  FieldText(fields[5])};
+    return RecordFromFields(fields[0], fields[2], fields[3], fields[4], fields[5])
+        .value_or(Vacation{});
 }
 
 // The fields of a record in the order of its line in the file.
@@ -360,15 +370,14 @@ bool TakePart(std::string_view text, std::size_t& pos, std::string_view part) {
     return true;
 }
 
-// Whether the record's line "n=value" stands at pos of the written text so
-// that reading it gives the record back unchanged: every field as it stands
-// (no blanks at either end, nothing FileField changes, every character
-// decoded back from CP932 as it was) and a date in its "yyyy/mm/dd" form
-// with its own weekday. pos moves past the line.
-bool ReadsBackUnchanged(std::string_view text, std::size_t& pos, std::size_t number,
-                        const Vacation& record, std::string& scratch) {
+// The record as reading its line back gives it, when the line "n=value"
+// stands at pos of the written text with every field as written (nothing
+// FileField changes, every character decoded back from CP932 as it was) and
+// a date; pos moves past the line. Nothing otherwise.
+std::optional<Vacation> ReadBack(std::string_view text, std::size_t& pos, std::size_t number,
+                                 const Vacation& record, std::string& scratch) {
     if (!TakePart(text, pos, std::to_string(number)) || !TakePart(text, pos, "=")) {
-        return false;
+        return std::nullopt;
     }
     const std::size_t value = pos;
     const std::array<const std::string*, 6> fields = RecordFields(record);
@@ -377,21 +386,20 @@ bool ReadsBackUnchanged(std::string_view text, std::size_t& pos, std::size_t num
         const bool plain = std::none_of(field.begin(), field.end(), [](char c) {
             return (FileFieldMarks[static_cast<unsigned char>(c)] & 3) != 0;
         });
-        if (!plain || TrimBlanks(field).size() != field.size() ||
-            (i > 0 && !TakePart(text, pos, ",")) || !TakePart(text, pos, field)) {
-            return false;
+        if (!plain || (i > 0 && !TakePart(text, pos, ",")) || !TakePart(text, pos, field)) {
+            return std::nullopt;
         }
     }
-    const std::optional<CivilDate> date = ParseFullDate(record.Date);
-    return date && PaddedDateText(*date) == record.Date &&
-           WeekdayText(WeekdayIndex(*date)) == record.Weekday &&
-           !RecordHoldsMore(text.substr(value, pos - value), scratch) &&
-           TakePart(text, pos, "\r\n");
+    if (RecordHoldsMore(TrimBlanks(text.substr(value, pos - value)), scratch) ||
+        !TakePart(text, pos, "\r\n")) {
+        return std::nullopt;
+    }
+    return RecordFromFields(record.Date, record.Kind, record.Days, record.Balance, record.Remark);
 }
 
 // What reading the file just written would find, made from what was written
 // rather than by reading its bytes again: the text decoded from the bytes
-// must show the kept part and every record unchanged (ReadsBackUnchanged).
+// must show the kept part unchanged and every record as written (ReadBack).
 // Nothing when it does not; the next read then reads the bytes.
 std::shared_ptr<const VacationFileRead> ReadOfWrittenFile(std::string_view bytes,
                                                           const std::string& keptText,
@@ -415,20 +423,21 @@ std::shared_ptr<const VacationFileRead> ReadOfWrittenFile(std::string_view bytes
     TakeSystemValues(scan, read->ledger);
     std::string scratch;
     bool section = false;
-    const bool unchanged =
+    const bool allReadBack =
         ForEachWrittenRecord(ledger, [&](std::size_t number, const Vacation& record) {
             if (!section && !(TakePart(text, pos, "[") && TakePart(text, pos, RecordSection) &&
                               TakePart(text, pos, "]\r\n"))) {
                 return false;
             }
             section = true;
-            if (!ReadsBackUnchanged(text, pos, number, record, scratch)) {
+            std::optional<Vacation> back = ReadBack(text, pos, number, record, scratch);
+            if (!back) {
                 return false;
             }
-            read->ledger.records.push_back(record);
+            read->ledger.records.push_back(std::move(*back));
             return true;
         });
-    if (!unchanged) {
+    if (!allReadBack) {
         return nullptr;
     }
     if ((section && !TakePart(text, pos, "\r\n")) || pos != text.size()) {

@@ -388,12 +388,12 @@ TEST_F(VacationTest, WhatASaveRemembersOfItsFileIsWhatAReadFinds) {
         {many, true},
         {{record("2004/01/05", "月", "a,b")}, false},
         {{record("2004/01/05", "月", "say \"hi\"")}, false},
-        {{record("2004/01/05", "月", " padded")}, false},
+        {{record("2004/01/05", "月", " padded ")}, true},
         {{record("2004/01/05", "月", "tab\tinside")}, false},
         {{record("2004/01/05", "月", "caf\u00e9")}, false},
         {{record("2004/01/05", "月", "\u301c")}, false},
-        {{record("2004/1/5", "月", "")}, false},
-        {{record("2004/01/05", "火", "")}, false},
+        {{record("2004/1/5", "月", "")}, true},
+        {{record(" 2004/01/05", "火", "")}, true},
         {{record("not a date", "月", "")}, false},
     };
     const std::vector<std::string> olds = {
