@@ -375,11 +375,10 @@ bool TakePart(std::string_view text, std::size_t& pos, std::string_view part) {
 // FileField changes, every character decoded back from CP932 as it was) and
 // a date; pos moves past the line. Nothing otherwise.
 std::optional<Vacation> ReadBack(std::string_view text, std::size_t& pos, std::size_t number,
-                                 const Vacation& record, std::string& scratch) {
+                                 const Vacation& record) {
     if (!TakePart(text, pos, std::to_string(number)) || !TakePart(text, pos, "=")) {
         return std::nullopt;
     }
-    const std::size_t value = pos;
     const std::array<const std::string*, 6> fields = RecordFields(record);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::string& field = *fields[i];
@@ -390,10 +389,12 @@ std::optional<Vacation> ReadBack(std::string_view text, std::size_t& pos, std::s
             return std::nullopt;
         }
     }
-    if (RecordHoldsMore(TrimBlanks(text.substr(value, pos - value)), scratch) ||
-        !TakePart(text, pos, "\r\n")) {
+    if (!TakePart(text, pos, "\r\n")) {
         return std::nullopt;
     }
+    // Six fields without commas or quotes: the reader finds these six and
+    // nothing after them, so the record holds no more than it reads when its
+    // date can be read.
     return RecordFromFields(record.Date, record.Kind, record.Days, record.Balance, record.Remark);
 }
 
@@ -421,7 +422,6 @@ std::shared_ptr<const VacationFileRead> ReadOfWrittenFile(std::string_view bytes
         return nullptr;
     }
     TakeSystemValues(scan, read->ledger);
-    std::string scratch;
     bool section = false;
     const bool allReadBack =
         ForEachWrittenRecord(ledger, [&](std::size_t number, const Vacation& record) {
@@ -430,7 +430,7 @@ std::shared_ptr<const VacationFileRead> ReadOfWrittenFile(std::string_view bytes
                 return false;
             }
             section = true;
-            std::optional<Vacation> back = ReadBack(text, pos, number, record, scratch);
+            std::optional<Vacation> back = ReadBack(text, pos, number, record);
             if (!back) {
                 return false;
             }
