@@ -13,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 #include <utility>
 
 namespace {
@@ -372,6 +373,23 @@ TEST_F(VacationTest, FileChangedOutsideBetweenTwoSavesIsReadAnew) {
 // what it wrote, so that the next save need not read the file again. That
 // must be exactly what a read of the bytes finds, whatever the records and
 // the kept text hold; where it could differ nothing is remembered.
+// What a save remembered of the file it wrote against a real read of its bytes.
+void ExpectSameRead(const VacationFileRead& kept, const std::string& bytes) {
+    VacationLedger read;
+    EXPECT_EQ(kept.state, ReadVacationFileBytes(bytes, read));
+    EXPECT_EQ(kept.text, DataFileText(bytes));
+    EXPECT_EQ(kept.ledger.kuriZan, read.kuriZan);
+    EXPECT_EQ(kept.ledger.kuriFlg, read.kuriFlg);
+    EXPECT_EQ(kept.ledger.nowZan, read.nowZan);
+    ASSERT_EQ(kept.ledger.records.size(), read.records.size());
+    for (std::size_t i = 0; i < read.records.size(); ++i) {
+        const Vacation& a = kept.ledger.records[i];
+        const Vacation& b = read.records[i];
+        EXPECT_EQ((Texts{a.Date, a.Weekday, a.Kind, a.Days, a.Balance, a.Remark}),
+                  (Texts{b.Date, b.Weekday, b.Kind, b.Days, b.Balance, b.Remark}));
+    }
+}
+
 TEST_F(VacationTest, WhatASaveRemembersOfItsFileIsWhatAReadFinds) {
     auto record = [](std::string date, std::string weekday, std::string remark) {
         return Vacation{std::move(date), std::move(weekday), "年休", "1.0",
@@ -417,22 +435,70 @@ TEST_F(VacationTest, WhatASaveRemembersOfItsFileIsWhatAReadFinds) {
             if (kept == nullptr) {
                 continue;
             }
-            VacationLedger read;
-            const std::string bytes = FileOf(2004);
-            EXPECT_EQ(kept->state, ReadVacationFileBytes(bytes, read));
-            EXPECT_EQ(kept->text, DataFileText(bytes));
-            EXPECT_EQ(kept->ledger.kuriZan, read.kuriZan);
-            EXPECT_EQ(kept->ledger.kuriFlg, read.kuriFlg);
-            EXPECT_EQ(kept->ledger.nowZan, read.nowZan);
-            ASSERT_EQ(kept->ledger.records.size(), read.records.size());
-            for (std::size_t i = 0; i < read.records.size(); ++i) {
-                const Vacation& a = kept->ledger.records[i];
-                const Vacation& b = read.records[i];
-                EXPECT_EQ((Texts{a.Date, a.Weekday, a.Kind, a.Days, a.Balance, a.Remark}),
-                          (Texts{b.Date, b.Weekday, b.Kind, b.Days, b.Balance, b.Remark}));
-            }
+            ExpectSameRead(*kept, FileOf(2004));
         }
     }
+}
+
+// The same against random ledgers over random old files: whatever a save
+// remembers of the file it wrote is what reading that file finds.
+TEST_F(VacationTest, WhatASaveRemembersIsWhatAReadFindsForRandomLedgers) {
+    const std::vector<std::string> pieces = {
+        "",       "a",         " ",    "\t",         ",",        "\"",         "\r\n", "\n",
+        "=",      "[x]",       ";",    "1.5",        "-0",       "表",         "ｱｲ",   "～",
+        "\u301c", "caf\u00e9", "\xff", "2004/02/13", "2004/2/3", "2005/13/01", "年休", "月"};
+    const std::vector<std::string> olds = {
+        "",
+        "garbage without sections",
+        "[System]\r\nKuriZan=4\r\n",
+        "[VacationData]\r\n1=2004/01/05,月,年休,1,2,old\r\n[Memo]\r\nOwner=bob\r\n",
+        "[Memo]\r\nbare\r\n[system]\r\nkurizan=3\r\nNowZan=x\r\n;note\r\n",
+        "[System]\r\nKuriZan=1\r\nKuriZan=2\r\n\r\n[VacationData]\r\n",
+        "\xef\xbb\xbf[System]\r\nNowZan=2\r\n",
+    };
+    const std::vector<float> values = {0.0f,  12.5f, -3.25f,
+                                       20.0f, 1e9f,  std::numeric_limits<float>::infinity()};
+    std::mt19937 random(2004);
+    auto pick = [&](const auto& list) { return list[random() % list.size()]; };
+    auto text = [&] {
+        std::string made;
+        for (int n = static_cast<int>(random() % 4); n > 0; --n) {
+            made += pick(pieces);
+        }
+        return made;
+    };
+    int remembered = 0;
+    for (int round = 0; round < 400; ++round) {
+        SCOPED_TRACE(round);
+        ForgetFileStates();
+        WriteBytes(folder / "2004V.dat", Utf8ToCp932Lossy(pick(olds)));
+        std::vector<Vacation> records(random() % 8);
+        for (Vacation& record : records) {
+            // Mostly plain records, so that most saves are remembered.
+            const bool plain = random() % 3 != 0;
+            record = {random() % 5 == 0 ? text()
+                                        : "2004/0" + std::to_string(1 + random() % 9) + "/1" +
+                                              std::to_string(random() % 10),
+                      plain ? "月" : text(),
+                      plain ? "年休" : text(),
+                      plain ? "1.0" : text(),
+                      plain ? "-2.5" : text(),
+                      plain ? "" : text()};
+        }
+        UseLedger({pick(values), static_cast<int>(random() % 3), pick(values), records});
+        const DataFileWrite saved = SaveVacationFile(folder.Path(), 2004);
+        ASSERT_TRUE(saved.written);
+        ASSERT_TRUE(saved.identity);
+        std::shared_ptr<const VacationFileRead> kept = RememberedFileRead(*saved.identity);
+        if (kept == nullptr) {
+            continue;
+        }
+        ++remembered;
+        ExpectSameRead(*kept, FileOf(2004));
+    }
+    // Both ways were taken many times.
+    EXPECT_GT(remembered, 100);
+    EXPECT_LT(remembered, 380);
 }
 
 TEST_F(VacationTest, LedgerOfAYearTheSlotDoesNotHoldIsRefused) {
