@@ -92,6 +92,10 @@ bool SyncFolder(const std::string& folder) {
     return ::close(fd) == 0 && ok;
 }
 
+FileIdentity IdentityFrom(const struct stat& info) {
+    return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
 // The folders the open batches still have to flush, and how many batches
 // are open on this thread.
 struct PendingFolders {
@@ -133,14 +137,6 @@ FolderSyncBatch::~FolderSyncBatch() {
     }
     pending.folders.clear();
 }
-
-namespace {
-
-FileIdentity IdentityFrom(const struct stat& info) {
-    return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
-}
-
-} // namespace
 
 std::optional<FileIdentity> FileIdentityOf(const fs::path& path) {
     struct stat info {};
@@ -265,8 +261,8 @@ bool WriteToTarget(const WriteTarget& target, std::string_view bytes,
     // change time), so that it is the identity a stat of the name finds now
     // without looking the name up again. Its bytes reached the disk before
     // the rename: closing it cannot undo the write.
-    struct stat info {};
     if (written != nullptr) {
+        struct stat info {};
         *written = ::fstat(fd, &info) == 0 ? std::optional(IdentityFrom(info)) : std::nullopt;
     }
     ::close(fd);

@@ -96,11 +96,11 @@ std::shared_ptr<const std::string> RememberedFileBytes(const FileIdentity& file)
     return finding != nullptr ? finding->bytes : nullptr;
 }
 
-void RememberFileRead(const FileIdentity& file, std::shared_ptr<const VacationFileRead> read) {
+void RememberFileParse(const FileIdentity& file, std::shared_ptr<const VacationFileRead> read) {
     FindingOf(file, true)->read = std::move(read);
 }
 
-std::shared_ptr<const VacationFileRead> RememberedFileRead(const FileIdentity& file) {
+std::shared_ptr<const VacationFileRead> RememberedFileParse(const FileIdentity& file) {
     const Finding* finding = FindingOf(file, false);
     return finding != nullptr ? finding->read : nullptr;
 }

@@ -52,14 +52,14 @@ std::shared_ptr<const std::string> RememberedFileBytes(const FileIdentity& file)
 
 // What a reader made of the file's bytes, kept so that a later step of the
 // same session need not decode and parse them again: the paid-leave file's
-// values read at load serve the save's rebuild. One made up from what the
-// program wrote is remembered only where reading the bytes back is shown to
-// give exactly it. Forgotten once the file changes on disk.
+// values read at load serve the save's rebuild. Only a parse of bytes as
+// read is remembered, never one made up from what the program wrote.
+// Forgotten once the file changes on disk.
 struct VacationFileRead;
-void RememberFileRead(const FileIdentity& file, std::shared_ptr<const VacationFileRead> read);
+void RememberFileParse(const FileIdentity& file, std::shared_ptr<const VacationFileRead> read);
 // The parse remembered for the file with this identity; nullptr when none
 // is, or the file changed since.
-std::shared_ptr<const VacationFileRead> RememberedFileRead(const FileIdentity& file);
+std::shared_ptr<const VacationFileRead> RememberedFileParse(const FileIdentity& file);
 
 // Forgets every finding (part of ResetProgramState).
 void ForgetFileStates();

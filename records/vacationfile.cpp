@@ -189,47 +189,18 @@ std::string PaddedDateText(const CivilDate& date) {
 }
 
 // A record's value; fields and scratch are reused from record to record.
-// A record as read from its fields (all but the weekday): the date in its
-// "yyyy/mm/dd" form with the weekday taken from it (the stored one is not
-// trusted) and the other fields without blanks at either end; nothing when
-// the date cannot be read.
-std::optional<Vacation> RecordFromFields(std::string_view date, std::string_view kind,
-                                         std::string_view days, std::string_view balance,
-                                         std::string_view remark) {
-    std::optional<CivilDate> day = ParseFullDate(TrimBlanks(date));
-    if (!day) {
-        return std::nullopt;
-    }
-    return Vacation{PaddedDateText(*day), WeekdayText(WeekdayIndex(*day)),
-                    FieldText(kind),      FieldText(days),
-                    FieldText(balance),   FieldText(remark)};
-}
-
 Vacation ReadRecord(std::string_view value, std::vector<std::string_view>& fields,
                     std::vector<std::string>& scratch) {
     fields.resize(6);
     SplitCsvFieldViews(value, fields, scratch);
-    return RecordFromFields(fields[0], fields[2], fields[3], fields[4], fields[5])
-        .value_or(Vacation{});
-}
-
-// The fields of a record in the order of its line in the file.
-std::array<const std::string*, 6> RecordFields(const Vacation& record) {
-    return {&record.Date, &record.Weekday, &record.Kind,
-            &record.Days, &record.Balance, &record.Remark};
-}
-
-// Gives take(n, record) each record a file is written with, those with a
-// date among the first 100, with its number n in the file, while take
-// returns true; whether it always did.
-template <typename Take> bool ForEachWrittenRecord(const VacationLedger& ledger, Take take) {
-    const std::size_t count = std::min<std::size_t>(ledger.records.size(), MaxVacationRecords);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!ledger.records[i].Date.empty() && !take(i + 1, ledger.records[i])) {
-            return false;
-        }
+    std::optional<CivilDate> date = ParseFullDate(TrimBlanks(fields[0]));
+    if (!date) {
+        return {};
     }
-    return true;
+    // The weekday comes from the date; the stored one is not trusted.
+    return {PaddedDateText(*date), WeekdayText(WeekdayIndex(*date)),
+            FieldText(fields[2]),  FieldText(fields[3]),
+            FieldText(fields[4]),  FieldText(fields[5])};
 }
 
 // "[VacationData]" with a line "n=date,weekday,kind,days,balance,remark" for
@@ -239,8 +210,15 @@ template <typename Take> bool ForEachWrittenRecord(const VacationLedger& ledger,
 std::string RecordSectionBytes(const VacationLedger& ledger) {
     Cp932Writer file;
     bool any = false;
-    ForEachWrittenRecord(ledger, [&](std::size_t number, const Vacation& record) {
-        const std::array<const std::string*, 6> fields = RecordFields(record);
+    const std::size_t count = std::min<std::size_t>(ledger.records.size(), MaxVacationRecords);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Vacation& record = ledger.records[i];
+        if (record.Date.empty()) {
+            continue;
+        }
+        const std::array<const std::string*, 6> fields = {&record.Date,    &record.Weekday,
+                                                          &record.Kind,    &record.Days,
+                                                          &record.Balance, &record.Remark};
         std::size_t room = std::string_view(RecordSection).size() + 8 + Cp932Writer::DecimalRoom;
         for (const std::string* field : fields) {
             room += Cp932Writer::FieldRoom(*field) + 1;
@@ -252,7 +230,7 @@ std::string RecordSectionBytes(const VacationLedger& ledger) {
             file.PutAscii("]\r\n");
             any = true;
         }
-        file.PutDecimal(static_cast<long long>(number));
+        file.PutDecimal(static_cast<long long>(i + 1));
         char separator = '=';
         for (const std::string* field : fields) {
             file.Put(separator);
@@ -260,8 +238,7 @@ std::string RecordSectionBytes(const VacationLedger& ledger) {
             separator = ',';
         }
         file.PutAscii("\r\n");
-        return true;
-    });
+    }
     if (any) {
         file.Reserve(2);
         file.PutAscii("\r\n");
@@ -302,13 +279,6 @@ std::string VacationFileName(int year) {
 
 namespace {
 
-// The carry-over, cap switch and grant as the scan found them.
-void TakeSystemValues(const EntryScan& scan, VacationLedger& ledger) {
-    ledger.kuriZan = WholeSingle(scan.kuriZan.value_or(""));
-    ledger.kuriFlg = ParseIniInteger(scan.kuriFlg.value_or("")).value_or(0);
-    ledger.nowZan = WholeSingle(scan.nowZan.value_or(""));
-}
-
 // ReadVacationFileBytes of the bytes decoded.
 FileState ReadVacationText(const std::optional<std::string>& text, VacationLedger& ledger) {
     ledger = {};
@@ -320,7 +290,9 @@ FileState ReadVacationText(const std::optional<std::string>& text, VacationLedge
     if (state == FileState::Unrecognised) {
         return state;
     }
-    TakeSystemValues(scan, ledger);
+    ledger.kuriZan = WholeSingle(scan.kuriZan.value_or(""));
+    ledger.kuriFlg = ParseIniInteger(scan.kuriFlg.value_or("")).value_or(0);
+    ledger.nowZan = WholeSingle(scan.nowZan.value_or(""));
     ledger.records.reserve(static_cast<std::size_t>(std::count_if(
         scan.values.begin(), scan.values.end(),
         [](const std::optional<std::string_view>& value) { return value && !value->empty(); })));
@@ -334,16 +306,9 @@ FileState ReadVacationText(const std::optional<std::string>& text, VacationLedge
     return state;
 }
 
-// A paid-leave file made anew: its bytes, and the text of all but its
-// records (the kept sections and "System").
-struct NewVacationFile {
-    std::string bytes;
-    std::string keptText;
-};
-
 // VacationFileBytes of the old bytes decoded.
-NewVacationFile MakeVacationFile(const std::optional<std::string>& oldText,
-                                 const VacationLedger& ledger) {
+std::string MakeVacationFile(const std::optional<std::string>& oldText,
+                             const VacationLedger& ledger) {
     IniTable table;
     if (oldText) {
         IniTable old = IniTable::Parse(*oldText);
@@ -356,95 +321,7 @@ NewVacationFile MakeVacationFile(const std::optional<std::string>& oldText,
     table.Write(SystemSection, "KuriZan", FormatSingle(ledger.kuriZan));
     table.Write(SystemSection, "KuriFlg", std::to_string(ledger.kuriFlg));
     table.Write(SystemSection, "NowZan", FormatSingle(ledger.nowZan));
-    NewVacationFile file{{}, table.Serialize()};
-    file.bytes = Utf8ToCp932Lossy(file.keptText) + RecordSectionBytes(ledger);
-    return file;
-}
-
-// Whether text holds part at pos; pos moves past it when it does.
-bool TakePart(std::string_view text, std::size_t& pos, std::string_view part) {
-    if (text.size() - pos < part.size() || text.compare(pos, part.size(), part) != 0) {
-        return false;
-    }
-    pos += part.size();
-    return true;
-}
-
-// The record as reading its line back gives it, when the line "n=value"
-// stands at pos of the written text with every field as written (nothing
-// FileField changes, every character decoded back from CP932 as it was) and
-// a date; pos moves past the line. Nothing otherwise.
-std::optional<Vacation> ReadBack(std::string_view text, std::size_t& pos, std::size_t number,
-                                 const Vacation& record) {
-    if (!TakePart(text, pos, std::to_string(number)) || !TakePart(text, pos, "=")) {
-        return std::nullopt;
-    }
-    const std::array<const std::string*, 6> fields = RecordFields(record);
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const std::string& field = *fields[i];
-        const bool plain = std::none_of(field.begin(), field.end(), [](char c) {
-            return (FileFieldMarks[static_cast<unsigned char>(c)] & 3) != 0;
-        });
-        if (!plain || (i > 0 && !TakePart(text, pos, ",")) || !TakePart(text, pos, field)) {
-            return std::nullopt;
-        }
-    }
-    if (!TakePart(text, pos, "\r\n")) {
-        return std::nullopt;
-    }
-    // Six fields without commas or quotes: the reader finds these six and
-    // nothing after them, so the record holds no more than it reads when its
-    // date can be read.
-    return RecordFromFields(record.Date, record.Kind, record.Days, record.Balance, record.Remark);
-}
-
-// What reading the file just written would find, made from what was written
-// rather than by reading its bytes again: the text decoded from the bytes
-// must show the kept part unchanged and every record as written (ReadBack).
-// Nothing when it does not; the next read then reads the bytes.
-std::shared_ptr<const VacationFileRead> ReadOfWrittenFile(std::string_view bytes,
-                                                          const std::string& keptText,
-                                                          const VacationLedger& ledger) {
-    auto read = std::make_shared<VacationFileRead>();
-    read->text = DataFileText(bytes);
-    if (!read->text) {
-        return nullptr;
-    }
-    const std::string_view text = *read->text;
-    std::size_t pos = 0;
-    if (!TakePart(text, pos, keptText)) {
-        return nullptr;
-    }
-    // The records come after the rest, in a section of their own: the
-    // values of "System" are the kept part's.
-    const EntryScan scan = ScanEntries(keptText);
-    if (!scan.system || NotesHoldMore(keptText)) {
-        return nullptr;
-    }
-    TakeSystemValues(scan, read->ledger);
-    bool section = false;
-    const bool allReadBack =
-        ForEachWrittenRecord(ledger, [&](std::size_t number, const Vacation& record) {
-            if (!section && !(TakePart(text, pos, "[") && TakePart(text, pos, RecordSection) &&
-                              TakePart(text, pos, "]\r\n"))) {
-                return false;
-            }
-            section = true;
-            std::optional<Vacation> back = ReadBack(text, pos, number, record);
-            if (!back) {
-                return false;
-            }
-            read->ledger.records.push_back(std::move(*back));
-            return true;
-        });
-    if (!allReadBack) {
-        return nullptr;
-    }
-    if ((section && !TakePart(text, pos, "\r\n")) || pos != text.size()) {
-        return nullptr;
-    }
-    read->state = FileState::Read;
-    return read;
+    return Utf8ToCp932Lossy(table.Serialize()) + RecordSectionBytes(ledger);
 }
 
 } // namespace
@@ -459,7 +336,7 @@ FileState CheckVacationFileBytes(std::string_view bytes) {
 }
 
 std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& ledger) {
-    return MakeVacationFile(DataFileText(oldBytes), ledger).bytes;
+    return MakeVacationFile(DataFileText(oldBytes), ledger);
 }
 
 namespace {
@@ -518,14 +395,14 @@ std::shared_ptr<const VacationFileRead> TakeVacationFile(const std::filesystem::
         return nullptr;
     }
     identity = file.identity;
-    std::shared_ptr<const VacationFileRead> read = RememberedFileRead(file.identity);
+    std::shared_ptr<const VacationFileRead> read = RememberedFileParse(file.identity);
     if (!read) {
         auto parsed = std::make_shared<VacationFileRead>();
         parsed->text = DataFileText(file.view());
         parsed->state = ReadVacationText(parsed->text, parsed->ledger);
         RememberFileState(file.identity, parsed->state);
         RememberFileBytes(file.identity, std::move(file.bytes));
-        RememberFileRead(file.identity, parsed);
+        RememberFileParse(file.identity, parsed);
         read = std::move(parsed);
     }
     if (read->state == FileState::Unrecognised) {
@@ -573,10 +450,9 @@ DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
     // The text the load or this save's rebuild decoded, while the file is
     // the one they read.
     const std::shared_ptr<const VacationFileRead> read =
-        old.status == ReadStatus::Ok ? RememberedFileRead(old.identity) : nullptr;
-    const VacationLedger ledger = LedgerInMemory();
-    NewVacationFile file = MakeVacationFile(read ? read->text : DataFileText(old.view()), ledger);
-    auto bytes = std::make_shared<const std::string>(std::move(file.bytes));
+        old.status == ReadStatus::Ok ? RememberedFileParse(old.identity) : nullptr;
+    auto bytes = std::make_shared<const std::string>(
+        MakeVacationFile(read ? read->text : DataFileText(old.view()), LedgerInMemory()));
     // A record the rebuild dropped is the user's doing when the kinds as
     // loaded rebuilt every record; otherwise, or in a file that changed
     // since it was loaded, it may not be.
@@ -588,10 +464,6 @@ DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
         },
         rebuildDrops);
     if (write.identity) {
-        if (std::shared_ptr<const VacationFileRead> written =
-                ReadOfWrittenFile(*bytes, file.keptText, ledger)) {
-            RememberFileRead(*write.identity, std::move(written));
-        }
         RememberFileBytes(*write.identity, std::move(bytes));
     }
     return write;
