@@ -8,6 +8,10 @@
 #include <iconv.h>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 class Converter {
@@ -143,24 +147,39 @@ Converter& FromCp932() {
     return conv;
 }
 
-// How many of the word's bytes, from the first in memory, are below 0x80.
-std::size_t AsciiPrefix(std::uint64_t word) {
+// How many bytes CopyAscii may write past the ASCII it copies.
+#if defined(__SSE2__)
+constexpr std::ptrdiff_t AsciiBlock = 16;
+#else
+constexpr std::ptrdiff_t AsciiBlock = 8;
+#endif
+
+// How many bytes of the block at src, from the first, are below 0x80:
+// sixteen at a time with the vector instructions every x86-64 processor has,
+// otherwise eight in a word.
+std::size_t AsciiPrefixOfBlock(const char* src) {
+#if defined(__SSE2__)
+    const auto high = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src))));
+    return high == 0 ? 16 : static_cast<std::size_t>(std::countr_zero(high));
+#else
+    std::uint64_t word = 0;
+    std::memcpy(&word, src, 8);
     if constexpr (std::endian::native == std::endian::big) {
         word = __builtin_bswap64(word);
     }
     const std::uint64_t high = word & 0x8080808080808080ull;
     return high == 0 ? 8 : static_cast<std::size_t>(std::countr_zero(high)) / 8;
+#endif
 }
 
-// Copies the ASCII bytes at src, up to eight and at least one when there are
-// any; false when src is at a byte of 0x80 or above. With eight bytes left
-// the whole word is written to dst, so dst needs room for eight.
+// Copies the ASCII bytes at src, up to a block and at least one when there
+// are any; false when src is at a byte of 0x80 or above. With a block left
+// the whole block is written to dst, so dst needs room for AsciiBlock bytes.
 bool CopyAscii(const char*& src, const char* end, char*& dst) {
-    if (end - src >= 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, src, 8);
-        std::memcpy(dst, &word, 8);
-        const std::size_t ascii = AsciiPrefix(word);
+    if (end - src >= AsciiBlock) {
+        std::memcpy(dst, src, AsciiBlock);
+        const std::size_t ascii = AsciiPrefixOfBlock(src);
         src += ascii;
         dst += ascii;
         return ascii != 0;
@@ -208,8 +227,8 @@ public:
     // written straight into out's buffer, which grows only when a run of
     // three-byte characters outgrows the first guess.
     bool Decode(std::string_view bytes, std::string& out, bool strict) const {
-        // Room for a whole word or a whole table entry past the end.
-        constexpr std::size_t Slack = 8;
+        // Room for a whole block or a whole table entry past the end.
+        constexpr std::size_t Slack = AsciiBlock;
         out.resize(bytes.size() + bytes.size() / 2 + Slack);
         char* dst = out.data();
         char* limit = out.data() + out.size() - Slack;

@@ -161,6 +161,10 @@ std::optional<UnquotedLine> FillUnquotedFields(std::string_view text,
     const char* const begin = text.data();
     const char* const end = begin + text.size();
     const char* lineEnd = nullptr;
+    // Written through a pointer of its own, so that the vector's size need
+    // not be read again after every field.
+    std::string_view* const out = fields.data();
+    const std::size_t wanted = fields.size();
     std::size_t field = 0;
     const char* start = begin;
     while (start < end && IsBlank(*start)) {
@@ -169,10 +173,10 @@ std::optional<UnquotedLine> FillUnquotedFields(std::string_view text,
     // Takes the comma at p; false once every field is filled. Blanks never
     // run past the line's LF.
     auto comma = [&](const char* p) {
-        if (field == fields.size()) {
+        if (field == wanted) {
             return false;
         }
-        fields[field++] = std::string_view(start, static_cast<std::size_t>(p - start));
+        out[field++] = std::string_view(start, static_cast<std::size_t>(p - start));
         start = p + 1;
         while (start < end && IsBlank(*start)) {
             ++start;
@@ -211,16 +215,16 @@ std::optional<UnquotedLine> FillUnquotedFields(std::string_view text,
         lineEnd = end;
     }
     const std::string_view line(begin, static_cast<std::size_t>(lineEnd - begin));
-    if (field == fields.size()) {
+    if (field == wanted) {
         return UnquotedLine{
             line.size(),
             line.substr(std::min(static_cast<std::size_t>(start - begin), line.size()))};
     }
     if (start < lineEnd) {
-        fields[field++] = std::string_view(start, static_cast<std::size_t>(lineEnd - start));
+        out[field++] = std::string_view(start, static_cast<std::size_t>(lineEnd - start));
     }
-    for (; field < fields.size(); ++field) {
-        fields[field] = {};
+    for (; field < wanted; ++field) {
+        out[field] = {};
     }
     return UnquotedLine{line.size(), {}};
 }

@@ -118,6 +118,22 @@ void AssignMonthDayText(std::string& text, const CivilDate& date) {
     text = std::to_string(date.month) + "/" + (day.size() < 2 ? "0" + day : day);
 }
 
+const std::array<std::string, 367>& MonthDayTexts(int year) {
+    // Every calendar a load builds names its days: the texts are copied from
+    // here rather than formatted each time.
+    auto make = [](int days) {
+        std::array<std::string, 367> texts;
+        const int sample = days == 366 ? 2004 : 2003;
+        for (int d = 1; d <= days; ++d) {
+            texts[static_cast<std::size_t>(d)] = MonthDayText(DateFromDayOfYear(sample, d));
+        }
+        return texts;
+    };
+    static const std::array<std::string, 367> common = make(365);
+    static const std::array<std::string, 367> leap = make(366);
+    return IsLeapYear(year) ? leap : common;
+}
+
 std::optional<CivilDate> ParseFullDate(std::string_view text) {
     auto year = ReadNumber(text);
     if (!year || text.empty() || text.front() != '/') {

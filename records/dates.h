@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ std::string FullDateText(const CivilDate& date);
 std::string MonthDayText(const CivilDate& date);
 // MonthDayText into text, which keeps its memory.
 void AssignMonthDayText(std::string& text, const CivilDate& date);
+// The MonthDayText of every day of a year of 365 or 366 days, by day of the
+// year (index 1..days; index 0 and 366 of a short year are ""), made once.
+const std::array<std::string, 367>& MonthDayTexts(int year);
 
 // Reads a "yyyy/m/d" text (leading zeros allowed); nothing when it is no date.
 std::optional<CivilDate> ParseFullDate(std::string_view text);

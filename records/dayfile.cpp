@@ -127,10 +127,46 @@ private:
     std::size_t next_ = 0;
 };
 
-// Looks at the day lines against the built dates of days and reads them into
-// the days of into, when there is one; a line whose number or date is not its
-// position's makes the file one that does not fit its year.
-FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, YearDays* into) {
+// Sets a day's kind and values from its line's fields; the date and weekday
+// are not the file's.
+class DayValues {
+public:
+    void Take(Recode1& day, const std::vector<std::string_view>& fields) {
+        SetTrimmed(day.Kind, fields[2]);
+        SetTrimmed(day.Rising, fields[3]);
+        SetTrimmed(day.Arrival, fields[4]);
+        SetTrimmed(day.Leaving, fields[5]);
+        SetTrimmed(day.Bedtime, fields[6]);
+        day.Exercise = LeadingInteger(fields[7]);
+        day.Condition = conditions_.Get(fields[8], LeadingSingle);
+        SetTrimmed(day.Remark, fields[9]);
+    }
+
+private:
+    RecentlyMade<std::string, float> conditions_;
+};
+
+// The first field of every day's line in a year of the year's length,
+// "d=m/dd", made once.
+const std::array<std::string, YearSlotSize>& DayLineKeys(int year) {
+    auto make = [](int year) {
+        std::array<std::string, YearSlotSize> keys;
+        const std::array<std::string, 367>& dates = MonthDayTexts(year);
+        for (int d = 1; d <= DaysInYear(year); ++d) {
+            keys[d] = std::to_string(d) + "=" + dates[d];
+        }
+        return keys;
+    };
+    static const std::array<std::string, YearSlotSize> common = make(2003);
+    static const std::array<std::string, YearSlotSize> leap = make(2004);
+    return IsLeapYear(year) ? leap : common;
+}
+
+// Looks at the day lines of a file over days 1..count, each checked by
+// fits(d, first field), and hands each line to take(d, fields); a line that
+// does not fit its position makes the file one that does not fit its year.
+template <typename Fits, typename Take>
+FileState ScanDayFile(std::string_view bytes, int count, Fits fits, Take take) {
     std::optional<std::string> text = DataFileText(bytes);
     if (!text) {
         return FileState::Unrecognised;
@@ -138,23 +174,10 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
     // Without a header line no day is taken, so the days stay as they were.
     count = std::clamp(count, 0, YearSlotSize - 1);
     bool misplaced = false;
-    RecentlyMade<std::string, float> conditions;
     NumberedLines lines = ReadNumberedLines(
         *text, DayHeader, 10, count, [&](int d, const std::vector<std::string_view>& fields) {
-            misplaced = misplaced || !FitsItsPosition(fields[0], d, dates[d].Date);
-            if (into == nullptr) {
-                return;
-            }
-            Recode1& day = (*into)[d];
-            // The date and weekday stay the calendar's.
-            SetTrimmed(day.Kind, fields[2]);
-            SetTrimmed(day.Rising, fields[3]);
-            SetTrimmed(day.Arrival, fields[4]);
-            SetTrimmed(day.Leaving, fields[5]);
-            SetTrimmed(day.Bedtime, fields[6]);
-            day.Exercise = LeadingInteger(fields[7]);
-            day.Condition = conditions.Get(fields[8], LeadingSingle);
-            SetTrimmed(day.Remark, fields[9]);
+            misplaced = misplaced || !fits(d, fields[0]);
+            take(d, fields);
         });
     FileState state = NumberedFileState(lines, count);
     return misplaced && state != FileState::Unrecognised ? FileState::DoesNotFit : state;
@@ -163,11 +186,18 @@ FileState ScanDayFile(std::string_view bytes, const YearDays& dates, int count, 
 } // namespace
 
 FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count) {
-    return ScanDayFile(bytes, days, count, &days);
+    DayValues values;
+    return ScanDayFile(
+        bytes, count,
+        [&days](int d, std::string_view field) { return FitsItsPosition(field, d, days[d].Date); },
+        [&](int d, const std::vector<std::string_view>& fields) { values.Take(days[d], fields); });
 }
 
 FileState CheckDayFileBytes(std::string_view bytes, const YearDays& days, int count) {
-    return ScanDayFile(bytes, days, count, nullptr);
+    return ScanDayFile(
+        bytes, count,
+        [&days](int d, std::string_view field) { return FitsItsPosition(field, d, days[d].Date); },
+        [](int, const std::vector<std::string_view>&) {});
 }
 
 std::string DayFileBytes(const YearDays& days, int count) {
@@ -231,37 +261,58 @@ std::string DayFileBytes(const YearDays& days, int count) {
     return file.Take();
 }
 
+namespace {
+
+// A day of a slot as the calendar builds it: the calendar's date, weekday and
+// mark, every value empty, and with markWeekly a work day on a weekly rest
+// day marked as a rest day. Days outside 1..count are cleared.
+void BuildDay(Recode1& day, int d, int count, int weekday, bool markWeekly) {
+    // Cleared or assigned rather than replaced, so that the texts keep their
+    // memory.
+    for (std::string* text : {&day.Rising, &day.Arrival, &day.Leaving, &day.Bedtime, &day.Remark}) {
+        text->clear();
+    }
+    day.Exercise = 0;
+    day.Condition = 0.0f;
+    if (d < 1 || d > count) {
+        day.Date.clear();
+        day.Weekday.clear();
+        day.Kind.clear();
+        return;
+    }
+    // The calendar holds this year, so its dates are the year's days.
+    day.Date = HolidayCalendar[d].Date;
+    day.Weekday = WeekdayText(weekday);
+    day.Kind = HolidayCalendar[d].Mark;
+    if (markWeekly && day.Kind.empty() && Settings.WeeklyHolidays[weekday] != 0) {
+        day.Kind = RestMark;
+    }
+}
+
+// The weekday of day d of a year whose 1 January is firstWeekday.
+int WeekdayOfDay(int firstWeekday, int d) {
+    return (firstWeekday + d - 1) % 7;
+}
+
+// Makes the slot hold the year, as built from the calendar.
+void TakeYear(int slot, int year) {
+    YearSlotDays[slot] = DaysInYear(year);
+    YearSlotYear[slot] = year;
+}
+
+} // namespace
+
 bool InitDayTable(int slot, int year) {
     auto* days = SlotRecords(slot);
     if (days == nullptr || !CalendarHolds(year)) {
         return false;
     }
-    int count = DaysInYear(year);
-    int weekday = WeekdayIndex({year, 1, 1});
+    const int count = DaysInYear(year);
+    const int firstWeekday = WeekdayIndex({year, 1, 1});
     for (int d = 0; d < YearSlotSize; ++d) {
-        Recode1& day = (*days)[d];
-        // Cleared or assigned rather than replaced, so that the texts keep
-        // their memory.
-        for (std::string* text :
-             {&day.Rising, &day.Arrival, &day.Leaving, &day.Bedtime, &day.Remark}) {
-            text->clear();
-        }
-        day.Exercise = 0;
-        day.Condition = 0.0f;
-        if (d >= 1 && d <= count) {
-            // The calendar holds this year, so its dates are the year's days.
-            day.Date = HolidayCalendar[d].Date;
-            day.Weekday = WeekdayText(weekday);
-            day.Kind = HolidayCalendar[d].Mark;
-            weekday = weekday == 6 ? 0 : weekday + 1;
-        } else {
-            day.Date.clear();
-            day.Weekday.clear();
-            day.Kind.clear();
-        }
+        BuildDay((*days)[d], d, count, d >= 1 ? WeekdayOfDay(firstWeekday, d) : 0, false);
     }
-    YearSlotDays[slot] = count;
-    YearSlotYear[slot] = year;
+    TakeYear(slot, year);
     return true;
 }
 
@@ -273,11 +324,51 @@ bool MarkWeeklyHolidays(int slot, int year) {
     const int firstWeekday = WeekdayIndex({year, 1, 1});
     for (int d = 1; d <= std::min(SlotDays(slot), DaysInYear(year)); ++d) {
         Recode1& day = (*days)[d];
-        if (day.Kind.empty() && Settings.WeeklyHolidays[(firstWeekday + d - 1) % 7] != 0) {
+        if (day.Kind.empty() && Settings.WeeklyHolidays[WeekdayOfDay(firstWeekday, d)] != 0) {
             day.Kind = RestMark;
         }
     }
     return true;
+}
+
+FileState BuildSlotFromDayFile(int slot, int year, std::optional<std::string_view> bytes) {
+    auto* days = SlotRecords(slot);
+    if (days == nullptr || !CalendarHolds(year)) {
+        return FileState::Unrecognised;
+    }
+    TakeYear(slot, year);
+    const int count = SlotDays(slot);
+    const int firstWeekday = WeekdayIndex({year, 1, 1});
+    // Each day a line takes is built and read in one visit; the days no line
+    // takes are built afterwards.
+    std::array<bool, YearSlotSize> taken{};
+    FileState state = FileState::Unrecognised;
+    if (bytes) {
+        DayValues values;
+        // The calendar's dates are the year's days, so a line's key is the
+        // one every year of its length has.
+        const std::array<std::string, YearSlotSize>& keys = DayLineKeys(year);
+        std::array<const std::string*, 7> weekdays{};
+        for (int w = 0; w < 7; ++w) {
+            weekdays[static_cast<std::size_t>(w)] = &WeekdayText(w);
+        }
+        state = ScanDayFile(
+            *bytes, count,
+            [&keys](int d, std::string_view field) { return TrimBlanks(field) == keys[d]; },
+            [&](int d, const std::vector<std::string_view>& fields) {
+                Recode1& day = (*days)[d];
+                day.Date = HolidayCalendar[d].Date;
+                day.Weekday = *weekdays[static_cast<std::size_t>(WeekdayOfDay(firstWeekday, d))];
+                values.Take(day, fields);
+                taken[d] = true;
+            });
+    }
+    for (int d = 0; d < YearSlotSize; ++d) {
+        if (!taken[d]) {
+            BuildDay((*days)[d], d, count, d >= 1 ? WeekdayOfDay(firstWeekday, d) : 0, true);
+        }
+    }
+    return state;
 }
 
 bool RederiveRestDays(int slot, int year) {
@@ -296,19 +387,21 @@ bool RederiveRestDays(int slot, int year) {
 }
 
 int LoadDayFile(const std::filesystem::path& folder, int slot, int year) {
-    if (!InitDayTable(slot, year)) {
+    if (SlotRecords(slot) == nullptr || !CalendarHolds(year)) {
         return 0;
     }
     YearSlotUnread[slot] = 0;
-    MarkWeeklyHolidays(slot, year);
     const std::filesystem::path path = folder / DayFileName(year);
     ReadResult file = ReadWholeFile(path);
+    FileState state = BuildSlotFromDayFile(
+        slot, year,
+        file.status == ReadStatus::Ok ? std::optional<std::string_view>(file.bytes) : std::nullopt);
     if (file.status == ReadStatus::Missing) {
         return 0;
     }
-    FileState state = file.status == ReadStatus::Ok
-                          ? ReadDayFileBytes(file.bytes, *SlotRecords(slot), SlotDays(slot))
-                          : FileState::Unreadable;
+    if (file.status != ReadStatus::Ok) {
+        state = FileState::Unreadable;
+    }
     RememberFileRead(path, file, state);
     if (state == FileState::Unrecognised || state == FileState::Unreadable) {
         YearSlotUnread[slot] = 1;

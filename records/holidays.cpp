@@ -91,24 +91,14 @@ void FillHolidayTable(int year, NationalHolidayTable& table) {
 
 int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& calendar) {
     int count = DaysInYear(year);
-    CivilDate date{year, 1, 1};
-    int monthLength = DaysInMonth(year, 1);
-    for (int d = 0; d < YearSlotSize; ++d) {
+    const std::array<std::string, 367>& dates = MonthDayTexts(year);
+    for (std::size_t d = 0; d < calendar.size(); ++d) {
         // Cleared or assigned rather than replaced, so that the texts keep
         // their memory.
         Holiday& day = calendar[d];
         day.Mark.clear();
         day.Name.clear();
-        if (d < 1 || d > count) {
-            day.Date.clear();
-        } else {
-            AssignMonthDayText(day.Date, date);
-            if (++date.day > monthLength) {
-                date.day = 1;
-                ++date.month;
-                monthLength = DaysInMonth(year, date.month);
-            }
-        }
+        day.Date = dates[d];
     }
     // In table order, so that a later entry on the same day wins.
     const std::string yearText = std::to_string(year) + "/";

@@ -184,7 +184,10 @@ std::string TimeDiff(std::string_view a, std::string_view b) {
 }
 
 std::string PadTwo(std::string_view text) {
-    return text.size() == 1 ? "0" + std::string(text) : std::string(text);
+    if (text.size() == 1) {
+        return std::string{'0', text.front()};
+    }
+    return std::string(text);
 }
 
 std::optional<std::string> TimeAdd(std::string_view a, std::string_view b) {
