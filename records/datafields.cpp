@@ -286,17 +286,13 @@ void Cp932Writer::Grow(std::size_t room) {
     bytes_.resize(std::max(bytes_.size() * 2, used_ + room));
 }
 
-void Cp932Writer::PutEncodedField(std::string_view text) {
-    char* const out = bytes_.data() + used_;
-    char* const end = (MarksOf(text) & 3) != 0 ? WriteUtf8AsCp932Lossy(FileField(text), out)
-                                               : WriteUtf8AsCp932Lossy(text, out);
-    used_ = static_cast<std::size_t>(end - bytes_.data());
+char* Cp932Writer::WriteEncodedField(std::string_view text, char* out) {
+    return (MarksOf(text) & 3) != 0 ? WriteUtf8AsCp932Lossy(FileField(text), out)
+                                    : WriteUtf8AsCp932Lossy(text, out);
 }
 
-void Cp932Writer::PutLongDecimal(long long value) {
-    char* const out = bytes_.data() + used_;
-    used_ =
-        static_cast<std::size_t>(std::to_chars(out, out + DecimalRoom, value).ptr - bytes_.data());
+char* Cp932Writer::WriteLongDecimal(long long value, char* out) {
+    return std::to_chars(out, out + DecimalRoom, value).ptr;
 }
 
 std::string Cp932Writer::Take() {

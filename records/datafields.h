@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -78,53 +80,144 @@ public:
     }
     static constexpr std::size_t DecimalRoom = 20;
 
+    // Writes at a position of its own. A line written through a cursor keeps
+    // that position in a register: the writer's own count would be read and
+    // written again around every byte, since a byte written may be any
+    // memory.
+    class Cursor {
+    public:
+        explicit Cursor(char* at) : at_(at) {}
+
+        void Put(char c) { *at_++ = c; }
+        // Text known to be ASCII, or already CP932, as it is.
+        void PutAscii(std::string_view text) {
+            if (FitsWordPair(text)) {
+                WordPair(text).Store(at_);
+            } else {
+                std::copy(text.begin(), text.end(), at_);
+            }
+            at_ += text.size();
+        }
+        // FileField(text) in CP932; characters CP932 cannot hold are
+        // dropped. Written here for the many fields of plain ASCII, which go
+        // as they are.
+        void PutField(std::string_view text) {
+            const std::size_t n = text.size();
+            if (FitsWordPair(text)) {
+                // The times and dates of a day.
+                const WordPair words(text);
+                if (NeedsWork(words.head) || NeedsWork(words.tail)) {
+                    at_ = WriteEncodedField(text, at_);
+                    return;
+                }
+                words.Store(at_);
+                at_ += n;
+                return;
+            }
+            for (std::size_t i = 0; i < n; ++i) {
+                if (FileFieldMarks[static_cast<unsigned char>(text[i])] != 0) {
+                    at_ = WriteEncodedField(text, at_);
+                    return;
+                }
+                at_[i] = text[i];
+            }
+            at_ += text.size();
+        }
+        void PutDecimal(long long value) {
+            // Day numbers and step counts: a few digits, written here.
+            if (value >= 0 && value < 100000) {
+                char digits[5];
+                int n = 0;
+                do {
+                    digits[n++] = static_cast<char>('0' + value % 10);
+                    value /= 10;
+                } while (value != 0);
+                while (n > 0) {
+                    *at_++ = digits[--n];
+                }
+                return;
+            }
+            at_ = WriteLongDecimal(value, at_);
+        }
+
+    private:
+        friend class Cp932Writer;
+
+        // A text of four to eight bytes as two words that may overlap: copied
+        // and looked at without a loop whose end depends on its length.
+        static bool FitsWordPair(std::string_view text) {
+            return text.size() >= 4 && text.size() <= 8;
+        }
+        struct WordPair {
+            explicit WordPair(std::string_view text) : size(text.size()) {
+                std::memcpy(&head, text.data(), 4);
+                std::memcpy(&tail, text.data() + size - 4, 4);
+            }
+            void Store(char* at) const {
+                std::memcpy(at, &head, 4);
+                std::memcpy(at + size - 4, &tail, 4);
+            }
+            std::size_t size;
+            std::uint32_t head = 0;
+            std::uint32_t tail = 0;
+        };
+
+        // Whether any of the four bytes is one FileFieldMarks marks: a
+        // control character, a comma, a quote, or a byte of a character
+        // beyond ASCII.
+        static bool NeedsWork(std::uint32_t word) {
+            constexpr std::uint32_t Ones = 0x01010101u;
+            constexpr std::uint32_t Highs = 0x80808080u;
+            // The high bit of some byte set where a byte is zero, and only
+            // if one is.
+            auto anyZero = [](std::uint32_t v) { return (v - Ones) & ~v & Highs; };
+            const std::uint32_t below32 = (word - 0x20 * Ones) & ~word & Highs;
+            return ((word & Highs) | below32 | anyZero(word ^ (',' * Ones)) |
+                    anyZero(word ^ ('"' * Ones))) != 0;
+        }
+
+        char* at_;
+    };
+
     void Reserve(std::size_t room) {
         if (bytes_.size() - used_ < room) {
             Grow(room);
         }
     }
-    void Put(char c) { bytes_[used_++] = c; }
-    // Text known to be ASCII, as it is.
-    void PutAscii(std::string_view text) {
-        std::copy(text.begin(), text.end(), bytes_.data() + used_);
-        used_ += text.size();
+    // Reserve, and a cursor where the writing goes on; what it writes
+    // counts once the writer Advances to it.
+    Cursor Line(std::size_t room) {
+        Reserve(room);
+        return Cursor(bytes_.data() + used_);
     }
-    // FileField(text) in CP932; characters CP932 cannot hold are dropped.
-    // Written here for the many fields of plain ASCII, which go as they are.
+    void Advance(const Cursor& cursor) {
+        used_ = static_cast<std::size_t>(cursor.at_ - bytes_.data());
+    }
+
+    void Put(char c) { bytes_[used_++] = c; }
+    void PutAscii(std::string_view text) {
+        Cursor cursor = Line(0);
+        cursor.PutAscii(text);
+        Advance(cursor);
+    }
     void PutField(std::string_view text) {
-        char* const out = bytes_.data() + used_;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (FileFieldMarks[static_cast<unsigned char>(text[i])] != 0) {
-                PutEncodedField(text);
-                return;
-            }
-            out[i] = text[i];
-        }
-        used_ += text.size();
+        Cursor cursor = Line(0);
+        cursor.PutField(text);
+        Advance(cursor);
     }
     void PutDecimal(long long value) {
-        // Day numbers and step counts: a few digits, written here.
-        if (value >= 0 && value < 100000) {
-            char digits[5];
-            int n = 0;
-            do {
-                digits[n++] = static_cast<char>('0' + value % 10);
-                value /= 10;
-            } while (value != 0);
-            while (n > 0) {
-                bytes_[used_++] = digits[--n];
-            }
-            return;
-        }
-        PutLongDecimal(value);
+        Cursor cursor = Line(0);
+        cursor.PutDecimal(value);
+        Advance(cursor);
     }
     // The bytes written; the writer starts over.
     std::string Take();
 
 private:
-    // PutField for a text that needs quotes, blanks or encoding.
-    void PutEncodedField(std::string_view text);
-    void PutLongDecimal(long long value);
+    // FileField of a text that needs quotes, blanks or encoding, at out;
+    // the end of what was written.
+    static char* WriteEncodedField(std::string_view text, char* out);
+    static char* WriteLongDecimal(long long value, char* out);
     void Grow(std::size_t room);
 
     std::string bytes_;

@@ -211,52 +211,65 @@ std::string DayFileBytes(const YearDays& days, int count) {
     // bits, which tell every value apart.
     RecentlyMade<std::uint32_t, std::string> conditions;
     // Every line has a weekday: their texts are encoded once.
+    std::array<std::string_view, 7> weekdayTexts;
     std::array<std::string, 7> weekdays;
     for (int w = 0; w < 7; ++w) {
+        weekdayTexts[static_cast<std::size_t>(w)] = WeekdayText(w);
         weekdays[static_cast<std::size_t>(w)] = Utf8ToCp932Lossy(WeekdayText(w));
     }
+    // So is each of the few kinds most days have.
+    RecentlyMade<std::string, std::string> kinds;
     int weekday = 6;
     for (int d = 1; d <= count; ++d) {
         const Recode1& day = days[d];
         const std::string& conditionText =
             conditions.Get(std::bit_cast<std::uint32_t>(day.Condition),
                            [&day](std::uint32_t) { return FormatSingle(day.Condition); });
+        const std::string& kindBytes = kinds.Get(
+            day.Kind, [](const std::string& kind) { return Utf8ToCp932Lossy(FileField(kind)); });
         // A day's weekday is most likely the one after the day before's.
         weekday = (weekday + 1) % 7;
-        for (int tried = 0; tried < 7 && !SameShortText(day.Weekday, WeekdayText(weekday));
+        for (int tried = 0;
+             tried < 7 &&
+             !SameShortText(day.Weekday, weekdayTexts[static_cast<std::size_t>(weekday)]);
              ++tried) {
             weekday = (weekday + 1) % 7;
         }
-        const bool knownWeekday = SameShortText(day.Weekday, WeekdayText(weekday));
-        const std::array<const std::string*, 6> texts = {&day.Date,    &day.Kind,    &day.Rising,
-                                                         &day.Arrival, &day.Leaving, &day.Bedtime};
-        std::size_t room = 2 * Cp932Writer::DecimalRoom + Cp932Writer::FieldRoom(day.Weekday) +
+        const bool knownWeekday =
+            SameShortText(day.Weekday, weekdayTexts[static_cast<std::size_t>(weekday)]);
+        const std::array<const std::string*, 4> times = {&day.Rising, &day.Arrival, &day.Leaving,
+                                                         &day.Bedtime};
+        std::size_t room = 2 * Cp932Writer::DecimalRoom + Cp932Writer::FieldRoom(day.Date) +
+                           Cp932Writer::FieldRoom(day.Weekday) + Cp932Writer::AsciiRoom(kindBytes) +
                            Cp932Writer::AsciiRoom(conditionText) +
                            Cp932Writer::FieldRoom(day.Remark) + 16;
-        for (const std::string* text : texts) {
+        for (const std::string* text : times) {
             room += Cp932Writer::FieldRoom(*text);
         }
-        file.Reserve(room);
-        file.PutDecimal(d);
-        file.Put('=');
-        file.PutField(day.Date);
-        file.Put(',');
+        Cp932Writer::Cursor line = file.Line(room);
+        line.PutDecimal(d);
+        line.Put('=');
+        line.PutField(day.Date);
+        line.Put(',');
         if (knownWeekday) {
-            file.PutAscii(weekdays[static_cast<std::size_t>(weekday)]);
+            line.PutAscii(weekdays[static_cast<std::size_t>(weekday)]);
         } else {
-            file.PutField(day.Weekday);
+            line.PutField(day.Weekday);
         }
-        for (const std::string* text : std::span(texts).subspan(1)) {
-            file.Put(',');
-            file.PutField(*text);
+        line.Put(',');
+        line.PutAscii(kindBytes);
+        for (const std::string* text : times) {
+            line.Put(',');
+            line.PutField(*text);
         }
-        file.Put(',');
-        file.PutDecimal(day.Exercise);
-        file.Put(',');
-        file.PutAscii(conditionText);
-        file.Put(',');
-        file.PutField(day.Remark);
-        file.PutAscii("\r\n");
+        line.Put(',');
+        line.PutDecimal(day.Exercise);
+        line.Put(',');
+        line.PutAscii(conditionText);
+        line.Put(',');
+        line.PutField(day.Remark);
+        line.PutAscii("\r\n");
+        file.Advance(line);
     }
     return file.Take();
 }

@@ -200,6 +200,22 @@ TEST(CsvField, Cp932WriterWritesTheEncodedFileFields) {
         }
         EXPECT_EQ(writer.Take(), expected);
     }
+    // Every byte at every place of the short texts the writer looks at a word
+    // at a time, and of the texts around them.
+    for (std::size_t length = 1; length <= 10; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+            for (int byte = 0; byte < 256; ++byte) {
+                std::string text(length, '5');
+                text[at] = static_cast<char>(byte);
+                Cp932Writer writer;
+                writer.Reserve(2 * Cp932Writer::FieldRoom(text));
+                writer.PutField(text);
+                writer.PutAscii(text);
+                ASSERT_EQ(writer.Take(), Utf8ToCp932Lossy(FileField(text)) + text)
+                    << "byte " << byte << " at " << at << " of " << length;
+            }
+        }
+    }
 }
 
 } // namespace
