@@ -124,17 +124,21 @@ public:
             at_ += text.size();
         }
         void PutDecimal(long long value) {
-            // Day numbers and step counts: a few digits, written here.
+            // Day numbers and step counts: up to five digits, written here
+            // without a loop whose end depends on how many there are. All
+            // five are made, and a word from the first that counts is
+            // copied; DecimalRoom leaves room for the word.
             if (value >= 0 && value < 100000) {
-                char digits[5];
-                int n = 0;
-                do {
-                    digits[n++] = static_cast<char>('0' + value % 10);
-                    value /= 10;
-                } while (value != 0);
-                while (n > 0) {
-                    *at_++ = digits[--n];
+                auto number = static_cast<unsigned>(value);
+                std::array<char, 16> digits{};
+                for (std::size_t i = 5; i-- > 0;) {
+                    digits[i] = static_cast<char>('0' + number % 10);
+                    number /= 10;
                 }
+                const auto count = static_cast<std::size_t>(1 + (value >= 10) + (value >= 100) +
+                                                            (value >= 1000) + (value >= 10000));
+                std::memcpy(at_, digits.data() + 5 - count, 8);
+                at_ += count;
                 return;
             }
             at_ = WriteLongDecimal(value, at_);

@@ -104,6 +104,9 @@ DataFileWrite ReplaceDataFile(const fs::path& path, const std::optional<WriteTar
         }
     }
     result.written = WriteToTarget(*target, bytes, &result.identity);
+    if (result.written && target->exists) {
+        ForgetReplacedFile(target->identity);
+    }
     if (result.identity) {
         RememberWrittenFile(*result.identity);
     }

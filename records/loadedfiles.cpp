@@ -75,6 +75,13 @@ void RememberWrittenFile(const FileIdentity& file) {
     finding->identity = file;
 }
 
+void ForgetReplacedFile(const FileIdentity& file) {
+    auto found = Findings().find(Key{file.device, file.inode});
+    if (found != Findings().end() && SameFile(found->second.identity, file)) {
+        Findings().erase(found);
+    }
+}
+
 void RememberFileBytes(const FileIdentity& file, std::shared_ptr<const std::string> bytes) {
     FindingOf(file, true)->bytes = std::move(bytes);
 }

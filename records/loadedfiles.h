@@ -30,6 +30,11 @@ void RememberRebuildDrops(const FileIdentity& file);
 // what the program holds.
 void RememberWrittenFile(const FileIdentity& file);
 
+// After a write replaced the file with this identity: what was learned of it
+// is let go, so that saves over a long session do not pile up findings of
+// files that are gone (file systems that never reuse an inode number).
+void ForgetReplacedFile(const FileIdentity& file);
+
 // The finding for the file with this identity (as a stat of it gives it
 // now); nothing when no loader saw it or it changed since.
 std::optional<FileState> RememberedFileState(const FileIdentity& file);

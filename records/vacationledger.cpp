@@ -14,11 +14,20 @@ namespace {
 constexpr float CarryOverCap = 20.0f;
 
 bool IsLeaveKind(std::string_view kind) {
-    // Asked of every day of a year: the texts are looked up once.
+    // Asked of every day of a year: the texts are looked up once, and most
+    // kinds (work days, rest days) are told apart by their first byte.
     static const std::array<std::string_view, 3> Leave{DayKindText(DayKind::AnnualLeave),
                                                        DayKindText(DayKind::MorningLeave),
                                                        DayKindText(DayKind::AfternoonLeave)};
-    return std::find(Leave.begin(), Leave.end(), kind) != Leave.end();
+    static const std::array<bool, 256> FirstBytes = [] {
+        std::array<bool, 256> first{};
+        for (std::string_view text : Leave) {
+            first[static_cast<unsigned char>(text.front())] = true;
+        }
+        return first;
+    }();
+    return !kind.empty() && FirstBytes[static_cast<unsigned char>(kind.front())] &&
+           std::find(Leave.begin(), Leave.end(), kind) != Leave.end();
 }
 
 bool SlotHolds(int slot, int year) {

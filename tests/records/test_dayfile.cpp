@@ -1,5 +1,7 @@
 #include "records/dayfile.h"
+#include "records/fileio.h"
 #include "records/holidays.h"
+#include "records/loadedfiles.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/vacation.h"
@@ -320,6 +322,21 @@ TEST_F(DayFileTest, RederivingRestDaysKeepsEveryOtherKindAndValue) {
     EXPECT_EQ(YearSlot2[2].Kind, "休日");
     EXPECT_EQ(YearSlot2[1].Kind, "休日");
     EXPECT_FALSE(RederiveRestDays(1, 2004)) << "slot 1 holds 2003";
+}
+
+// What a load learned of a file is let go once a save replaced it: over a
+// long session on a file system that never reuses an inode number, findings
+// of files that are gone must not pile up.
+TEST_F(DayFileTest, ASaveLetsGoOfWhatWasLearnedOfTheFileItReplaced) {
+    Load(DayFile2004(SampleDays));
+    const std::optional<FileIdentity> loaded = FileIdentityOf(File());
+    ASSERT_TRUE(loaded);
+    ASSERT_EQ(RememberedFileState(*loaded), FileState::Read);
+    ASSERT_TRUE(SaveDayFile(folder.Path(), 2, 2004));
+    EXPECT_FALSE(RememberedFileState(*loaded));
+    const std::optional<FileIdentity> saved = FileIdentityOf(File());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(RememberedFileState(*saved), FileState::Read);
 }
 
 // Loading builds each day and reads its line in one visit. Whatever the file
