@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -126,18 +127,23 @@ public:
         void PutDecimal(long long value) {
             // Day numbers and step counts: up to five digits, written here
             // without a loop whose end depends on how many there are. All
-            // five are made, and a word from the first that counts is
-            // copied; DecimalRoom leaves room for the word.
+            // five are made in a word, the first in its lowest byte, and the
+            // word from the first that counts is stored; DecimalRoom leaves
+            // room for it.
             if (value >= 0 && value < 100000) {
                 auto number = static_cast<unsigned>(value);
-                std::array<char, 16> digits{};
-                for (std::size_t i = 5; i-- > 0;) {
-                    digits[i] = static_cast<char>('0' + number % 10);
+                std::uint64_t word = 0;
+                for (int i = 0; i < 5; ++i) {
+                    word = (word << 8) | ('0' + number % 10);
                     number /= 10;
                 }
-                const auto count = static_cast<std::size_t>(1 + (value >= 10) + (value >= 100) +
-                                                            (value >= 1000) + (value >= 10000));
-                std::memcpy(at_, digits.data() + 5 - count, 8);
+                const int count =
+                    1 + (value >= 10) + (value >= 100) + (value >= 1000) + (value >= 10000);
+                word >>= 8 * (5 - count);
+                if constexpr (std::endian::native == std::endian::big) {
+                    word = __builtin_bswap64(word);
+                }
+                std::memcpy(at_, &word, 8);
                 at_ += count;
                 return;
             }
