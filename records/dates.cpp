@@ -94,14 +94,8 @@ std::string FullDateText(const CivilDate& date) {
 }
 
 std::string MonthDayText(const CivilDate& date) {
-    std::string text;
-    AssignMonthDayText(text, date);
-    return text;
-}
-
-void AssignMonthDayText(std::string& text, const CivilDate& date) {
     if (date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 31) {
-        // Every day of a calendar, so without building pieces.
+        // Asked for every day of a period, so without building pieces.
         char digits[5];
         std::size_t n = 0;
         if (date.month >= 10) {
@@ -111,11 +105,10 @@ void AssignMonthDayText(std::string& text, const CivilDate& date) {
         digits[n++] = '/';
         digits[n++] = static_cast<char>('0' + date.day / 10);
         digits[n++] = static_cast<char>('0' + date.day % 10);
-        text.assign(digits, n);
-        return;
+        return std::string(digits, n);
     }
     std::string day = std::to_string(date.day);
-    text = std::to_string(date.month) + "/" + (day.size() < 2 ? "0" + day : day);
+    return std::to_string(date.month) + "/" + (day.size() < 2 ? "0" + day : day);
 }
 
 const std::array<std::string, 367>& MonthDayTexts(int year) {

@@ -33,8 +33,6 @@ const std::string& WeekdayText(int weekdayIndex);
 // "2004/9/27" (short date form) and "9/05" (the grid's m/dd form).
 std::string FullDateText(const CivilDate& date);
 std::string MonthDayText(const CivilDate& date);
-// MonthDayText into text, which keeps its memory.
-void AssignMonthDayText(std::string& text, const CivilDate& date);
 // The MonthDayText of every day of a year of 365 or 366 days, by day of the
 // year (index 1..days; index 0 and 366 of a short year are ""), made once.
 const std::array<std::string, 367>& MonthDayTexts(int year);
