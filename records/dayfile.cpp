@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <span>
 
@@ -52,13 +53,38 @@ std::array<Recode1, YearSlotSize>* SlotRecords(int slot) {
 
 namespace {
 
-// Whether two short texts are the same, byte by byte: cheaper than a call to
-// memcmp for the few bytes of a field, and asked of every line.
+// The word of the next sizeof(Word) bytes at p.
+template <typename Word> Word WordAt(const char* p) {
+    Word word = 0;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// Whether a and b, of one length n, hold the same first and last `Word`:
+// the whole text when n is up to twice the word.
+template <typename Word> bool SameEnds(const char* a, const char* b, std::size_t n) {
+    return WordAt<Word>(a) == WordAt<Word>(b) &&
+           WordAt<Word>(a + n - sizeof(Word)) == WordAt<Word>(b + n - sizeof(Word));
+}
+
+// Whether two texts are the same. The fields, keys and conditions asked of
+// every line are short: compared as two words that may overlap, without a
+// call to memcmp or a loop whose end depends on the length.
 bool SameShortText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
+    const std::size_t n = a.size();
+    if (n != b.size()) {
         return false;
     }
-    for (std::size_t i = 0; i < a.size(); ++i) {
+    if (n >= 8 && n <= 16) {
+        return SameEnds<std::uint64_t>(a.data(), b.data(), n);
+    }
+    if (n >= 4 && n < 8) {
+        return SameEnds<std::uint32_t>(a.data(), b.data(), n);
+    }
+    if (n > 16) {
+        return a == b;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
         if (a[i] != b[i]) {
             return false;
         }
@@ -103,7 +129,7 @@ template <typename Key, typename Value> class RecentlyMade {
 public:
     template <typename Lookup, typename Make> const Value& Get(const Lookup& key, Make make) {
         for (const Entry& entry : entries_) {
-            if (entry.made && entry.key == key) {
+            if (entry.made && SameKey(entry.key, key)) {
                 return entry.value;
             }
         }
@@ -118,6 +144,9 @@ public:
     }
 
 private:
+    static bool SameKey(std::uint32_t a, std::uint32_t b) { return a == b; }
+    static bool SameKey(std::string_view a, std::string_view b) { return SameShortText(a, b); }
+
     struct Entry {
         bool made = false;
         Key key{};
@@ -367,7 +396,9 @@ FileState BuildSlotFromDayFile(int slot, int year, std::optional<std::string_vie
         }
         state = ScanDayFile(
             *bytes, count,
-            [&keys](int d, std::string_view field) { return TrimBlanks(field) == keys[d]; },
+            [&keys](int d, std::string_view field) {
+                return SameShortText(TrimBlanks(field), keys[d]);
+            },
             [&](int d, const std::vector<std::string_view>& fields) {
                 Recode1& day = (*days)[d];
                 day.Date = HolidayCalendar[d].Date;
