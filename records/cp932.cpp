@@ -177,6 +177,11 @@ std::size_t AsciiPrefixOfBlock(const char* src) {
 // are any; false when src is at a byte of 0x80 or above. With a block left
 // the whole block is written to dst, so dst needs room for AsciiBlock bytes.
 bool CopyAscii(const char*& src, const char* end, char*& dst) {
+    if (static_cast<unsigned char>(*src) >= 0x80) {
+        // Told at the first byte, without copying a block: Japanese text
+        // has its characters beyond ASCII in runs.
+        return false;
+    }
     if (end - src >= AsciiBlock) {
         std::memcpy(dst, src, AsciiBlock);
         const std::size_t ascii = AsciiPrefixOfBlock(src);
@@ -184,11 +189,8 @@ bool CopyAscii(const char*& src, const char* end, char*& dst) {
         dst += ascii;
         return ascii != 0;
     }
-    if (static_cast<unsigned char>(*src) < 0x80) {
-        *dst++ = *src++;
-        return true;
-    }
-    return false;
+    *dst++ = *src++;
+    return true;
 }
 
 // Reading goes through a table of every CP932 character, taken once from the
