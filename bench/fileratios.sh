@@ -2,16 +2,19 @@
 # The data files' ratios, each taken within one run of its benchmark: loading
 # both year slots against reading the bytes of every file that load reads
 # (bench_files), and saving both years against a plain write and fsync of
-# the same files, in wall and in CPU time (bench_save).
+# the same files, in wall and in CPU time (bench_save). Each figure is the
+# median of five repetitions, so that one disturbed repetition does not set
+# the ratio.
 #
 #   bench/fileratios.sh [BUILD_FOLDER]
 set -eu
 build=$(cd "${1:-build}" && pwd)
 
-# name,iterations,real_time,cpu_time,... -> "name real cpu" per benchmark
+# name_median,iterations,real_time,cpu_time,... -> "name real cpu" per benchmark
 figures() {
-  "$@" --benchmark_format=csv 2>/dev/null |
-    awk -F, 'NR > 1 { gsub(/"/, "", $1); print $1, $3, $4 }'
+  "$@" --benchmark_format=csv --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    2>/dev/null |
+    awk -F, 'NR > 1 { gsub(/"/, "", $1) } $1 ~ /_median$/ { sub(/_median$/, "", $1); print $1, $3, $4 }'
 }
 
 figures "$build/bench/bench_files" --benchmark_filter='^(LoadBothSlots|ReadEveryLoadedFileRaw)$' |
