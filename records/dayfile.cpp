@@ -70,7 +70,7 @@ template <typename Word> bool SameEnds(const char* a, const char* b, std::size_t
 // Whether two texts are the same. The fields, keys and conditions asked of
 // every line are short: compared as two words that may overlap, without a
 // call to memcmp or a loop whose end depends on the length.
-bool SameShortText(std::string_view a, std::string_view b) {
+[[gnu::always_inline]] inline bool SameShortText(std::string_view a, std::string_view b) {
     const std::size_t n = a.size();
     if (n != b.size()) {
         return false;
@@ -257,15 +257,12 @@ std::string DayFileBytes(const YearDays& days, int count) {
         const std::string& kindBytes = kinds.Get(
             day.Kind, [](const std::string& kind) { return Utf8ToCp932Lossy(FileField(kind)); });
         // A day's weekday is most likely the one after the day before's.
-        weekday = (weekday + 1) % 7;
-        for (int tried = 0;
-             tried < 7 &&
-             !SameShortText(day.Weekday, weekdayTexts[static_cast<std::size_t>(weekday)]);
-             ++tried) {
+        bool knownWeekday = false;
+        for (int tried = 0; tried < 7 && !knownWeekday; ++tried) {
             weekday = (weekday + 1) % 7;
+            knownWeekday =
+                SameShortText(day.Weekday, weekdayTexts[static_cast<std::size_t>(weekday)]);
         }
-        const bool knownWeekday =
-            SameShortText(day.Weekday, weekdayTexts[static_cast<std::size_t>(weekday)]);
         const std::array<const std::string*, 4> times = {&day.Rising, &day.Arrival, &day.Leaving,
                                                          &day.Bedtime};
         std::size_t room = 2 * Cp932Writer::DecimalRoom + Cp932Writer::FieldRoom(day.Date) +
