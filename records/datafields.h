@@ -122,7 +122,7 @@ public:
                 }
                 at_[i] = text[i];
             }
-            at_ += text.size();
+            at_ += n;
         }
         void PutDecimal(long long value) {
             // Day numbers and step counts: up to five digits, written here
@@ -198,7 +198,7 @@ public:
     // counts once the writer Advances to it.
     Cursor Line(std::size_t room) {
         Reserve(room);
-        return Cursor(bytes_.data() + used_);
+        return At();
     }
     void Advance(const Cursor& cursor) {
         used_ = static_cast<std::size_t>(cursor.at_ - bytes_.data());
@@ -206,17 +206,17 @@ public:
 
     void Put(char c) { bytes_[used_++] = c; }
     void PutAscii(std::string_view text) {
-        Cursor cursor = Line(0);
+        Cursor cursor = At();
         cursor.PutAscii(text);
         Advance(cursor);
     }
     void PutField(std::string_view text) {
-        Cursor cursor = Line(0);
+        Cursor cursor = At();
         cursor.PutField(text);
         Advance(cursor);
     }
     void PutDecimal(long long value) {
-        Cursor cursor = Line(0);
+        Cursor cursor = At();
         cursor.PutDecimal(value);
         Advance(cursor);
     }
@@ -224,6 +224,8 @@ public:
     std::string Take();
 
 private:
+    // Where the next byte goes, in room reserved beforehand.
+    Cursor At() { return Cursor(bytes_.data() + used_); }
     // FileField of a text that needs quotes, blanks or encoding, at out;
     // the end of what was written.
     static char* WriteEncodedField(std::string_view text, char* out);

@@ -370,7 +370,7 @@ bool MarkWeeklyHolidays(int slot, int year) {
     return true;
 }
 
-FileState BuildSlotFromDayFile(int slot, int year, std::optional<std::string_view> bytes) {
+FileState BuildSlotFromDayFile(int slot, int year, std::string_view bytes) {
     auto* days = SlotRecords(slot);
     if (days == nullptr || !CalendarHolds(year)) {
         return FileState::Unrecognised;
@@ -381,29 +381,26 @@ FileState BuildSlotFromDayFile(int slot, int year, std::optional<std::string_vie
     // Each day a line takes is built and read in one visit; the days no line
     // takes are built afterwards.
     std::array<bool, YearSlotSize> taken{};
-    FileState state = FileState::Unrecognised;
-    if (bytes) {
-        DayValues values;
-        // The calendar's dates are the year's days, so a line's key is the
-        // one every year of its length has.
-        const std::array<std::string, YearSlotSize>& keys = DayLineKeys(year);
-        std::array<const std::string*, 7> weekdays{};
-        for (int w = 0; w < 7; ++w) {
-            weekdays[static_cast<std::size_t>(w)] = &WeekdayText(w);
-        }
-        state = ScanDayFile(
-            *bytes, count,
-            [&keys](int d, std::string_view field) {
-                return SameShortText(TrimBlanks(field), keys[d]);
-            },
-            [&](int d, const std::vector<std::string_view>& fields) {
-                Recode1& day = (*days)[d];
-                day.Date = HolidayCalendar[d].Date;
-                day.Weekday = *weekdays[static_cast<std::size_t>(WeekdayOfDay(firstWeekday, d))];
-                values.Take(day, fields);
-                taken[d] = true;
-            });
+    DayValues values;
+    // The calendar's dates are the year's days, so a line's key is the one
+    // every year of its length has.
+    const std::array<std::string, YearSlotSize>& keys = DayLineKeys(year);
+    std::array<const std::string*, 7> weekdays{};
+    for (int w = 0; w < 7; ++w) {
+        weekdays[static_cast<std::size_t>(w)] = &WeekdayText(w);
     }
+    const FileState state = ScanDayFile(
+        bytes, count,
+        [&keys](int d, std::string_view field) {
+            return SameShortText(TrimBlanks(field), keys[d]);
+        },
+        [&](int d, const std::vector<std::string_view>& fields) {
+            Recode1& day = (*days)[d];
+            day.Date = HolidayCalendar[d].Date;
+            day.Weekday = *weekdays[static_cast<std::size_t>(WeekdayOfDay(firstWeekday, d))];
+            values.Take(day, fields);
+            taken[d] = true;
+        });
     for (int d = 0; d < YearSlotSize; ++d) {
         if (!taken[d]) {
             BuildDay((*days)[d], d, count, d >= 1 ? WeekdayOfDay(firstWeekday, d) : 0, true);
@@ -434,15 +431,17 @@ int LoadDayFile(const std::filesystem::path& folder, int slot, int year) {
     YearSlotUnread[slot] = 0;
     const std::filesystem::path path = folder / DayFileName(year);
     ReadResult file = ReadWholeFile(path);
-    FileState state = BuildSlotFromDayFile(
-        slot, year,
-        file.status == ReadStatus::Ok ? std::optional<std::string_view>(file.bytes) : std::nullopt);
+    if (file.status != ReadStatus::Ok) {
+        // The slot as the calendar builds it.
+        InitDayTable(slot, year);
+        MarkWeeklyHolidays(slot, year);
+    }
     if (file.status == ReadStatus::Missing) {
         return 0;
     }
-    if (file.status != ReadStatus::Ok) {
-        state = FileState::Unreadable;
-    }
+    const FileState state = file.status == ReadStatus::Ok
+                                ? BuildSlotFromDayFile(slot, year, file.bytes)
+                                : FileState::Unreadable;
     RememberFileRead(path, file, state);
     if (state == FileState::Unrecognised || state == FileState::Unreadable) {
         YearSlotUnread[slot] = 1;

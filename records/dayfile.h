@@ -6,7 +6,6 @@
 
 #include <array>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,10 +56,10 @@ bool MarkWeeklyHolidays(int slot, int year);
 bool RederiveRestDays(int slot, int year);
 
 // What InitDayTable, MarkWeeklyHolidays and then ReadDayFileBytes over the
-// whole year make of the slot and the day file's bytes (none: no file, the
-// slot as built), in one pass over the days. Unrecognised, and the slot
-// untouched, when HolidayCalendar holds another year.
-FileState BuildSlotFromDayFile(int slot, int year, std::optional<std::string_view> bytes);
+// whole year make of the slot and the day file's bytes, in one pass over the
+// days. Unrecognised, and the slot untouched, when HolidayCalendar holds
+// another year.
+FileState BuildSlotFromDayFile(int slot, int year, std::string_view bytes);
 
 // InitDayTable and MarkWeeklyHolidays, then the year's day file over the
 // slot by line position. 1 when the file was read (also when it is cut
