@@ -5,6 +5,7 @@
 #include "dates.h"
 #include "fileio.h"
 #include "filenotices.h"
+#include "holidayrules.h"
 #include "loadedfiles.h"
 
 #include <algorithm>
@@ -20,6 +21,8 @@ struct NationalHoliday {
     int firstYear; // the entry is empty before this year
 };
 
+// The table that gives the holidays of the years before 2014; its names are
+// the ones the Windows program wrote into the holiday files of those years.
 const NationalHoliday Defaults[15] = {
     {"1/1", "元旦", 1949},       {"1/15", "成人の日", 0},         {"2/11", "建国記念日", 1967},
     {"3/20", "春分の日", 0},     {"4/29", "みどりの日", 1949},    {"5/3", "憲法記念日", 1949},
@@ -72,8 +75,17 @@ std::string HolidayFileName(int year) {
     return std::to_string(year) + "H.dat";
 }
 
-void FillHolidayTable(int year, NationalHolidayTable& table) {
+int FillHolidayTable(int year, NationalHolidayTable& table) {
     table = {};
+    if (year >= FirstYearByLaw) {
+        const std::vector<DatedHoliday> days = HolidaysByLaw(year);
+        const std::size_t count = std::min(days.size(), table.size());
+        for (std::size_t k = 0; k < count; ++k) {
+            table[k] = {std::to_string(days[k].month) + "/" + std::to_string(days[k].day),
+                        std::string(days[k].name)};
+        }
+        return static_cast<int>(count);
+    }
     for (std::size_t k = 0; k < std::size(Defaults); ++k) {
         if (year >= Defaults[k].firstYear) {
             table[k] = {Defaults[k].date, Defaults[k].name};
@@ -87,6 +99,7 @@ void FillHolidayTable(int year, NationalHolidayTable& table) {
     if (year == EarlyEquinoxYear) {
         table[EquinoxEntry].Date = "9/22";
     }
+    return static_cast<int>(std::size(Defaults));
 }
 
 int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& calendar) {
@@ -189,8 +202,7 @@ OwnCalendar BuildOwnCalendar(const std::filesystem::path& folder, int year) {
 }
 
 bool BuildHolidayTable(int year) {
-    FillHolidayTable(year, NationalHolidays);
-    NationalHolidayLast = 14;
+    NationalHolidayLast = FillHolidayTable(year, NationalHolidays) - 1;
     return true;
 }
 

@@ -17,7 +17,7 @@ inline constexpr std::string_view RestMark = "休日";
 // year's holiday file ("2004H.dat"), in which the holiday-calendar editor
 // stores the rest days the user changed.
 
-using NationalHolidayTable = std::array<DefHoliday, 20>;
+using NationalHolidayTable = std::array<DefHoliday, NationalHolidayRoom>;
 using YearCalendar = std::array<Holiday, YearSlotSize>; // index 1..366
 
 // A year's calendar held apart from the program-wide one, for code that must
@@ -29,8 +29,11 @@ struct OwnCalendar {
 
 std::string HolidayFileName(int year); // "2004H.dat"
 
-// The fifteen national holidays of the year into table (entries 0..14).
-void FillHolidayTable(int year, NationalHolidayTable& table);
+// The national holidays of the year into table; returns how many entries it
+// filled. Up to 2013 these are the fifteen entries of the fixed table, with
+// the movable days of 2003 to 2013; from 2014 on, every holiday and day off
+// by the law (holidayrules.h), one entry a day.
+int FillHolidayTable(int year, NationalHolidayTable& table);
 // The days 1..365/366 of the year marked from the table; returns the count.
 int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& calendar);
 // The holiday file's bytes over a calendar of count days built for its year,
@@ -52,7 +55,8 @@ int OverlayHolidayFile(const std::filesystem::path& folder, int year, YearCalend
 // program-wide calendar.
 OwnCalendar BuildOwnCalendar(const std::filesystem::path& folder, int year);
 
-// Fills NationalHolidays for the year and sets NationalHolidayLast to 14.
+// Fills NationalHolidays for the year and sets NationalHolidayLast to its
+// last entry (14 up to 2013).
 bool BuildHolidayTable(int year);
 // Builds HolidayCalendar and HolidayCalendarDays from NationalHolidays, which
 // must hold the same year, and records the year in HolidayCalendarYear.

@@ -9,7 +9,7 @@
 std::array<Workdt, MaxPeriodDays> MonthWork;
 std::array<Workdt, SummaryWorkSize> SummaryWork;
 std::array<std::string, 11> LeaveKinds;
-std::array<DefHoliday, 20> NationalHolidays;
+std::array<DefHoliday, NationalHolidayRoom> NationalHolidays;
 std::array<Holiday, YearSlotSize> HolidayCalendar;
 std::array<Vacation, 201> VacationRecords;
 std::array<Recode1, YearSlotSize> YearSlot1;

@@ -16,11 +16,13 @@ inline constexpr int YearSlotSize = 367;   // index 1..366 by day of the year
 inline constexpr int MaxPeriodDays = 31;   // rows of the displayed period
 inline constexpr int SummaryWorkSize = 33; // day before the period + 32 days
 inline constexpr int MaxVacationRecords = 100;
+// Room for a year's national holidays and the days off the law adds to them.
+inline constexpr int NationalHolidayRoom = 32;
 
 extern std::array<Workdt, MaxPeriodDays> MonthWork;
 extern std::array<Workdt, SummaryWorkSize> SummaryWork;
 extern std::array<std::string, 11> LeaveKinds;
-extern std::array<DefHoliday, 20> NationalHolidays;
+extern std::array<DefHoliday, NationalHolidayRoom> NationalHolidays;
 extern std::array<Holiday, YearSlotSize> HolidayCalendar;
 extern std::array<Vacation, 201> VacationRecords;
 extern std::array<Recode1, YearSlotSize> YearSlot1;
