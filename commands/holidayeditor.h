@@ -35,8 +35,8 @@ public:
                               const std::filesystem::path& backup) = 0;
 };
 
-// The years of the year list: 2003 to 2013, and the calendar's own year
-// when it lies outside them (today's year usually does), so that the list
+// The years of the year list: 2003 to 2100, and the calendar's own year
+// when it lies outside them (a clock outside the served years), so that the list
 // always names the year whose calendar the grid shows and "保存" writes.
 std::vector<int> CalendarYearList(int calendarYear);
 // The year of an item's text ("2004年").

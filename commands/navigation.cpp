@@ -27,7 +27,7 @@ bool StepMonth(const std::filesystem::path& folder, PeriodView& view, SavePort& 
     }
     // Back, no step leads before the first served month; onward, only the
     // year after the last served one is refused: from a year past the
-    // served ones (today's) the way back is open.
+    // served ones (a clock beyond them) the way back is open.
     if (direction < 0 ? year < FirstServedYear : otherYear && year > LastServedYear) {
         return false;
     }

@@ -4,8 +4,8 @@
 
 #include <string>
 
-// Moving the start of the twelve months. The months served run from
-// January 2003 to December 2012; a step past them is answered with a
+// Moving the start of the twelve months. The starts served run from
+// January 2003 to January 2099 (see years.h); a step past them is answered with a
 // "表示確認" box whose text LimitMessageText gives.
 
 enum class StartStep { PreviousYear, PreviousMonth, ThisYear, NextMonth, NextYear };

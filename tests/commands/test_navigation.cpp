@@ -52,28 +52,36 @@ TEST_F(NavigationTest, NextMonthFromDecemberFollowsTheSaveAnswer) {
     }
 }
 
-TEST_F(NavigationTest, FromTodayPastTheServedYearsOnlyTheStepOnwardIsRefused) {
-    // "当月" reaches today's year, steps inside it and back towards the
-    // served years work.
+TEST_F(NavigationTest, TodaysYearIsServedAndFromAClockPastTheServedYearsOnlyTheStepOnwardIsRefused) {
     StartOn({2026, 12, 7, 9, 0, 0});
     Show(2004, 6);
     DataModified = 0;
     ASSERT_TRUE(CurrentMonthCommand(folder.Path(), view, port));
     EXPECT_EQ(CurYear * 100 + CurMonth, 202612);
     EXPECT_EQ(YearSlotYear[1], 2025);
+    ASSERT_TRUE(NextMonthCommand(folder.Path(), view, port));
+    EXPECT_EQ(view.year * 100 + view.month, 202701);
+    EXPECT_EQ(YearSlotYear[2], 2027);
+
+    // "当月" reaches a year past the served ones; steps inside it and back
+    // towards the served years work.
+    StartOn({2150, 12, 7, 9, 0, 0});
+    ASSERT_TRUE(CurrentMonthCommand(folder.Path(), view, port));
+    EXPECT_EQ(CurYear * 100 + CurMonth, 215012);
     EXPECT_FALSE(NextMonthCommand(folder.Path(), view, port));
-    EXPECT_EQ(CurYear * 100 + CurMonth, 202612);
+    EXPECT_EQ(CurYear * 100 + CurMonth, 215012);
     for (int step = 0; step < 12; ++step) {
         ASSERT_TRUE(PreviousMonthCommand(folder.Path(), view, port));
     }
-    EXPECT_EQ(CurYear * 100 + CurMonth, 202512);
-    EXPECT_EQ(view.year * 100 + view.month, 202512);
+    EXPECT_EQ(CurYear * 100 + CurMonth, 214912);
+    EXPECT_EQ(view.year * 100 + view.month, 214912);
 }
 
 // A long random walk of the three month commands against a model of the
 // calendar, with a closing day of 20 so that every January takes its first
 // days from the previous year's slot. It runs into both bounds, where the
-// refused step must leave everything as it was.
+// refused step must leave everything as it was: down from 2008, then, after
+// "指定月" to 2097, up.
 TEST_F(NavigationTest, ARandomWalkOfMonthCommandsFollowsTheCalendar) {
     Settings.Deadline = 20;
     StartOn({2004, 12, 10, 9, 0, 0});
@@ -90,6 +98,14 @@ TEST_F(NavigationTest, ARandomWalkOfMonthCommandsFollowsTheCalendar) {
             ASSERT_TRUE(CurrentMonthCommand(folder.Path(), view, port));
             year = TodayYear;
             month = TodayMonth;
+        } else if (step == 300) {
+            year = LastServedYear - 2;
+            month = 1;
+            ASSERT_TRUE(ChosenMonthCommand(folder.Path(), view, port, [&] {
+                SelYear = year;
+                SelMonth = month;
+                return true;
+            }));
         } else if (backwards) {
             bool refused = month == 1 && year == FirstServedYear;
             refusals[0] += refused ? 1 : 0;

@@ -190,7 +190,7 @@ TEST_F(YearTablesTest, EmptyYearGivesZeroRows) {
 }
 
 // Every stepping case: where the start goes, which box appears and whether
-// the window computes again. Today lies in 2026, outside the served years.
+// the window computes again. Today lies in 2026.
 TEST(YearSummarySteps, StartMovesWithinTheServedMonths) {
     struct Case {
         StartStep step;
@@ -204,18 +204,20 @@ TEST(YearSummarySteps, StartMovesWithinTheServedMonths) {
         {StartStep::PreviousYear, {2003, 1}, {2003, 1}, 1, true},
         {StartStep::PreviousYear, {2003, 7}, {2003, 1}, 2, true},
         {StartStep::PreviousYear, {2026, 1}, {2025, 1}, 0, true},
-        {StartStep::NextYear, {2011, 5}, {2012, 5}, 0, true},
-        {StartStep::NextYear, {2012, 1}, {2012, 1}, 3, true},
-        {StartStep::NextYear, {2012, 5}, {2012, 1}, 4, true},
-        {StartStep::NextYear, {2026, 1}, {2012, 1}, 3, true},
+        {StartStep::NextYear, {2012, 12}, {2013, 12}, 0, true},
+        {StartStep::NextYear, {2098, 5}, {2099, 5}, 0, true},
+        {StartStep::NextYear, {2099, 1}, {2099, 1}, 3, true},
+        {StartStep::NextYear, {2099, 5}, {2099, 1}, 4, true},
+        {StartStep::NextYear, {2150, 1}, {2099, 1}, 3, true},
         {StartStep::PreviousMonth, {2004, 3}, {2004, 2}, 0, true},
         {StartStep::PreviousMonth, {2004, 1}, {2003, 12}, 0, true},
         {StartStep::PreviousMonth, {2003, 1}, {2003, 1}, 5, false},
-        {StartStep::NextMonth, {2011, 12}, {2012, 1}, 0, true},
-        {StartStep::NextMonth, {2011, 6}, {2011, 7}, 0, true},
-        {StartStep::NextMonth, {2012, 1}, {2012, 1}, 6, true},
         {StartStep::NextMonth, {2012, 12}, {2013, 1}, 0, true},
-        {StartStep::NextMonth, {2026, 1}, {2012, 1}, 6, true},
+        {StartStep::NextMonth, {2026, 12}, {2027, 1}, 0, true},
+        {StartStep::NextMonth, {2098, 12}, {2099, 1}, 0, true},
+        {StartStep::NextMonth, {2098, 6}, {2098, 7}, 0, true},
+        {StartStep::NextMonth, {2099, 1}, {2099, 1}, 6, true},
+        {StartStep::NextMonth, {2150, 1}, {2099, 1}, 6, true},
         {StartStep::ThisYear, {2026, 1}, {2026, 1}, 0, false},
         {StartStep::ThisYear, {2004, 1}, {2026, 1}, 0, true},
         {StartStep::ThisYear, {2026, 2}, {2026, 1}, 0, true},
@@ -229,9 +231,12 @@ TEST(YearSummarySteps, StartMovesWithinTheServedMonths) {
         EXPECT_EQ(out.recompute, c.recompute);
     }
     EXPECT_EQ(LimitMessageText(2),
-              "本ﾌﾟﾛｸﾞﾗﾑの対応期間は、2003年1月～2012年12月までとなっています。\n"
+              "本ﾌﾟﾛｸﾞﾗﾑの対応期間は、2003年1月～2099年12月までとなっています。\n"
               "よって、2003年1月から表示します。");
+    EXPECT_EQ(LimitMessageText(4),
+              "本ﾌﾟﾛｸﾞﾗﾑの対応期間は、2003年1月～2099年12月までとなっています。\n"
+              "よって、2099年1月から表示します。");
     EXPECT_EQ(LimitMessageText(6),
-              "本ﾌﾟﾛｸﾞﾗﾑの対応期間は、2003年1月～2012年12月までとなっています。\n"
+              "本ﾌﾟﾛｸﾞﾗﾑの対応期間は、2003年1月～2099年12月までとなっています。\n"
               "よって、次月を表示できません。");
 }

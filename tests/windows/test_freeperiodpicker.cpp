@@ -40,7 +40,7 @@ TEST_F(FreePeriodPicker, StartsAtTheDisplayedClosingDayPeriod) {
         EXPECT_EQ(form.DateTimePicker1->text(), QStringLiteral("2003/12/21"));
         EXPECT_EQ(form.DateTimePicker2->text(), QStringLiteral("2004/1/20"));
         EXPECT_EQ(form.DateTimePicker1->minimumDate(), QDate(2002, 12, 1));
-        EXPECT_EQ(form.DateTimePicker2->maximumDate(), QDate(2012, 12, 31));
+        EXPECT_EQ(form.DateTimePicker2->maximumDate(), QDate(2099, 12, 31));
         EXPECT_TRUE(form.DateTimePicker1->calendarPopup());
         QCalendarWidget* calendar = form.DateTimePicker1->calendarWidget();
         EXPECT_EQ(calendar->locale().language(), QLocale::Japanese);
@@ -81,16 +81,24 @@ TEST_F(FreePeriodPicker, ThirtyOneDaysAcrossNewYearPassAndLongerOrReversedPeriod
     EXPECT_EQ(PeriodTo, "2005/1/14");
 }
 
-TEST_F(FreePeriodPicker, APeriodPastTheServedYearsStartsAtTheLastDate) {
+TEST_F(FreePeriodPicker, TodaysPeriodIsOfferedAndOnePastTheServedYearsStartsAtTheLastDate) {
     SetClockForTest(LocalDateTime{2026, 12, 7, 9, 0, 0});
     Display(2026, 12);
     EXPECT_TRUE(Run([](TForm3& form) {
-        EXPECT_EQ(form.DateTimePicker1->date(), QDate(2012, 12, 31));
-        EXPECT_EQ(form.DateTimePicker2->date(), QDate(2012, 12, 31));
+        EXPECT_EQ(form.DateTimePicker1->date(), QDate(2026, 12, 1));
+        EXPECT_EQ(form.DateTimePicker2->date(), QDate(2026, 12, 31));
         form.Button1->click();
     }));
-    EXPECT_EQ(PeriodFrom, "2012/12/31");
-    EXPECT_EQ(PeriodTo, "2012/12/31");
+    EXPECT_EQ(PeriodTo, "2026/12/31");
+    SetClockForTest(LocalDateTime{2150, 12, 7, 9, 0, 0});
+    Display(2150, 12);
+    EXPECT_TRUE(Run([](TForm3& form) {
+        EXPECT_EQ(form.DateTimePicker1->date(), QDate(2099, 12, 31));
+        EXPECT_EQ(form.DateTimePicker2->date(), QDate(2099, 12, 31));
+        form.Button1->click();
+    }));
+    EXPECT_EQ(PeriodFrom, "2099/12/31");
+    EXPECT_EQ(PeriodTo, "2099/12/31");
 }
 
 // With a closing day of 20 the first served closing-day month begins on

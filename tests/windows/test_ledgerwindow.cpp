@@ -130,11 +130,12 @@ TEST_F(LedgerWindowTest, ClosingAfterAnEditAsksAndCancelKeepsTheWindow) {
 }
 
 TEST_F(LedgerWindowTest, ChangingTheYearAsksAndSavesTheYearLeftAlsoOutsideTheList) {
-    LeaveYear = 2026;
+    LeaveYear = 2150;
     Run([this](TForm4& form) {
+        EXPECT_EQ(form.ComboBox1->count(), 98) << "2003 to 2100";
         EXPECT_EQ(form.ComboBox1->currentIndex(), -1);
-        EXPECT_EQ(form.ComboBox1->placeholderText(), QStringLiteral("2026年"));
-        EXPECT_EQ(form.Label6->text(), QStringLiteral("1月から2026年12月まで"));
+        EXPECT_EQ(form.ComboBox1->placeholderText(), QStringLiteral("2150年"));
+        EXPECT_EQ(form.Label6->text(), QStringLiteral("1月から2150年12月まで"));
         EXPECT_EQ(form.Memo1->text(), QStringLiteral("0.0"));
         TypeInto(form.Memo2, "5");
         {
@@ -142,7 +143,7 @@ TEST_F(LedgerWindowTest, ChangingTheYearAsksAndSavesTheYearLeftAlsoOutsideTheLis
             answers.Box(QStringLiteral("保存しますか"), MsgAnswer::Yes);
             ChooseYear(form, 2004);
         }
-        EXPECT_EQ(ReadBytes(folder / "2026V.dat"),
+        EXPECT_EQ(ReadBytes(folder / "2150V.dat"),
                   "[System]\r\nKuriZan=0\r\nKuriFlg=0\r\nNowZan=5\r\n\r\n");
         EXPECT_EQ(LeaveYear, 2004);
         EXPECT_EQ(form.Memo1->text(), QStringLiteral("25.0"));
@@ -195,7 +196,7 @@ int DarkestTextLightness(QComboBox* list) {
     return darkest;
 }
 
-// A year outside the list (today's 2026) is the year the window works on:
+// A year outside the list (a clock past the served years) is the year the window works on:
 // it is written like a year chosen from the list, not greyed as disabled.
 TEST_F(LedgerWindowTest, AYearOutsideTheListIsWrittenLikeAListedYear) {
     int listed = 0;
@@ -204,9 +205,9 @@ TEST_F(LedgerWindowTest, AYearOutsideTheListIsWrittenLikeAListedYear) {
         listed = DarkestTextLightness(form.ComboBox1);
         form.close();
     });
-    LeaveYear = 2026;
+    LeaveYear = 2150;
     Run([&](TForm4& form) {
-        ASSERT_EQ(form.ComboBox1->placeholderText(), QStringLiteral("2026年"));
+        ASSERT_EQ(form.ComboBox1->placeholderText(), QStringLiteral("2150年"));
         outside = DarkestTextLightness(form.ComboBox1);
         form.close();
     });

@@ -44,6 +44,8 @@ TEST_F(MapWindowTest, FirstChoiceIsForcedABackwardSpanIsRefusedAndTheStepsAreSho
         // Today (2004/9) is preselected as the end.
         EXPECT_EQ(dialog->ComboBox3->currentText(), QStringLiteral("2004年"));
         EXPECT_EQ(dialog->ComboBox4->currentText(), QStringLiteral(" 9月"));
+        EXPECT_EQ(dialog->ComboBox3->itemText(dialog->ComboBox3->count() - 1),
+                  QStringLiteral("2099年"));
         dialog->ComboBox1->setCurrentIndex(2); // 2005
         {
             PlannedAnswers answers;

@@ -35,38 +35,42 @@ TEST_F(MonthPicker, PreselectsTheHandedMonthAndHandsTheChoiceBack) {
     SelMonth = 3;
     EXPECT_TRUE(Run([](TForm2& form) {
         EXPECT_EQ(form.windowTitle(), QStringLiteral("指定月"));
-        EXPECT_EQ(Items(form.ComboBox1),
-                  (QStringList{"2003年", "2004年", "2005年", "2006年", "2007年", "2008年", "2009年",
-                               "2010年", "2011年", "2012年"}));
+        QStringList years = Items(form.ComboBox1);
+        ASSERT_EQ(years.size(), 97);
+        EXPECT_EQ(years.front(), QStringLiteral("2003年"));
+        EXPECT_EQ(years[23], QStringLiteral("2026年"));
+        EXPECT_EQ(years.back(), QStringLiteral("2099年"));
         EXPECT_EQ(form.ComboBox2->count(), 12);
         EXPECT_EQ(form.ComboBox2->itemText(0), QStringLiteral(" 1月"));
         EXPECT_EQ(form.ComboBox2->itemText(11), QStringLiteral("12月"));
         EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("2007年"));
         EXPECT_EQ(form.ComboBox2->currentText(), QStringLiteral(" 3月"));
-        form.ComboBox1->setCurrentIndex(9);
+        form.ComboBox1->setCurrentIndex(96);
         form.ComboBox2->setCurrentIndex(11);
         // Restoring the program after Esc minimised it shows the dialog
         // again; the choice stays.
         QShowEvent restored;
         QCoreApplication::sendEvent(&form, &restored);
-        EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("2012年"));
+        EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("2099年"));
         form.Button1->click();
     }));
     EXPECT_EQ(DialogResult, 1);
-    EXPECT_EQ(SelYear * 100 + SelMonth, 201212);
+    EXPECT_EQ(SelYear * 100 + SelMonth, 209912);
 }
 
-TEST_F(MonthPicker, AYearOutsideTheListStartsAtTheFirstYearAndCancelHandsNothingBack) {
-    SelYear = 2026;
-    SelMonth = 12;
-    EXPECT_FALSE(Run([](TForm2& form) {
-        EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("2003年"));
-        EXPECT_EQ(form.ComboBox2->currentText(), QStringLiteral("12月"));
-        form.ComboBox2->setCurrentIndex(0);
-        form.Button2->click();
-    }));
-    EXPECT_EQ(DialogResult, 0);
-    EXPECT_EQ(SelYear * 100 + SelMonth, 202612);
+TEST_F(MonthPicker, AYearOutsideTheListStartsAtTheNearestYearAndCancelHandsNothingBack) {
+    for (auto [year, shown] : {std::pair{2150, "2099年"}, std::pair{1999, "2003年"}}) {
+        SelYear = year;
+        SelMonth = 12;
+        EXPECT_FALSE(Run([shown](TForm2& form) {
+            EXPECT_EQ(form.ComboBox1->currentText(), QString::fromUtf8(shown));
+            EXPECT_EQ(form.ComboBox2->currentText(), QStringLiteral("12月"));
+            form.ComboBox2->setCurrentIndex(0);
+            form.Button2->click();
+        }));
+        EXPECT_EQ(DialogResult, 0);
+        EXPECT_EQ(SelYear * 100 + SelMonth, year * 100 + 12);
+    }
 }
 
 } // namespace

@@ -270,7 +270,7 @@ TEST_F(MonthSummaryWindowTest, MonthStepsAndPickersStayInTheServedYears) {
     EXPECT_GE(form.StringGrid2->ColWidths(0),
               form.StringGrid2->fontMetrics().horizontalAdvance(december) + 4);
 
-    SummaryYear = 2012;
+    SummaryYear = 2099;
     SummaryMonth = 11;
     TForm5 last(nullptr);
     last.show();
@@ -278,7 +278,7 @@ TEST_F(MonthSummaryWindowTest, MonthStepsAndPickersStayInTheServedYears) {
     EXPECT_EQ(last.Memo2->text(), QStringLiteral("12"));
     last.StringGrid2->SetCells(9, 1, QStringLiteral("untouched"));
     last.N1Click();
-    EXPECT_EQ(SummaryYear, 2012);
+    EXPECT_EQ(SummaryYear, 2099);
     EXPECT_EQ(SummaryMonth, 12);
     EXPECT_EQ(last.StringGrid2->Cells(9, 1), QStringLiteral("untouched"));
 }

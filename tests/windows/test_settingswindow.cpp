@@ -109,10 +109,11 @@ TEST_F(SettingsDialogTest, EnabledControlsFollowTheRadioButtonsFromLoadingOn) {
 
 TEST_F(SettingsDialogTest, TheTabIsRememberedOnlyByConfirming) {
     SettingsPageIndex = 2;
-    CalendarYear = 2026; // beyond the served years, and still named in the list
+    CalendarYear = 2150; // beyond the listed years, and still named in the list
     auto form = Open();
     EXPECT_EQ(form->PageControl1->currentIndex(), 2);
-    EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("2026年"));
+    EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("2150年"));
+    EXPECT_EQ(form->ComboBox1->itemText(form->ComboBox1->count() - 2), QStringLiteral("2100年"));
     EXPECT_EQ(form->StringGrid1->RowCount(), 366);
     form->PageControl1->setCurrentIndex(3);
     form->Button1->click();

@@ -178,7 +178,7 @@ TEST_F(YearSummaryWindow, StepsAnswerTheirLimitsWithBoxesAndThePickerMovesTheSta
     EXPECT_EQ(Memos(form), QStringLiteral("2003/1-2003/12"));
     EXPECT_EQ(form.StringGrid3->Cells(1, 1), QStringLiteral("typed"));
 
-    // Today's year lies outside the served years and is still named.
+    // Today's year.
     form.Button5->click(); // 当年
     EXPECT_EQ(Memos(form), QStringLiteral("2026/1-2026/12"));
     EXPECT_EQ(form.StringGrid3->Cells(0, 12), QStringLiteral("2026/12"));
@@ -192,27 +192,36 @@ TEST_F(YearSummaryWindow, StepsAnswerTheirLimitsWithBoxesAndThePickerMovesTheSta
     EXPECT_EQ(bytes.substr(0, bytes.find('\r')),
               Utf8ToCp932("集計期間：2026年1月～2026年12月").value());
 
-    answers.Box(QStringLiteral("よって、次年を表示できません。"), MsgAnswer::Ok);
-    form.Button7->click(); // 次年
-    EXPECT_EQ(Memos(form), QStringLiteral("2012/1-2012/12"));
-    answers.Box(QStringLiteral("よって、次月を表示できません。"), MsgAnswer::Ok);
-    form.Button6->click(); // 次月
-    EXPECT_EQ(Memos(form), QStringLiteral("2012/1-2012/12"));
+    form.Button7->click(); // 次年, no box
+    EXPECT_EQ(Memos(form), QStringLiteral("2027/1-2027/12"));
 
     // The picker preselects the start; OK moves to its choice, Cancel
     // changes nothing.
-    QString preselected;
-    QTimer::singleShot(0, &form, [&] {
-        auto* picker = qobject_cast<TForm6sel*>(QApplication::activeModalWidget());
-        ASSERT_NE(picker, nullptr);
-        preselected = picker->ComboBox1->currentText() + picker->ComboBox2->currentText();
-        picker->ComboBox1->setCurrentIndex(8);  // 2011年
-        picker->ComboBox2->setCurrentIndex(11); // 12月
-        picker->Button1->click();
-    });
-    form.Button8->click();
-    EXPECT_EQ(preselected, QStringLiteral("2012年 1月"));
-    EXPECT_EQ(Memos(form), QStringLiteral("2011/12-2012/11"));
+    auto pick = [&form](int yearIndex, int monthIndex) {
+        QString preselected;
+        QTimer::singleShot(0, &form, [&] {
+            auto* picker = qobject_cast<TForm6sel*>(QApplication::activeModalWidget());
+            ASSERT_NE(picker, nullptr);
+            preselected = picker->ComboBox1->currentText() + picker->ComboBox2->currentText();
+            picker->ComboBox1->setCurrentIndex(yearIndex);
+            picker->ComboBox2->setCurrentIndex(monthIndex);
+            picker->Button1->click();
+        });
+        form.Button8->click();
+        return preselected;
+    };
+    EXPECT_EQ(pick(96, 0), QStringLiteral("2027年 1月"));
+    EXPECT_EQ(Memos(form), QStringLiteral("2099/1-2099/12"));
+    answers.Box(QStringLiteral("2003年1月～2099年12月までとなっています。\nよって、次年を表示できません。"),
+                MsgAnswer::Ok);
+    form.Button7->click(); // 次年
+    EXPECT_EQ(Memos(form), QStringLiteral("2099/1-2099/12"));
+    answers.Box(QStringLiteral("よって、次月を表示できません。"), MsgAnswer::Ok);
+    form.Button6->click(); // 次月
+    EXPECT_EQ(Memos(form), QStringLiteral("2099/1-2099/12"));
+
+    EXPECT_EQ(pick(95, 11), QStringLiteral("2099年 1月")); // 2098年12月
+    EXPECT_EQ(Memos(form), QStringLiteral("2098/12-2099/11"));
     QTimer::singleShot(0, &form, [] {
         auto* picker = qobject_cast<TForm6sel*>(QApplication::activeModalWidget());
         ASSERT_NE(picker, nullptr);
@@ -220,10 +229,10 @@ TEST_F(YearSummaryWindow, StepsAnswerTheirLimitsWithBoxesAndThePickerMovesTheSta
         picker->Button2->click();
     });
     form.N3->trigger();
-    EXPECT_EQ(Memos(form), QStringLiteral("2011/12-2012/11"));
+    EXPECT_EQ(Memos(form), QStringLiteral("2098/12-2099/11"));
 
-    form.F2->trigger(); // 次月 into 2012 without a box
-    EXPECT_EQ(Memos(form), QStringLiteral("2012/1-2012/12"));
+    form.F2->trigger(); // 次月 into 2099 without a box
+    EXPECT_EQ(Memos(form), QStringLiteral("2099/1-2099/12"));
 
     // Esc in the average grid's open editor reaches the window: it does
     // nothing with the setting off and minimises the program with it on.

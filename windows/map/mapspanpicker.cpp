@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -87,8 +88,9 @@ void TForm11::FormShow() {
     }
     ComboBox1->setCurrentIndex(0);
     ComboBox2->setCurrentIndex(0);
-    bool served = TodayYear >= FirstServedYear && TodayYear <= LastServedYear;
-    ComboBox3->setCurrentIndex(served ? TodayYear - FirstServedYear : 0);
+    // A today outside the list ends the span at the nearest year it holds.
+    ComboBox3->setCurrentIndex(std::clamp<int>(TodayYear, FirstServedYear, LastServedYear) -
+                               FirstServedYear);
     ComboBox4->setCurrentIndex(TodayMonth >= 1 && TodayMonth <= 12 ? TodayMonth - 1 : 0);
     // The map's first choice must be made: no way out but "表示".
     Button2->setVisible(ProgressShown != 0);

@@ -113,8 +113,8 @@ void TForm3::FormShow() {
     for (QDateEdit* picker : {DateTimePicker1, DateTimePicker2}) {
         picker->setDateRange(EarliestPeriodDate(), LatestPeriodDate());
     }
-    // A displayed period outside the served years (today's, reached by
-    // "当月") starts the pickers at the nearest date they offer.
+    // A displayed period outside the served years (reached by "当月" on a
+    // clock outside them) starts the pickers at the nearest date they offer.
     DateTimePicker1->setDate(Clamped(PeriodDay(0)));
     DateTimePicker2->setDate(Clamped(PeriodDay(PeriodLength - 1)));
 }

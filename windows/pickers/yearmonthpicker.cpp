@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -64,10 +65,9 @@ void YearMonthPicker::FormShow() {
     for (int year = FirstServedYear; year <= LastServedYear; ++year) {
         ComboBox1->addItem(QStringLiteral("%1年").arg(year));
     }
-    // A year the list does not hold (today outside the served years)
-    // starts at the first one.
-    bool served = year_ >= FirstServedYear && year_ <= LastServedYear;
-    ComboBox1->setCurrentIndex(served ? year_ - FirstServedYear : 0);
+    // A year the list does not hold starts at the nearest one it does.
+    ComboBox1->setCurrentIndex(std::clamp<int>(year_, FirstServedYear, LastServedYear) -
+                               FirstServedYear);
     ComboBox2->clear();
     for (int month = 1; month <= 12; ++month) {
         ComboBox2->addItem(QString::asprintf("%2d", month) + QStringLiteral("月"));
