@@ -52,7 +52,8 @@ TEST_F(NavigationTest, NextMonthFromDecemberFollowsTheSaveAnswer) {
     }
 }
 
-TEST_F(NavigationTest, TodaysYearIsServedAndFromAClockPastTheServedYearsOnlyTheStepOnwardIsRefused) {
+TEST_F(NavigationTest,
+       TodaysYearIsServedAndFromAClockPastTheServedYearsOnlyTheStepOnwardIsRefused) {
     StartOn({2026, 12, 7, 9, 0, 0});
     Show(2004, 6);
     DataModified = 0;

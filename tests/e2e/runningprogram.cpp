@@ -298,6 +298,11 @@ void ChooseSave(const std::string& window) {
     ChooseMenuItem(window, "f", "s");
 }
 
+void ClickInWindow(const std::string& window, int x, int y) {
+    RunCommand("xdotool mousemove --window " + window + " " + std::to_string(x) + " " +
+               std::to_string(y) + " click 1");
+}
+
 void TypeKeys(const std::string& window, const std::string& xdotoolArguments) {
     RunCommand("xdotool windowfocus --sync " + window);
     RunCommand("xdotool " + xdotoolArguments);

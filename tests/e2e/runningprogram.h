@@ -93,6 +93,10 @@ std::string VisibleProgramWindows();
 // Types into the focused window of the program, as a user would.
 void TypeKeys(const std::string& window, const std::string& xdotoolArguments);
 
+// A click at a point of a window, relative to its top left corner: for
+// controls without a keyboard letter in dialogs of a fixed size.
+void ClickInWindow(const std::string& window, int x, int y);
+
 // The text of the grid's open cell editor, copied through the clipboard
 // (cleared first, so that the copy is waited for).
 std::string CopyCurrentCell(const std::string& window);

@@ -38,22 +38,16 @@ std::optional<std::string> OpenSettingsDialog(const std::string& window) {
     return WaitForSettingsDialog(true);
 }
 
-// A click at a point of the dialog, which has a fixed size of 640 by 480.
-// Its closing-day box and "登録" have no keyboard letter (their captions are
-// the program's own), so the test reaches them where they stand.
-void ClickInDialog(const std::string& dialog, int x, int y) {
-    RunCommand("xdotool mousemove --window " + dialog + " " + std::to_string(x) + " " +
-               std::to_string(y) + " click 1");
-}
-
 // Opens the settings dialog, types 20 as the closing day and presses "登録";
 // the dialog's window id, nothing when it did not open.
 std::optional<std::string> ConfirmClosingDay20(const std::string& window) {
     auto dialog = OpenSettingsDialog(window);
     if (dialog) {
-        ClickInDialog(*dialog, 125, 83); // the closing-day box on the first tab
+        // The dialog has a fixed size of 640 by 480; its closing-day box and
+        // "登録" have no keyboard letter.
+        ClickInWindow(*dialog, 125, 83); // the closing-day box on the first tab
         RunCommand("xdotool key ctrl+a type --delay 40 20");
-        ClickInDialog(*dialog, 640 - 137, 480 - 21); // "登録"
+        ClickInWindow(*dialog, 640 - 137, 480 - 21); // "登録"
     }
     return dialog;
 }
@@ -126,7 +120,7 @@ TEST(Settings, AFailedWriteKeepsTheDialogOpenForAnotherTry) {
 
     fs::permissions(ini, fs::perms::owner_write, fs::perm_options::add);
     RunCommand("xdotool windowactivate --sync " + *dialog + " 2>/dev/null");
-    ClickInDialog(*dialog, 640 - 137, 480 - 21); // "登録" again
+    ClickInWindow(*dialog, 640 - 137, 480 - 21); // "登録" again
     ASSERT_TRUE(WaitForSettingsDialog(false)) << "the settings dialog did not close";
     EXPECT_NE(ReadBytes(ini).find("\r\nDeadline=20\r\n"), std::string::npos);
     EXPECT_FALSE(fs::exists(folder / "tolmar.ini.bak"));

@@ -82,23 +82,22 @@ TEST_F(FreePeriodPicker, ThirtyOneDaysAcrossNewYearPassAndLongerOrReversedPeriod
 }
 
 TEST_F(FreePeriodPicker, TodaysPeriodIsOfferedAndOnePastTheServedYearsStartsAtTheLastDate) {
-    SetClockForTest(LocalDateTime{2026, 12, 7, 9, 0, 0});
-    Display(2026, 12);
-    EXPECT_TRUE(Run([](TForm3& form) {
-        EXPECT_EQ(form.DateTimePicker1->date(), QDate(2026, 12, 1));
-        EXPECT_EQ(form.DateTimePicker2->date(), QDate(2026, 12, 31));
-        form.Button1->click();
-    }));
-    EXPECT_EQ(PeriodTo, "2026/12/31");
-    SetClockForTest(LocalDateTime{2150, 12, 7, 9, 0, 0});
-    Display(2150, 12);
-    EXPECT_TRUE(Run([](TForm3& form) {
-        EXPECT_EQ(form.DateTimePicker1->date(), QDate(2099, 12, 31));
-        EXPECT_EQ(form.DateTimePicker2->date(), QDate(2099, 12, 31));
-        form.Button1->click();
-    }));
-    EXPECT_EQ(PeriodFrom, "2099/12/31");
-    EXPECT_EQ(PeriodTo, "2099/12/31");
+    struct Case {
+        int year;
+        QDate first, last;
+    };
+    for (const Case& c : {Case{2026, QDate(2026, 12, 1), QDate(2026, 12, 31)},
+                          Case{2150, QDate(2099, 12, 31), QDate(2099, 12, 31)}}) {
+        SetClockForTest(LocalDateTime{c.year, 12, 7, 9, 0, 0});
+        Display(c.year, 12);
+        EXPECT_TRUE(Run([&c](TForm3& form) {
+            EXPECT_EQ(form.DateTimePicker1->date(), c.first);
+            EXPECT_EQ(form.DateTimePicker2->date(), c.last);
+            form.Button1->click();
+        }));
+        EXPECT_EQ(PeriodFrom, c.first.toString(QStringLiteral("yyyy/M/d")).toStdString()) << c.year;
+        EXPECT_EQ(PeriodTo, c.last.toString(QStringLiteral("yyyy/M/d")).toStdString()) << c.year;
+    }
 }
 
 // With a closing day of 20 the first served closing-day month begins on

@@ -212,8 +212,9 @@ TEST_F(YearSummaryWindow, StepsAnswerTheirLimitsWithBoxesAndThePickerMovesTheSta
     };
     EXPECT_EQ(pick(96, 0), QStringLiteral("2027年 1月"));
     EXPECT_EQ(Memos(form), QStringLiteral("2099/1-2099/12"));
-    answers.Box(QStringLiteral("2003年1月～2099年12月までとなっています。\nよって、次年を表示できません。"),
-                MsgAnswer::Ok);
+    answers.Box(
+        QStringLiteral("2003年1月～2099年12月までとなっています。\nよって、次年を表示できません。"),
+        MsgAnswer::Ok);
     form.Button7->click(); // 次年
     EXPECT_EQ(Memos(form), QStringLiteral("2099/1-2099/12"));
     answers.Box(QStringLiteral("よって、次月を表示できません。"), MsgAnswer::Ok);
