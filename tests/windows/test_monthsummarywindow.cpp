@@ -4,13 +4,13 @@
 #include "records/state.h"
 #include "tests/common/yearbytes.h"
 #include "windows/charts/chartwindows.h"
+#include "windows/pickers/datefield.h"
 #include "windows/pickers/freeperiodpicker.h"
 #include "windows/pickers/monthpicker.h"
 #include "windows/summaries/monthsummarywindow.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
