@@ -14,24 +14,13 @@ class PeriodView;
 // callback, and afterwards reloads or refreshes what the window may have
 // changed.
 //
-// A window's handler in TForm1 flushes the grid's open editor and calls its
-// command with a callback that creates the window, runs it modally and lets
-// it go, for example:
-//
-//     void TForm1::M1Click() {
-//         StringGrid1->FlushEditor();
-//         MonthSummaryCommand(ProgramFolder, *period_, *savePort_, [this] {
-//             TForm5 form(this);
-//             form.RunModal();
-//         });
-//     }
-//
-// The settings window's callback returns whether it was confirmed
-// (form.RunModal(), DialogResult 1), and the settings command also takes the
-// main window's own steps (TForm1 implements MainWindowSteps). The commands
-// return false when they stopped before opening the window (Cancel in the
-// save question, or a save that failed) or, for the settings, when the
-// dialog was not confirmed.
+// These commands know no window: openWindow creates the window, runs it
+// modally and destroys it, so that they are tested with a callback that
+// only records the call. The settings command's callback answers whether
+// the dialog was confirmed, and the main window's own steps after it come
+// through MainWindowSteps. Each command returns false when it stopped
+// before opening the window (Cancel in the save question, or a save that
+// failed) or, for the settings, when the dialog was not confirmed.
 
 // What the settings command changes in the main window beyond the grid's
 // cells.

@@ -116,7 +116,10 @@ DailyRowTexts DailyTitles() {
 DailyRowTexts DailyRow(int k) {
     const Workdt& day = SummaryWork[static_cast<std::size_t>(k)];
     const auto& times = DayTimes[static_cast<std::size_t>(k - 1)].Times;
-    float condition = WholeSingle(day.Values[WorkCondition]);
+    // Read at double precision: "64.35" typed into a file elsewhere is
+    // 64.4 with one decimal, where the nearest single (64.3499985) is 64.3.
+    // The program's own 15-digit texts of singles read the same either way.
+    double condition = WholeDecimal(day.Values[WorkCondition]).value_or(0.0);
     return {day.DateWeek[0] + " ",
             day.DateWeek[1],
             day.Kind,
@@ -125,7 +128,7 @@ DailyRowTexts DailyRow(int k) {
             NonZeroTime(times[2]),
             NonZeroTime(times[3]),
             Thousands(day.Values[WorkExercise]),
-            condition == 0.0f ? std::string() : FormatOneDecimal(static_cast<double>(condition)),
+            condition == 0.0 ? std::string() : FormatOneDecimal(condition),
             day.Values[WorkRemark]};
 }
 

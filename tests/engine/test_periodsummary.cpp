@@ -330,4 +330,21 @@ TEST_F(EngineTest, ConditionSumsTakeEachValueAsReadAndStepTotalsPass32Bits) {
     EXPECT_EQ(PeriodValueCounts[5], 12);
 }
 
+TEST_F(EngineTest, DailyConditionCellRoundsTheTextAsWrittenToOneDecimal) {
+    // A value typed into the file elsewhere rounds from its decimal text;
+    // the 15-digit texts the program writes for singles show as before.
+    WriteYear(2004, {{11, "1/11,日,前欠,8:31,11:02,16:59,2:54,5000,64.35,"},
+                     {12, "1/12,月,,,,,,0,64.3499984741211,"},
+                     {13, "1/13,火,,,,,,0,65.3000030517578,"},
+                     {14, "1/14,水,,,,,,0,-0.05,"}});
+    ASSERT_EQ(LoadMonth(2004, 1), 32);
+    SummarizePeriodDays();
+    EXPECT_EQ(DailyRow(11)[0], "1/11 ");
+    EXPECT_EQ(DailyRow(11)[8], "64.4");
+    EXPECT_EQ(DailyRow(12)[8], "64.3");
+    EXPECT_EQ(DailyRow(13)[8], "65.3");
+    EXPECT_EQ(DailyRow(14)[8], "-0.1");
+    EXPECT_EQ(DailyRow(15)[8], "");
+}
+
 } // namespace

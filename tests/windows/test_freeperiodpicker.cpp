@@ -4,14 +4,17 @@
 #include "records/yearslots.h"
 #include "tests/windows/fixedday.h"
 #include "tests/windows/plannedanswers.h"
+#include "windows/pickers/datefield.h"
 #include "windows/pickers/freeperiodpicker.h"
 
 #include <QCalendarWidget>
 #include <QCoreApplication>
-#include <QDateEdit>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -41,7 +44,6 @@ TEST_F(FreePeriodPicker, StartsAtTheDisplayedClosingDayPeriod) {
         EXPECT_EQ(form.DateTimePicker2->text(), QStringLiteral("2004/1/20"));
         EXPECT_EQ(form.DateTimePicker1->minimumDate(), QDate(2002, 12, 1));
         EXPECT_EQ(form.DateTimePicker2->maximumDate(), QDate(2099, 12, 31));
-        EXPECT_TRUE(form.DateTimePicker1->calendarPopup());
         QCalendarWidget* calendar = form.DateTimePicker1->calendarWidget();
         EXPECT_EQ(calendar->locale().language(), QLocale::Japanese);
         EXPECT_EQ(calendar->locale().dayName(1, QLocale::NarrowFormat), QStringLiteral("月"));
@@ -120,6 +122,47 @@ TEST_F(FreePeriodPicker, APeriodEndingBeforeTheFirstServedMonthIsRefused) {
     EXPECT_EQ(answers.Shown(), QStringList{"エラー: 有効な年月を入力してください。"});
     EXPECT_EQ(PeriodFrom, "2002/12/1");
     EXPECT_EQ(PeriodTo, "2002/12/21");
+}
+
+// What is typed is the date taken, with or without slashes; a text that is
+// no date of the range turns its field red and OK refuses it.
+TEST_F(FreePeriodPicker, TypedDatesAreTakenAsTypedAndNoDateIsRefusedInRed) {
+    Display(2004, 10);
+    PlannedAnswers answers;
+    answers.Box(QStringLiteral("有効な年月を入力してください。"), MsgAnswer::Ok);
+    answers.Box(QStringLiteral("有効な年月を入力してください。"), MsgAnswer::Ok);
+    EXPECT_TRUE(Run([](TForm3& form) {
+        QLineEdit* first = form.DateTimePicker1->lineEdit();
+        QLineEdit* last = form.DateTimePicker2->lineEdit();
+        QColor normal = first->palette().color(QPalette::Base);
+        EXPECT_EQ(form.focusWidget(), first);
+        QTest::keyClicks(first, "2004/9/31x"); // the letter is refused
+        EXPECT_EQ(first->text(), QStringLiteral("2004/9/31"));
+        EXPECT_NE(first->palette().color(QPalette::Base), normal);
+        QTest::keyClick(first, Qt::Key_Tab);
+        EXPECT_EQ(form.focusWidget(), last);
+        form.Button1->click();
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(form.focusWidget(), first) << "the field without a date takes the focus";
+        QTest::keyClicks(first, "2004920");
+        EXPECT_EQ(first->palette().color(QPalette::Base), normal);
+        last->setText(QStringLiteral("2100/1/1")); // past the range
+        form.Button1->click();
+        EXPECT_EQ(form.focusWidget(), last);
+        QTest::keyClicks(last, "2004/10/09");
+        // The calendar drops down at the field's date and a click takes a day.
+        form.findChild<QToolButton*>(QStringLiteral("DateTimePicker2Button"))->click();
+        QCalendarWidget* calendar = form.DateTimePicker2->calendarWidget();
+        EXPECT_TRUE(calendar->isVisible());
+        EXPECT_EQ(calendar->selectedDate(), QDate(2004, 10, 9));
+        emit calendar->clicked(QDate(2004, 10, 12));
+        EXPECT_FALSE(calendar->isVisible());
+        EXPECT_EQ(last->text(), QStringLiteral("2004/10/12"));
+        form.Button1->click();
+    }));
+    EXPECT_EQ(answers.Shown().size(), 2);
+    EXPECT_EQ(PeriodFrom, "2004/9/20");
+    EXPECT_EQ(PeriodTo, "2004/10/12");
 }
 
 } // namespace

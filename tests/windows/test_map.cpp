@@ -87,6 +87,22 @@ TEST_F(MapWindowTest, FirstChoiceIsForcedABackwardSpanIsRefusedAndTheStepsAreSho
     EXPECT_EQ(ProgressShown, 1);
 }
 
+TEST_F(MapWindowTest, ALongDistanceLineWrapsWithinThePanel) {
+    // The forced first choice is closed by its close box.
+    QTimer::singleShot(0, [] { OpenPeriodDialog()->close(); });
+    TForm10 map(nullptr);
+    map.show();
+    TotalSteps = 10442452175;
+    map.ShowWalkingProgress();
+    QApplication::processEvents();
+    QString text = map.Label3->text();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("長崎から 7309716.5km(10442452175歩)歩いてます\n")));
+    QRect needed = map.Label3->fontMetrics().boundingRect(
+        QRect(0, 0, map.Label3->contentsRect().width(), 1000), Qt::TextWordWrap, text);
+    EXPECT_LE(needed.width(), map.Label3->contentsRect().width());
+    EXPECT_LE(needed.height(), map.Label3->contentsRect().height());
+}
+
 TEST_F(MapWindowTest, MapCommandIsOfferedOnlyForPedometerSteps) {
     for (int movement : {0, 1, 2}) {
         Settings.Movement = movement;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -71,6 +72,28 @@ TEST_F(MonthPicker, AYearOutsideTheListStartsAtTheNearestYearAndCancelHandsNothi
         EXPECT_EQ(DialogResult, 0);
         EXPECT_EQ(SelYear * 100 + SelMonth, year * 100 + 12);
     }
+}
+
+// Typing the number picks its item, whatever blank the item starts with; a
+// digit that continues no number starts a new one, and a number no item has
+// changes nothing.
+TEST_F(MonthPicker, TypedNumbersPickTheirItems) {
+    SelYear = 2003;
+    SelMonth = 10;
+    EXPECT_TRUE(Run([](TForm2& form) {
+        const std::pair<const char*, const char*> months[] = {
+            {"9", " 9月"}, {"12", "12月"}, {"1", " 1月"}, {"13", " 3月"}, {"0", " 3月"}};
+        for (auto [typed, item] : months) {
+            QTest::keyClicks(form.ComboBox2, typed);
+            EXPECT_EQ(form.ComboBox2->currentText(), QString::fromUtf8(item)) << typed;
+        }
+        QTest::keyClicks(form.ComboBox1, "2005");
+        EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("2005年"));
+        QTest::keyClicks(form.ComboBox1, "9");
+        EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("2005年"));
+        form.Button1->click();
+    }));
+    EXPECT_EQ(SelYear * 100 + SelMonth, 200503);
 }
 
 } // namespace

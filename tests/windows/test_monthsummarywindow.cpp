@@ -4,14 +4,15 @@
 #include "records/state.h"
 #include "tests/common/yearbytes.h"
 #include "windows/charts/chartwindows.h"
+#include "windows/pickers/datefield.h"
 #include "windows/pickers/freeperiodpicker.h"
 #include "windows/pickers/monthpicker.h"
 #include "windows/summaries/monthsummarywindow.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <map>
@@ -281,6 +282,49 @@ TEST_F(MonthSummaryWindowTest, MonthStepsAndPickersStayInTheServedYears) {
     EXPECT_EQ(SummaryYear, 2099);
     EXPECT_EQ(SummaryMonth, 12);
     EXPECT_EQ(last.StringGrid2->Cells(9, 1), QStringLiteral("untouched"));
+}
+
+TEST_F(MonthSummaryWindowTest, WideFiguresWidenTheirCellsRatherThanLoseLeadingDigits) {
+    // Two days of 2,000,000,617 steps make a month of 4,000,001,234.
+    WriteBytes(
+        folder / "2004.dat", YearFileBytes2004("[DayData]", [](int d, const std::string& date) {
+            return d == 245 || d == 246 ? date + ",x,,,,,,2000000617,123456789.25," : std::string();
+        }));
+    SummaryYear = 2004;
+    SummaryMonth = 9;
+    TForm5 form(nullptr);
+    form.show();
+    EXPECT_EQ(form.StringGrid1->Cells(6, 3), QStringLiteral("4,000,001,234"));
+    EXPECT_EQ(form.StringGrid2->Cells(7, 1), QStringLiteral("2,000,000,617"));
+    EXPECT_EQ(form.StringGrid2->Cells(8, 2), QStringLiteral("123456789.3"));
+    // Every figure and its two-pixel margins fit its column.
+    auto cut = [](TStringGrid* grid, int col, int row) {
+        int needed = grid->fontMetrics().horizontalAdvance(grid->Cells(col, row)) + 4;
+        return grid->ColWidths(col) < needed;
+    };
+    for (int row : {3, 5}) {
+        for (int col = 0; col < 9; ++col) {
+            EXPECT_FALSE(cut(form.StringGrid1, col, row)) << "summary cell " << col << "," << row;
+        }
+    }
+    for (int row = 1; row < form.StringGrid2->RowCount(); ++row) {
+        for (int col = 0; col < 9; ++col) {
+            EXPECT_FALSE(cut(form.StringGrid2, col, row)) << "day cell " << col << "," << row;
+        }
+    }
+    // Wider than the window, the summary grid keeps to it and says with its
+    // scroll bar that there is more.
+    int columns = 2 * form.StringGrid1->frameWidth();
+    for (int col = 0; col < 9; ++col) {
+        columns += form.StringGrid1->ColWidths(col);
+    }
+    EXPECT_GT(columns, form.width());
+    EXPECT_LE(form.StringGrid1->geometry().right(), form.width());
+    EXPECT_TRUE(form.StringGrid1->horizontalScrollBar()->isVisible());
+    form.resize(800, 600);
+    QApplication::processEvents();
+    EXPECT_EQ(form.StringGrid1->width(), columns);
+    EXPECT_FALSE(form.StringGrid1->horizontalScrollBar()->isVisible());
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "platform/windowsteps.h"
 #include "records/state.h"
 #include "records/years.h"
+#include "windows/pickers/numberlist.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,41 +17,16 @@
 #include <algorithm>
 #include <optional>
 
-namespace {
-
-QComboBox* MakeList(QWidget* parent, const char* name) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setEditable(false);
-    return list;
-}
-
-void FillYears(QComboBox* list) {
-    list->clear();
-    for (int year = FirstServedYear; year <= LastServedYear; ++year) {
-        list->addItem(QStringLiteral("%1年").arg(year));
-    }
-}
-
-void FillMonths(QComboBox* list) {
-    list->clear();
-    for (int month = 1; month <= 12; ++month) {
-        list->addItem(QString::asprintf("%2d", month) + QStringLiteral("月"));
-    }
-}
-
-} // namespace
-
 TForm11::TForm11(QWidget* owner) : TModalForm(owner) {
     setObjectName(QStringLiteral("TForm11"));
     setWindowTitle(QStringLiteral("集計期間選択"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(ProgramFont(PGothicFontName, 12));
 
-    ComboBox1 = MakeList(this, "ComboBox1");
-    ComboBox2 = MakeList(this, "ComboBox2");
-    ComboBox3 = MakeList(this, "ComboBox3");
-    ComboBox4 = MakeList(this, "ComboBox4");
+    ComboBox1 = new NumberList(this, "ComboBox1", "");
+    ComboBox2 = new NumberList(this, "ComboBox2", "");
+    ComboBox3 = new NumberList(this, "ComboBox3", "");
+    ComboBox4 = new NumberList(this, "ComboBox4", "");
     Button1 = MakeButton(this, "Button1", "表示", "指定した期間で進行位置を表示します。");
     Button2 = MakeButton(this, "Button2", "ｷｬﾝｾﾙ", "集計期間選択をｷｬﾝｾﾙします。");
     Button1->setDefault(true);
@@ -81,10 +57,10 @@ TForm11::TForm11(QWidget* owner) : TModalForm(owner) {
 void TForm11::FormShow() {
     CenterOnMainWindow(this);
     for (QComboBox* list : {ComboBox1, ComboBox3}) {
-        FillYears(list);
+        FillYearList(list);
     }
     for (QComboBox* list : {ComboBox2, ComboBox4}) {
-        FillMonths(list);
+        FillMonthList(list);
     }
     ComboBox1->setCurrentIndex(0);
     ComboBox2->setCurrentIndex(0);

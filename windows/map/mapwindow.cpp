@@ -113,6 +113,10 @@ TForm10::TForm10(QWidget* owner) : TModalForm(owner) {
     Shape2->setStyleSheet(QStringLiteral("background: blue;"));
     Shape2->setGeometry(0, 0, 0, 12);
     Label3 = MakeLabel(group2, "Label3");
+    // The distance line grows with the steps (ten billion steps are
+    // "7309716.5km(10442452175歩)"): it wraps within the panel rather than
+    // losing its end.
+    Label3->setWordWrap(true);
     Label10 = MakeLabel(group2, "Label10");
     Label10->setVisible(false);
     Label11 = MakeLabel(group2, "Label11", "注）１歩を70cmで計算しています。");

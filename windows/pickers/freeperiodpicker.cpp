@@ -9,33 +9,17 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/years.h"
+#include "windows/pickers/datefield.h"
 
-#include <QCalendarWidget>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
-
-QDateEdit* MakePicker(QWidget* parent, const char* name, const char* hint) {
-    auto* picker = new QDateEdit(parent);
-    picker->setObjectName(QString::fromLatin1(name));
-    picker->setToolTip(QString::fromUtf8(hint));
-    picker->setDisplayFormat(QStringLiteral("yyyy/M/d"));
-    picker->setCalendarPopup(true);
-    // Japanese month and weekday names in the drop-down calendar.
-    QLocale japanese(QLocale::Japanese, QLocale::Japan);
-    picker->setLocale(japanese);
-    picker->calendarWidget()->setLocale(japanese);
-    picker->calendarWidget()->setFirstDayOfWeek(japanese.firstDayOfWeek());
-    picker->calendarWidget()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Calendar"));
-    return picker;
-}
 
 // A day of the displayed period, or the earliest date when there is none.
 QDate PeriodDay(int index) {
@@ -78,12 +62,12 @@ TForm3::TForm3(QWidget* owner) : TModalForm(owner) {
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     Label1 = new QLabel(QStringLiteral("任意の期間を31日の範囲で入力して下さい。"), GroupBox1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    DateTimePicker1 =
-        MakePicker(GroupBox1, "DateTimePicker1", "任意期間の開始日を選択してください。");
+    DateTimePicker1 = new DateField(GroupBox1, QStringLiteral("DateTimePicker1"),
+                                    QStringLiteral("任意期間の開始日を選択してください。"));
     Label2 = new QLabel(QStringLiteral("～"), GroupBox1);
     Label2->setObjectName(QStringLiteral("Label2"));
-    DateTimePicker2 =
-        MakePicker(GroupBox1, "DateTimePicker2", "任意期間の終了日を選択してください。");
+    DateTimePicker2 = new DateField(GroupBox1, QStringLiteral("DateTimePicker2"),
+                                    QStringLiteral("任意期間の終了日を選択してください。"));
     Button1 = MakeButton(this, "Button1", "OK", "設定した期間を表示します。");
     Button2 = MakeButton(this, "Button2", "ｷｬﾝｾﾙ", "任意期間の表示をｷｬﾝｾﾙします。");
     Button1->setDefault(true);
@@ -110,24 +94,34 @@ TForm3::TForm3(QWidget* owner) : TModalForm(owner) {
 void TForm3::FormShow() {
     RemoveSizeCommand(this);
     CenterOnMainWindow(this);
-    for (QDateEdit* picker : {DateTimePicker1, DateTimePicker2}) {
+    for (DateField* picker : {DateTimePicker1, DateTimePicker2}) {
         picker->setDateRange(EarliestPeriodDate(), LatestPeriodDate());
     }
     // A displayed period outside the served years (reached by "当月" on a
     // clock outside them) starts the pickers at the nearest date they offer.
     DateTimePicker1->setDate(Clamped(PeriodDay(0)));
     DateTimePicker2->setDate(Clamped(PeriodDay(PeriodLength - 1)));
+    DateTimePicker1->setFocus();
+    DateTimePicker1->lineEdit()->selectAll();
 }
 
 void TForm3::Button1Click() {
     QDate first = DateTimePicker1->date();
     QDate last = DateTimePicker2->date();
-    // Refused too: a period that ends before the first served closing-day
-    // month, which the main window does not show.
-    if (!IsShowableFreePeriod({first.year(), first.month(), first.day()},
+    // Refused: a field that holds no date of the range (it shows red), and
+    // a period that ends before the first served closing-day month, which
+    // the main window does not show.
+    if (!first.isValid() || !last.isValid() ||
+        !IsShowableFreePeriod({first.year(), first.month(), first.day()},
                               {last.year(), last.month(), last.day()})) {
         ShowMessageBox(this, QStringLiteral("有効な年月を入力してください。"),
                        QStringLiteral("エラー"));
+        if (DateField* wrong = !first.isValid()  ? DateTimePicker1
+                               : !last.isValid() ? DateTimePicker2
+                                                 : nullptr) {
+            wrong->setFocus();
+            wrong->lineEdit()->selectAll();
+        }
         return;
     }
     PeriodFrom = FullDate(first);

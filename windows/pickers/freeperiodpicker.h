@@ -5,7 +5,7 @@
 
 #include <QDate>
 
-class QDateEdit;
+class DateField;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -21,8 +21,8 @@ public:
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QDateEdit* DateTimePicker1 = nullptr; // first day
-    QDateEdit* DateTimePicker2 = nullptr; // last day
+    DateField* DateTimePicker1 = nullptr; // first day
+    DateField* DateTimePicker2 = nullptr; // last day
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
 

@@ -4,6 +4,7 @@
 #include "platform/fonts.h"
 #include "platform/windowsteps.h"
 #include "records/years.h"
+#include "windows/pickers/numberlist.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -11,18 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-
-namespace {
-
-QComboBox* MakeList(QWidget* parent, const char* name, const char* hint) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setToolTip(QString::fromUtf8(hint));
-    list->setEditable(false);
-    return list;
-}
-
-} // namespace
 
 YearMonthPicker::YearMonthPicker(QWidget* owner, const char* objectName, const char* text,
                                  std::int32_t& year, std::int32_t& month)
@@ -34,8 +23,8 @@ YearMonthPicker::YearMonthPicker(QWidget* owner, const char* objectName, const c
 
     Label1 = new QLabel(QString::fromUtf8(text), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    ComboBox1 = MakeList(this, "ComboBox1", "表示したい年を選択します。");
-    ComboBox2 = MakeList(this, "ComboBox2", "表示したい月を選択します。");
+    ComboBox1 = new NumberList(this, "ComboBox1", "表示したい年を選択します。");
+    ComboBox2 = new NumberList(this, "ComboBox2", "表示したい月を選択します。");
     Button1 = MakeButton(this, "Button1", "OK", "指定した年月を表示します。");
     Button2 = MakeButton(this, "Button2", "ｷｬﾝｾﾙ", "表示をｷｬﾝｾﾙします。");
     Button1->setDefault(true);
@@ -61,17 +50,11 @@ YearMonthPicker::YearMonthPicker(QWidget* owner, const char* objectName, const c
 void YearMonthPicker::FormShow() {
     RemoveSizeCommand(this);
     CenterOnMainWindow(this);
-    ComboBox1->clear();
-    for (int year = FirstServedYear; year <= LastServedYear; ++year) {
-        ComboBox1->addItem(QStringLiteral("%1年").arg(year));
-    }
+    FillYearList(ComboBox1);
     // A year the list does not hold starts at the nearest one it does.
     ComboBox1->setCurrentIndex(std::clamp<int>(year_, FirstServedYear, LastServedYear) -
                                FirstServedYear);
-    ComboBox2->clear();
-    for (int month = 1; month <= 12; ++month) {
-        ComboBox2->addItem(QString::asprintf("%2d", month) + QStringLiteral("月"));
-    }
+    FillMonthList(ComboBox2);
     ComboBox2->setCurrentIndex(month_ >= 1 && month_ <= 12 ? month_ - 1 : 0);
 }
 

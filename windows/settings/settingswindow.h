@@ -65,7 +65,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Building the tabs (tform8pages.cpp).
+    // Building the tabs (settingspages.cpp).
     QWidget* BuildWorkTab();
     QWidget* BuildWorkHoursGroup(QWidget* parent);
     QWidget* BuildItemGroups(QWidget* parent);
@@ -77,7 +77,7 @@ private:
     QRadioButton* MakeRadio(QWidget* parent, int number, const char* caption);
     QCheckBox* MakeCheck(QWidget* parent, int number, const char* caption);
 
-    // The holiday grid and the colour controls (tform8calendar.cpp).
+    // The holiday grid and the colour controls (settingscalendar.cpp).
     void SetUpHolidayGrid();
     void SetUpBreakGrid();
     void ConnectCalendar();

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <array>
 
@@ -29,6 +30,12 @@ TStringGrid* MakeGrid(QWidget* parent, const char* name, int cols, int rows, int
     grid->SetDefaultRowHeight(std::max(16, lineHeight));
     grid->SetHeaderHeight(std::max(24, 2 * lineHeight));
     return grid;
+}
+
+// A cell's width for its text: the grid draws it two pixels in from either
+// side and its line takes one more.
+int FittedWidth(const QFontMetrics& metrics, const QString& text) {
+    return metrics.horizontalAdvance(text) + 6;
 }
 
 } // namespace
@@ -50,7 +57,6 @@ void TForm5::BuildControls() {
     Button5 = MakeButton(this, "Button5", "閉じる", "");
 
     StringGrid1 = MakeGrid(this, "StringGrid1", 9, 6, 0);
-    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
     FitSummaryGrid();
@@ -107,33 +113,53 @@ void TForm5::BuildMenus() {
 
 void TForm5::FitDailyColumns() {
     // Date, weekday and kind columns are 40, 20 and 30 pixels wide, the
-    // others 60; a column the installed font needs wider is widened, so the
-    // right-aligned "12/31 " keeps its first digit.
+    // others 60. A column whose text the installed font draws wider is
+    // widened: the right-aligned cells would otherwise lose their leading
+    // digits ("12/31 ", a day of 2,000,000,000 steps).
     const char* const widest[] = {"12/31 ", "水", "休日"};
     QFontMetrics metrics(StringGrid2->font());
-    for (int col = 0; col < 10; ++col) {
+    for (int col = 0; col < 9; ++col) {
         int width = col < 3 ? std::array{40, 20, 30}[col] : 60;
         if (col < 3) {
-            width = std::max(width, metrics.horizontalAdvance(QString::fromUtf8(widest[col])) + 6);
+            width = std::max(width, FittedWidth(metrics, QString::fromUtf8(widest[col])));
+        }
+        for (int row = 1; col >= 3 && row < StringGrid2->RowCount(); ++row) {
+            width = std::max(width, FittedWidth(metrics, StringGrid2->Cells(col, row)));
         }
         StringGrid2->SetColWidth(col, width);
     }
 }
 
 void TForm5::FitSummaryGrid() {
-    // Columns are 68 pixels wide; a label the installed font draws wider
-    // ("13000歩以上") widens its column rather than being cut.
+    // Columns are 68 pixels wide; a label or figure the installed font
+    // draws wider ("13000歩以上", "4,000,001,234") widens its column rather
+    // than being cut.
     QFontMetrics metrics(StringGrid1->font());
-    int total = 0;
     for (int col = 0; col < 9; ++col) {
         int width = 68;
         for (int row = 1; row < 6; ++row) {
-            width = std::max(width, metrics.horizontalAdvance(StringGrid1->Cells(col, row)) + 8);
+            width = std::max(width, FittedWidth(metrics, StringGrid1->Cells(col, row)));
         }
         StringGrid1->SetColWidth(col, width);
-        total += width;
     }
+    PlaceSummaryGrid();
+}
+
+void TForm5::PlaceSummaryGrid() {
+    // The grid shows all its columns without a scroll bar; only when they
+    // are wider than the window (figures of a hand-edited file) does a
+    // scroll bar below the rows say that there is more.
     int frame = 2 * StringGrid1->frameWidth();
-    StringGrid1->setFixedSize(total + frame, StringGrid1->horizontalHeader()->height() +
-                                                 5 * StringGrid1->DefaultRowHeight() + frame);
+    int full = frame;
+    for (int col = 0; col < 9; ++col) {
+        full += StringGrid1->ColWidths(col);
+    }
+    QMargins margins = layout() != nullptr ? layout()->contentsMargins() : QMargins();
+    int room = std::max(0, width() - margins.left() - margins.right());
+    bool cut = full > room;
+    StringGrid1->setHorizontalScrollBarPolicy(cut ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    int bar = cut ? StringGrid1->horizontalScrollBar()->sizeHint().height() : 0;
+    StringGrid1->setFixedSize(std::min(full, room), StringGrid1->horizontalHeader()->height() +
+                                                        5 * StringGrid1->DefaultRowHeight() +
+                                                        frame + bar);
 }

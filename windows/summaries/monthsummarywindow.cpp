@@ -148,6 +148,8 @@ void TForm5::FillMonthSummaryGrids() {
             StringGrid2->SetCells(col, k, Q(row[col]));
         }
     }
+    FitSummaryGrid();
+    FitDailyColumns();
     FormResize();
     StringGrid2->setFocus();
 }
@@ -176,6 +178,7 @@ void TForm5::FormResize() {
     if (StringGrid2 == nullptr) {
         return;
     }
+    PlaceSummaryGrid();
     StringGrid2->FitLastColumn();
 }
 

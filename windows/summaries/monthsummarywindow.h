@@ -67,6 +67,7 @@ private:
     void ApplySizeLimits();
     void SetTitles();
     void FitSummaryGrid();
+    void PlaceSummaryGrid();
     void FitDailyColumns();
     QVariant SummaryCellStyle(int col, int row, int role) const;
     QVariant DailyCellStyle(int col, int row, int role) const;
