@@ -30,13 +30,12 @@ YearCalendar& Fresh(YearCalendar& calendar) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static YearCalendar calendar;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    FileState state = ReadHolidayFileBytes(bytes, Fresh(calendar), Days);
-    Require(state == CheckHolidayFileBytes(bytes, Days), "the check and the reader disagree");
+    ReadHolidayFileBytes(bytes, Fresh(calendar), Days);
     const std::string first = HolidayFileBytes(calendar, Days);
     if (ReadHolidayFileBytes(first, Fresh(calendar), Days) != FileState::Read) {
         // Only a calendar whose every mark was cleared and whose names' CP932
         // bytes happen to form UTF-8 is taken for a re-encoded file.
-        Require(IsMultiByteUtf8(first), "a written file is not read");
+        Require(IsUtf8File(first), "a written file is not read");
         return 0;
     }
     RequireSame(first, HolidayFileBytes(calendar, Days));
