@@ -23,7 +23,9 @@ public:
             return std::nullopt;
         }
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        std::string out(in.size() * 2 + 16, '\0');
+        // Room for text that grows by half (two-byte CP932 characters
+        // become three-byte UTF-8 ones); more is made when it grows further.
+        std::string out(in.size() + in.size() / 2 + 16, '\0');
         std::size_t used = 0;
         char* src = const_cast<char*>(in.data());
         std::size_t srcLeft = in.size();

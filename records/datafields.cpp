@@ -51,17 +51,35 @@ std::optional<std::size_t> GetCsvField(std::string_view text, std::size_t pos, s
     return text.size();
 }
 
+namespace {
+
+// Every element of fields from the line's fields in turn; those the line
+// lacks become "".
+void FillCsvFields(std::string_view line, std::vector<std::string>& fields) {
+    std::optional<std::size_t> pos = 0;
+    for (std::string& field : fields) {
+        if (pos) {
+            pos = GetCsvField(line, *pos, field);
+        } else {
+            field.clear();
+        }
+    }
+}
+
+} // namespace
+
 std::vector<std::string> SplitCsvFields(std::string_view line, std::size_t maxFields) {
     std::vector<std::string> fields(maxFields);
-    std::optional<std::size_t> pos = 0;
-    for (std::size_t i = 0; i < maxFields && pos; ++i) {
-        pos = GetCsvField(line, *pos, fields[i]);
-    }
+    FillCsvFields(line, fields);
     return fields;
 }
 
 std::string FieldText(std::string_view field) {
-    return std::string(TrimBlanks(BlankControlCharacters(std::string(field))));
+    // Trimmed before and after: a DEL at either end becomes a blank that
+    // must go as well.
+    std::string text = BlankControlCharacters(std::string(TrimBlanks(field)));
+    const std::string_view trimmed = TrimBlanks(text);
+    return trimmed.size() == text.size() ? text : std::string(trimmed);
 }
 
 std::string BlankControlCharacters(std::string text) {
@@ -89,7 +107,7 @@ std::string QuotedField(std::string_view text) {
 }
 
 std::string FileField(std::string_view text) {
-    return QuotedField(BlankControlCharacters(std::string(text)));
+    return QuotedField(FieldText(text));
 }
 
 NumberedLines
@@ -98,6 +116,8 @@ ReadNumberedLines(std::string_view text, std::string_view header, std::size_t ma
                   const std::function<void(int, const std::vector<std::string>&)>& take) {
     NumberedLines found;
     std::string first;
+    // One set of fields for every line, so that their memory is reused.
+    std::vector<std::string> fields(maxFields);
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t end = std::min(text.find('\n', pos), text.size());
         const std::string_view line = text.substr(pos, end - pos);
@@ -116,7 +136,8 @@ ReadNumberedLines(std::string_view text, std::string_view header, std::size_t ma
             continue;
         }
         ++found.days;
-        take(found.days, SplitCsvFields(line, maxFields));
+        FillCsvFields(line, fields);
+        take(found.days, fields);
     }
     return found;
 }

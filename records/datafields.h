@@ -41,8 +41,10 @@ std::string BlankControlCharacters(std::string text);
 // is written as it is.
 std::string QuotedField(std::string_view text);
 
-// A free text as a data file writes it: control characters become blanks,
-// then QuotedField.
+// A text as a data file writes it: as FieldText keeps it (control characters
+// as blanks, blanks at either end trimmed, which reading the file would drop
+// anyway), then QuotedField. A file the program writes thus gives back every
+// field it wrote when it is read again.
 std::string FileField(std::string_view text);
 
 // What ReadNumberedLines found.

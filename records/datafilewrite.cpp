@@ -9,15 +9,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::map<fs::path, std::string>& FilesRead() {
-    static std::map<fs::path, std::string> files;
+// The bytes this run last read from or wrote to a file, and whether it
+// wrote them.
+struct Seen {
+    std::string bytes;
+    bool written = false;
+};
+
+std::map<fs::path, Seen>& FilesSeen() {
+    static std::map<fs::path, Seen> files;
     return files;
 }
 
-// Whether the bytes are those this run last read from or wrote to the file.
-bool SeenAsTheyAre(const fs::path& file, std::string_view bytes) {
-    auto found = FilesRead().find(file);
-    return found != FilesRead().end() && found->second == bytes;
+// What this run last saw of the file, when those are its bytes now.
+const Seen* SeenAsTheyAre(const fs::path& file, std::string_view bytes) {
+    auto found = FilesSeen().find(file);
+    return found != FilesSeen().end() && found->second.bytes == bytes ? &found->second : nullptr;
 }
 
 fs::path BackupName(const fs::path& file, int number) {
@@ -76,19 +83,20 @@ fs::path KeepAsBackup(const fs::path& file, std::string_view bytes) {
 
 void NoteFileRead(const fs::path& file, const ReadResult& read) {
     if (read.status == ReadStatus::Ok) {
-        FilesRead()[file] = read.bytes;
+        FilesSeen()[file] = {read.bytes, false};
     } else {
-        FilesRead().erase(file);
+        FilesSeen().erase(file);
     }
 }
 
 void ForgetFilesRead() {
-    FilesRead().clear();
+    FilesSeen().clear();
 }
 
 DataFileWrite ReplaceDataFile(const fs::path& path,
                               const std::function<std::string(std::string_view old)>& make,
-                              const std::function<bool(std::string_view old)>& holdsWhole) {
+                              const std::function<bool(std::string_view old)>& holdsWhole,
+                              bool dropsFromOld) {
     DataFileWrite result;
     result.path = path;
     const std::optional<WriteTarget> target = PrepareWrite(path);
@@ -105,8 +113,12 @@ DataFileWrite ReplaceDataFile(const fs::path& path,
     const std::string_view old = result.replaced ? *result.replaced : std::string_view();
     const std::string bytes = make(old);
     if (result.replaced) {
-        result.changedOutside = !SeenAsTheyAre(path, old);
-        if (result.changedOutside || !holdsWhole(old)) {
+        const Seen* seen = SeenAsTheyAre(path, old);
+        result.changedOutside = seen == nullptr;
+        // Bytes this run wrote come back whole when read and written again
+        // (each format's writer makes sure of it): only others are checked.
+        const bool ours = seen != nullptr && seen->written;
+        if (result.changedOutside || dropsFromOld || (!ours && !holdsWhole(old))) {
             result.backup = KeepAsBackup(target->file, old);
             if (result.backup.empty()) {
                 return result;
@@ -115,7 +127,7 @@ DataFileWrite ReplaceDataFile(const fs::path& path,
     }
     result.written = WriteToTarget(*target, bytes);
     if (result.written) {
-        FilesRead()[path] = bytes;
+        FilesSeen()[path] = {bytes, true};
     } else if (!result.backup.empty()) {
         // The old file is still in place: a failed save leaves nothing behind.
         ::unlink(result.backup.c_str());

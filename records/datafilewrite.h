@@ -41,10 +41,14 @@ struct DataFileWrite {
 // at the save decide whether they are first kept under the next free name of
 // "<name>.bak", "<name>.bak2", ... (never over another backup): when they
 // are not the bytes this run last read from or wrote to the file, or when
-// holdsWhole(old bytes) says the new file would not hold them whole. A file
+// holdsWhole(old bytes) says that reading and writing them again does not
+// give them back (asked only of bytes this run did not write itself: its
+// own always come back), or when dropsFromOld says the new file leaves out
+// something they hold (a record or remark the caller knows of). A file
 // that is unreadable or not writable is never replaced: the write fails, and
 // so does it when the backup cannot be made; the old file then stays as it
 // was.
 DataFileWrite ReplaceDataFile(const std::filesystem::path& path,
                               const std::function<std::string(std::string_view old)>& make,
-                              const std::function<bool(std::string_view old)>& holdsWhole);
+                              const std::function<bool(std::string_view old)>& holdsWhole,
+                              bool dropsFromOld = false);

@@ -35,21 +35,6 @@ std::string DayLineKey(int d, std::string_view date) {
     return std::to_string(d) + "=" + std::string(date);
 }
 
-// Whether the day file's bytes come back unchanged when they are read into
-// the year's days and written again: then a new file of the year holds all
-// they held.
-bool DayFileRoundTrips(std::string_view bytes, int year) {
-    auto days = std::make_unique<YearDays>();
-    const int count = DaysInYear(year);
-    for (int d = 1; d <= count; ++d) {
-        const CivilDate date = DateFromDayOfYear(year, d);
-        (*days)[d].Date = MonthDayText(date);
-        (*days)[d].Weekday = WeekdayText(WeekdayIndex(date));
-    }
-    return ReadDayFileBytes(bytes, *days, count) != FileState::Unrecognised &&
-           DayFileBytes(*days, count) == bytes;
-}
-
 } // namespace
 
 std::string DayFileName(int year) {
@@ -186,6 +171,18 @@ int LoadDayFile(const std::filesystem::path& folder, int slot, int year) {
         NoteUnreadableFile(path, state);
     }
     return 1;
+}
+
+bool DayFileRoundTrips(std::string_view bytes, int year) {
+    auto days = std::make_unique<YearDays>();
+    const int count = DaysInYear(year);
+    for (int d = 1; d <= count; ++d) {
+        const CivilDate date = DateFromDayOfYear(year, d);
+        (*days)[d].Date = MonthDayText(date);
+        (*days)[d].Weekday = WeekdayText(WeekdayIndex(date));
+    }
+    return ReadDayFileBytes(bytes, *days, count) != FileState::Unrecognised &&
+           DayFileBytes(*days, count) == bytes;
 }
 
 DataFileWrite SaveDayFile(const std::filesystem::path& folder, int slot, int year) {

@@ -27,6 +27,11 @@ using YearDays = std::array<Recode1, YearSlotSize>; // index 1..366
 // or not CP932: the days stay as they were).
 FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count);
 
+// Whether the day file's bytes come back unchanged when they are read into
+// the days of the year and written again: then a new file of the year holds
+// all they held. True of every file the program writes.
+bool DayFileRoundTrips(std::string_view bytes, int year);
+
 // Days 1..count as a day file: CP932, CR LF.
 std::string DayFileBytes(const YearDays& days, int count);
 

@@ -61,19 +61,6 @@ NumberedLines ReadHolidayLines(const std::string& text, YearCalendar& calendar, 
                              });
 }
 
-// Whether the holiday file's bytes come back unchanged when they are read
-// over the year's dates and written again.
-bool HolidayFileRoundTrips(std::string_view bytes, int year) {
-    auto calendar = std::make_unique<YearCalendar>();
-    const int count = DaysInYear(year);
-    const std::array<std::string, 367>& dates = MonthDayTexts(year);
-    for (int d = 1; d <= count; ++d) {
-        (*calendar)[d].Date = dates[d];
-    }
-    return ReadHolidayFileBytes(bytes, *calendar, count) != FileState::Unrecognised &&
-           HolidayFileBytes(*calendar, count) == bytes;
-}
-
 } // namespace
 
 std::string HolidayFileName(int year) {
@@ -144,6 +131,17 @@ std::string HolidayFileBytes(const YearCalendar& calendar, int count) {
                 FileField(day.Name) + "\r\n";
     }
     return Utf8ToCp932Lossy(text);
+}
+
+bool HolidayFileRoundTrips(std::string_view bytes, int year) {
+    auto calendar = std::make_unique<YearCalendar>();
+    const int count = DaysInYear(year);
+    const std::array<std::string, 367>& dates = MonthDayTexts(year);
+    for (int d = 1; d <= count; ++d) {
+        (*calendar)[d].Date = dates[d];
+    }
+    return ReadHolidayFileBytes(bytes, *calendar, count) != FileState::Unrecognised &&
+           HolidayFileBytes(*calendar, count) == bytes;
 }
 
 int OverlayHolidayFile(const std::filesystem::path& folder, int year, YearCalendar& calendar,

@@ -39,11 +39,15 @@ int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& 
 // DoesNotFit (lines past the year's last day) or Unrecognised (no
 // "[HolidayData]" line, or not CP932: the calendar stays as it was).
 FileState ReadHolidayFileBytes(std::string_view bytes, YearCalendar& calendar, int count);
+// Whether the holiday file's bytes come back unchanged when they are read
+// over the dates of the year and written again. True of every file the
+// program writes.
+bool HolidayFileRoundTrips(std::string_view bytes, int year);
 // Days 1..count of the calendar as a holiday file: CP932, CR LF.
 std::string HolidayFileBytes(const YearCalendar& calendar, int count);
 
 // Overlays the year's holiday file on a calendar of count days built for the
-// year; 1 when the file was read (also when cut short), 0 when it is missing
+// year; 1 when the file was read (also when it ends early), 0 when it is missing
 // or could not be read (then noted for the user, see filenotices.h). With
 // noteRead, the bytes read are noted for the next save of the file (see
 // NoteFileRead): only for the calendar that save writes.

@@ -45,6 +45,11 @@ FileState ReadVacationFileBytes(std::string_view bytes, VacationLedger& ledger,
 // kept; "VacationData" is written anew after them.
 std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& ledger);
 
+// Whether the file's bytes come back unchanged when its values and records,
+// as it stores them, are written again. True of every file the program
+// writes.
+bool VacationFileRoundTrips(std::string_view bytes);
+
 // What a rebuild did to the ledger it started from.
 struct LedgerRebuild {
     bool rebuilt = false;       // false: the slot does not hold the year

@@ -123,16 +123,6 @@ std::string MakeVacationFile(const std::optional<std::string>& oldText,
     return Utf8ToCp932Lossy(table.Serialize() + records);
 }
 
-// Whether the file's bytes come back unchanged when its values and records,
-// as it stores them, are written again.
-bool VacationFileRoundTrips(std::string_view bytes) {
-    const std::optional<std::string> text = DataFileText(bytes);
-    VacationLedger stored;
-    std::vector<std::string> unreadNumbers;
-    return ReadVacationText(text, stored, true, unreadNumbers) != FileState::Unrecognised &&
-           MakeVacationFile(text, stored) == bytes;
-}
-
 } // namespace
 
 VacationLedger LedgerInMemory() {
@@ -169,6 +159,14 @@ FileState ReadVacationFileBytes(std::string_view bytes, VacationLedger& ledger,
 
 std::string VacationFileBytes(std::string_view oldBytes, const VacationLedger& ledger) {
     return MakeVacationFile(DataFileText(oldBytes), ledger);
+}
+
+bool VacationFileRoundTrips(std::string_view bytes) {
+    const std::optional<std::string> text = DataFileText(bytes);
+    VacationLedger stored;
+    std::vector<std::string> unreadNumbers;
+    return ReadVacationText(text, stored, true, unreadNumbers) != FileState::Unrecognised &&
+           MakeVacationFile(text, stored) == bytes;
 }
 
 VacationFileRead ReadVacationFile(const std::filesystem::path& folder, int year) {
@@ -210,7 +208,5 @@ DataFileWrite SaveVacationFile(const std::filesystem::path& folder, int year,
     return ReplaceDataFile(
         folder / VacationFileName(year),
         [&ledger](std::string_view old) { return VacationFileBytes(old, ledger); },
-        [&rebuild](std::string_view old) {
-            return !rebuild.dropsFromFile && VacationFileRoundTrips(old);
-        });
+        VacationFileRoundTrips, rebuild.dropsFromFile);
 }

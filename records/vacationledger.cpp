@@ -92,9 +92,10 @@ LedgerRebuild MatchLeaveDays(const std::vector<Vacation>& previous, const YearDa
     return result;
 }
 
-// RebuildLedger from the records previous; ledger's own records are replaced.
-LedgerRebuild RebuildFrom(const std::vector<Vacation>& previous, VacationLedger& ledger,
-                          const YearDays& days, int dayCount, int year) {
+} // namespace
+
+LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int dayCount, int year) {
+    const std::vector<Vacation> previous = std::move(ledger.records);
     float carry = ledger.kuriZan;
     if (ledger.kuriFlg != 1 && ledger.kuriZan > CarryOverCap) {
         carry = CarryOverCap;
@@ -115,13 +116,6 @@ LedgerRebuild RebuildFrom(const std::vector<Vacation>& previous, VacationLedger&
                               record.Balance = FormatOneDecimal(balance);
                               record.Remark = remark;
                           });
-}
-
-} // namespace
-
-LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int dayCount, int year) {
-    const std::vector<Vacation> previous = std::move(ledger.records);
-    return RebuildFrom(previous, ledger, days, dayCount, year);
 }
 
 namespace {
@@ -151,14 +145,13 @@ LedgerRebuild RebuildVacationLedger(const std::filesystem::path& folder, int slo
     if (!SlotHolds(slot, year)) {
         return {};
     }
-    const VacationFileRead file = ReadVacationFile(folder, year);
-    const VacationLedger& old = file.ledger;
-    VacationLedger ledger{old.kuriZan, old.kuriFlg, old.nowZan, {}};
+    VacationLedger ledger = ReadVacationFile(folder, year).ledger;
+    const std::vector<Vacation> old = ledger.records;
     LedgerRebuild result =
-        RebuildFrom(old.records, ledger, *SlotRecords(slot), SlotDayCount(slot, year), year);
+        RebuildLedger(ledger, *SlotRecords(slot), SlotDayCount(slot, year), year);
     result.dropsFromFile =
         result.droppedRemark ||
-        (result.droppedRecord && !DayFileHoldsEveryRecord(dayFileBefore, old.records, year));
+        (result.droppedRecord && !DayFileHoldsEveryRecord(dayFileBefore, old, year));
     UseLedger(std::move(ledger));
     return result;
 }

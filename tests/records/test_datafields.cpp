@@ -62,8 +62,14 @@ TEST(CsvField, WriterQuotesOnlyWhatNeedsIt) {
     EXPECT_EQ(FileField("plain 表"), "plain 表");
     EXPECT_EQ(FileField("a,b"), "\"a,b\"");
     EXPECT_EQ(FileField("say \"hi\""), "\"say \"\"hi\"\"\"");
-    // One record is one line: a line break cannot survive in it.
-    EXPECT_EQ(FileField("two\r\nlines\t"), "two  lines ");
+    // One record is one line: a line break or any other control character,
+    // DEL included, becomes a blank; blanks at the ends go, as reading would
+    // drop them.
+    EXPECT_EQ(FileField("two\r\nlines\t"), "two  lines");
+    EXPECT_EQ(FileField("a\x7f"
+                        "b\x01"
+                        "c\x7f"),
+              "a b c");
     EXPECT_EQ(FileField(""), "");
     // Read back, the written field is the text again (blanks at its ends are
     // trimmed, as for every field).

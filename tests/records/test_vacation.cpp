@@ -339,11 +339,9 @@ TEST(VacationFileBytes, WritesWhatTheIniWriterWrites) {
     }
 }
 
-// What a save remembers of the file it wrote (its bytes, and the text and
-// values the next save's rebuild decodes from them) serves only while the
-// file stays as written. Changed outside between two saves, to the same size
-// and modification time, it is read anew: the second save keeps its unknown
-// section and its remark.
+// The save's rebuild reads the file as it is then. Changed outside between
+// two saves, to the same size and modification time, it is read anew: the
+// second save keeps its unknown section and its remark.
 TEST_F(VacationTest, FileChangedOutsideBetweenTwoSavesIsReadAnew) {
     const fs::path file = folder / "2004V.dat";
     WriteBytes(file,
