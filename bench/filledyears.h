@@ -37,8 +37,8 @@ inline void WriteFilledYears(const std::filesystem::path& folder) {
     FillYearSlots();
     for (int slot = 1; slot <= 2; ++slot) {
         const int year = 2002 + slot;
-        SaveDayFile(folder, slot, year);
-        RebuildVacationLedger(folder, slot, year);
+        const DataFileWrite dayFile = SaveDayFile(folder, slot, year);
+        RebuildVacationLedger(folder, slot, year, dayFile.replaced);
         SaveVacationFile(folder, year);
     }
 }

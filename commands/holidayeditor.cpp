@@ -101,7 +101,7 @@ bool SaveHolidayCalendar(const std::filesystem::path& folder, HolidayGridView& v
         return false;
     }
     if (write.backedUp()) {
-        port.ReportBackup(write.path, write.backup);
+        port.ReportBackup(write);
     }
     for (int slot = 1; slot <= 2; ++slot) {
         if (YearSlotYear[static_cast<std::size_t>(slot)] == CalendarYear &&

@@ -30,9 +30,10 @@ public:
     // "年間休日カレンダーが変更されています。\n保存しますか？"
     virtual Answer AskSaveCalendar() = 0;
     virtual void ReportWriteFailure(const std::filesystem::path& file) = 0;
-    // The old file's bytes were kept under backup before it was replaced.
-    virtual void ReportBackup(const std::filesystem::path& file,
-                              const std::filesystem::path& backup) = 0;
+    // The old file's bytes were kept under a backup name before it was
+    // replaced (write.backup; write.changedOutside when another program had
+    // changed it).
+    virtual void ReportBackup(const DataFileWrite& write) = 0;
 };
 
 // The years of the year list: 2003 to 2100, and the calendar's own year

@@ -1,6 +1,7 @@
 #include "period.h"
 
 #include "commands/periodview.h"
+#include "records/datafields.h"
 #include "records/datanumbers.h"
 #include "records/settings.h"
 #include "records/state.h"
@@ -41,16 +42,6 @@ std::string ShownCondition(const std::string& condition) {
         return {};
     }
     return FormatOneDecimal(static_cast<double>(WholeSingle(condition)));
-}
-
-// Tabs or line breaks pasted into a remark would break the day file's lines.
-std::string BlankControlCharacters(std::string text) {
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = ' ';
-        }
-    }
-    return text;
 }
 
 } // namespace

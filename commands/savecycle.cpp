@@ -123,7 +123,8 @@ bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port) {
     std::optional<FolderSyncBatch> flushFolderOnce(std::in_place);
     for (int slot = 1; slot <= 2; ++slot) {
         int year = CurYear + slot - 2;
-        if (!outcome.Take(SaveDayFile(folder, slot, year))) {
+        const DataFileWrite dayFile = SaveDayFile(folder, slot, year);
+        if (!outcome.Take(dayFile)) {
             // The paid-leave file follows its day file: rebuilt from day
             // kinds that did not reach the disk, it would lose its records.
             allWritten = false;
@@ -134,7 +135,7 @@ bool WriteBothYearSlots(const std::filesystem::path& folder, SavePort& port) {
             // from them: the paid-leave file stays as it is.
             continue;
         }
-        LedgerRebuild rebuild = RebuildVacationLedger(folder, slot, year);
+        LedgerRebuild rebuild = RebuildVacationLedger(folder, slot, year, dayFile.replaced);
         if (rebuild.reachedLimit) {
             port.ReportLedgerFull(year);
         }

@@ -12,14 +12,22 @@
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932);
 std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 
-// The text of a data file: its bytes decoded strictly as CP932. Nothing when
-// a byte sequence is not CP932, and nothing for UTF-8 text with characters
-// beyond ASCII (a file an editor saved as UTF-8), even where its bytes would
-// happen to decode as CP932.
-std::optional<std::string> DataFileText(std::string_view bytes);
+// The length of the well-formed UTF-8 sequence at the start of text (1 for
+// ASCII); 0 when the bytes there are no UTF-8. The one UTF-8 check of the
+// program.
+std::size_t Utf8SequenceLength(std::string_view text);
 
-// Well-formed UTF-8 that holds at least one character beyond ASCII.
-bool IsMultiByteUtf8(std::string_view bytes);
+// Whether a file's bytes are UTF-8 text rather than CP932: well-formed UTF-8
+// that either is no CP932 at all or holds a character of three or more bytes
+// (Japanese text in UTF-8). Two-byte sequences alone are also what pairs of
+// half-width katakana look like in CP932 ("ﾃｽ" is C3 BD): such a file is
+// CP932.
+bool IsUtf8File(std::string_view bytes);
+
+// The text of a data file: its bytes decoded strictly as CP932. Nothing when
+// a byte sequence is not CP932, or when the file is UTF-8 (IsUtf8File: a file
+// an editor saved as UTF-8 is not ours).
+std::optional<std::string> DataFileText(std::string_view bytes);
 
 // Reading damaged files: bytes that are not CP932 are dropped.
 std::string Cp932ToUtf8Lossy(std::string_view cp932);
@@ -27,11 +35,6 @@ std::string Cp932ToUtf8Lossy(std::string_view cp932);
 // Writing text that should already be clean: characters CP932 cannot hold
 // are dropped.
 std::string Utf8ToCp932Lossy(std::string_view utf8);
-// The same, written from out, which has room for utf8.size() +
-// Cp932WriteSlack bytes (no character takes more bytes in CP932 than in
-// UTF-8); the end of what was written.
-constexpr std::size_t Cp932WriteSlack = 8;
-char* WriteUtf8AsCp932Lossy(std::string_view utf8, char* out);
 
 // True when every character of the UTF-8 text has a CP932 form.
 bool IsCp932Representable(std::string_view utf8);

@@ -1,6 +1,7 @@
 #include "csvfile.h"
 
 #include "cp932.h"
+#include "datafields.h"
 #include "fileio.h"
 
 std::string CsvLine(const CsvRow& fields) {
@@ -9,19 +10,7 @@ std::string CsvLine(const CsvRow& fields) {
         if (i > 0) {
             line += ',';
         }
-        const std::string& field = fields[i];
-        if (field.find_first_of(",\"\r\n") == std::string::npos) {
-            line += field;
-            continue;
-        }
-        line += '"';
-        for (char c : field) {
-            line += c;
-            if (c == '"') {
-                line += '"';
-            }
-        }
-        line += '"';
+        line += QuotedField(fields[i]);
     }
     return line;
 }

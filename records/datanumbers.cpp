@@ -19,43 +19,6 @@ std::string_view Chars(const char* begin, std::to_chars_result result) {
     return {begin, static_cast<std::size_t>(result.ptr - begin)};
 }
 
-// The digits and decimal point at pos as a number, when they are few enough
-// to give the correctly rounded value by one division (both numbers are
-// exact doubles, and a division rounds correctly) and no exponent follows;
-// nothing otherwise, and the general reader takes over.
-std::optional<double> ReadPlainDecimal(std::string_view text, std::size_t pos,
-                                       std::size_t& consumed) {
-    static constexpr double Powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    // Digits past the fifteenth may wrap the mantissa; such a number is
-    // left to the general reader anyway.
-    std::uint64_t mantissa = 0;
-    auto digitsFrom = [&](std::size_t from) {
-        std::size_t at = from;
-        while (at < text.size() && IsDigit(text[at])) {
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[at] - '0');
-            ++at;
-        }
-        return at;
-    };
-    const std::size_t first = pos;
-    pos = digitsFrom(pos);
-    std::size_t digits = pos - first;
-    std::size_t decimals = 0;
-    if (pos < text.size() && text[pos] == '.') {
-        const std::size_t fraction = pos + 1;
-        pos = digitsFrom(fraction);
-        decimals = pos - fraction;
-        digits += decimals;
-    }
-    if (digits == 0 || digits > 15 ||
-        (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E'))) {
-        return std::nullopt;
-    }
-    consumed = pos;
-    return static_cast<double>(mantissa) / Powers[decimals];
-}
-
 // Reads a decimal number at the start of text (after an optional sign);
 // consumed tells how many bytes it took. Infinity and NaN are no numbers.
 std::optional<double> ReadDecimal(std::string_view text, std::size_t& consumed) {
@@ -72,9 +35,6 @@ std::optional<double> ReadDecimal(std::string_view text, std::size_t& consumed) 
         return std::nullopt;
     }
     double value = 0;
-    if (std::optional<double> plain = ReadPlainDecimal(text, pos, consumed)) {
-        return negative ? -*plain : *plain;
-    }
     auto [end, ec] = std::from_chars(text.data() + pos, text.data() + text.size(), value,
                                      std::chars_format::general);
     if (ec != std::errc()) {
@@ -176,12 +136,6 @@ std::optional<std::int32_t> ScanDecimal(std::string_view text, std::size_t& cons
         return std::nullopt;
     }
     std::int64_t value = 0;
-    // Nine digits cannot overflow: no check on each of them.
-    const std::size_t plain = std::min(text.size(), pos + 9);
-    while (pos < plain && IsDigit(text[pos])) {
-        value = value * 10 + (text[pos] - '0');
-        ++pos;
-    }
     while (pos < text.size() && IsDigit(text[pos])) {
         value = value * 10 + (text[pos] - '0');
         if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) {
@@ -206,7 +160,7 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text) {
     return value;
 }
 
-std::int32_t ScanLeadingInteger(std::string_view text) {
+std::int32_t LeadingInteger(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && IsCSpace(text[pos])) {
         ++pos;

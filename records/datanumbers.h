@@ -34,22 +34,7 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text);
 
 // The leading decimal integer of a text: leading blanks and a sign allowed,
 // reading stops at the first other byte; no digits or out of range gives 0.
-std::int32_t ScanLeadingInteger(std::string_view text);
-// The same, with a text of a few plain digits (most are, as a step count
-// is) read here without a call.
-inline std::int32_t LeadingInteger(std::string_view text) {
-    if (!text.empty() && text.size() <= 9) {
-        std::int32_t value = 0;
-        std::size_t digits = 0;
-        for (; digits < text.size() && IsDigit(text[digits]); ++digits) {
-            value = value * 10 + (text[digits] - '0');
-        }
-        if (digits == text.size()) {
-            return value;
-        }
-    }
-    return ScanLeadingInteger(text);
-}
+std::int32_t LeadingInteger(std::string_view text);
 
 // The leading decimal number of a text (sign, digits, point, exponent),
 // narrowed to single precision; no number or out of range gives 0.

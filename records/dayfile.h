@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datafilewrite.h"
+#include "filestate.h"
 #include "records.h"
 #include "state.h"
 
@@ -20,17 +21,16 @@ using YearDays = std::array<Recode1, YearSlotSize>; // index 1..366
 
 // The day file's bytes over days 1..count, which are built beforehand, by
 // line position: kinds, times, values and remarks from the file, dates and
-// weekdays stay. Read; CutShort (read as far as it goes); DoesNotFit (lines
-// past the last day, or a line whose "d=m/dd" is not its position's: read
-// by position as far as the year goes); HoldsMore (text before the header,
-// days a second header reads over, text past a line's tenth field); or
-// Unrecognised (no "[DayData]" line, or not CP932: the days stay as they
-// were).
+// weekdays stay. Read (also when the file ends early); DoesNotFit (lines past
+// the last day, or a line whose "d=m/dd" is not its position's: read by
+// position as far as the year goes); or Unrecognised (no "[DayData]" line,
+// or not CP932: the days stay as they were).
 FileState ReadDayFileBytes(std::string_view bytes, YearDays& days, int count);
 
-// What ReadDayFileBytes would find over days whose dates are built, without
-// reading the days.
-FileState CheckDayFileBytes(std::string_view bytes, const YearDays& days, int count);
+// Whether the day file's bytes come back unchanged when they are read into
+// the days of the year and written again: then a new file of the year holds
+// all they held. True of every file the program writes.
+bool DayFileRoundTrips(std::string_view bytes, int year);
 
 // Days 1..count as a day file: CP932, CR LF.
 std::string DayFileBytes(const YearDays& days, int count);
@@ -55,23 +55,17 @@ bool MarkWeeklyHolidays(int slot, int year);
 // slot or HolidayCalendar holds another year.
 bool RederiveRestDays(int slot, int year);
 
-// What InitDayTable, MarkWeeklyHolidays and then ReadDayFileBytes over the
-// whole year make of the slot and the day file's bytes, in one pass over the
-// days. Unrecognised, and the slot untouched, when HolidayCalendar holds
-// another year.
-FileState BuildSlotFromDayFile(int slot, int year, std::string_view bytes);
-
 // InitDayTable and MarkWeeklyHolidays, then the year's day file over the
 // slot by line position. 1 when the file was read (also when it is cut
 // short or does not fit its year); 0 when it is missing, unreadable or not
 // recognised: the slot stays as built, a file that is there is noted for the
-// user (see filenotices.h) and YearSlotUnread is set. What the load found is
-// remembered (loadedfiles.h), so that the next save keeps a file under a
-// backup name when the new one would not hold all of it.
+// user (see filenotices.h) and YearSlotUnread is set. The bytes read are
+// noted for the next save (see NoteFileRead).
 int LoadDayFile(const std::filesystem::path& folder, int slot, int year);
 
-// Writes the slot as the year's day file (see ReplaceDataFile: a file cut
-// short or not recognised is kept as a backup first). Refused (nothing
+// Writes the slot as the year's day file (see ReplaceDataFile: the old file
+// is kept as a backup first when it changed outside the program, or when
+// reading and writing it again would not give its bytes back). Refused (nothing
 // written) when the slot does not hold that year. The window's DataModified
 // flag is the save cycle's to clear.
 DataFileWrite SaveDayFile(const std::filesystem::path& folder, int slot, int year);

@@ -92,10 +92,6 @@ bool SyncFolder(const std::string& folder) {
     return ::close(fd) == 0 && ok;
 }
 
-FileIdentity IdentityFrom(const struct stat& info) {
-    return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
-}
-
 // The folders the open batches still have to flush, and how many batches
 // are open on this thread.
 struct PendingFolders {
@@ -138,14 +134,6 @@ FolderSyncBatch::~FolderSyncBatch() {
     pending.folders.clear();
 }
 
-std::optional<FileIdentity> FileIdentityOf(const fs::path& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        return std::nullopt;
-    }
-    return IdentityFrom(info);
-}
-
 ReadResult ReadWholeFile(const fs::path& path) {
     ReadResult result;
     struct stat info {};
@@ -179,9 +167,6 @@ ReadResult ReadWholeFile(const fs::path& path) {
         return result;
     }
     result.status = ReadStatus::Ok;
-    // As it was before the read: a file written meanwhile no longer matches
-    // it, and is looked at anew rather than taken for what was read.
-    result.identity = IdentityFrom(info);
     return result;
 }
 
@@ -228,17 +213,15 @@ std::optional<WriteTarget> PrepareWrite(const fs::path& path) {
         return std::nullopt;
     }
     if (!info) {
-        return WriteTarget{*file, false, NewFileMode(), {}};
+        return WriteTarget{*file, false, NewFileMode()};
     }
     if (!S_ISREG(info->st_mode) || !UserMayWrite(*file, *info)) {
         return std::nullopt;
     }
-    return WriteTarget{*file, true, static_cast<mode_t>(info->st_mode & 07777),
-                       IdentityFrom(*info)};
+    return WriteTarget{*file, true, static_cast<mode_t>(info->st_mode & 07777)};
 }
 
-bool WriteToTarget(const WriteTarget& target, std::string_view bytes,
-                   std::optional<FileIdentity>* written) {
+bool WriteToTarget(const WriteTarget& target, std::string_view bytes) {
     // Names made as plain text, without taking the path apart: the folder as
     // the file's path names it ("." for a bare name, "/" at the root).
     const std::string& file = target.file.native();
@@ -256,14 +239,6 @@ bool WriteToTarget(const WriteTarget& target, std::string_view bytes,
         ::close(fd);
         ::unlink(temporary.c_str());
         return false;
-    }
-    // Asked of the file still open, after the rename (which changes its
-    // change time), so that it is the identity a stat of the name finds now
-    // without looking the name up again. Its bytes reached the disk before
-    // the rename: closing it cannot undo the write.
-    if (written != nullptr) {
-        struct stat info {};
-        *written = ::fstat(fd, &info) == 0 ? std::optional(IdentityFrom(info)) : std::nullopt;
     }
     ::close(fd);
     // The new file is in place; a folder that cannot be flushed (some

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,24 +17,9 @@
 // symbolic link whose target is not there or that loops.
 enum class ReadStatus { Ok, Missing, Unreadable };
 
-// Which file a name stood for and in which state: device and inode, size,
-// modification and change times, as a stat of it gives them.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
-};
-
-// The identity of the file the path names, its links followed; nothing
-// when nothing can be found there.
-std::optional<FileIdentity> FileIdentityOf(const std::filesystem::path& path);
-
 struct ReadResult {
     ReadStatus status = ReadStatus::Missing;
     std::string bytes;
-    FileIdentity identity; // of the file the bytes were read from, when Ok
 };
 
 ReadResult ReadWholeFile(const std::filesystem::path& path);
@@ -46,8 +30,7 @@ ReadResult ReadWholeFile(const std::filesystem::path& path);
 struct WriteTarget {
     std::filesystem::path file; // the link's target, or the path itself
     bool exists = false;
-    mode_t mode = 0;       // permission bits for the new file
-    FileIdentity identity; // the existing file's, when it exists
+    mode_t mode = 0; // permission bits for the new file
 };
 
 // The file a path names once its symbolic links are followed (the path
@@ -65,10 +48,8 @@ std::optional<WriteTarget> PrepareWrite(const std::filesystem::path& path);
 // Writes bytes to the target through a temporary file ".<name>.XXXXXX" in
 // the target's folder, renames it over the target and flushes the folder.
 // True when the file now holds exactly these bytes; false leaves any
-// previous file untouched and no temporary file behind. With written, the
-// new file's identity is kept there when it can be found.
-bool WriteToTarget(const WriteTarget& target, std::string_view bytes,
-                   std::optional<FileIdentity>* written = nullptr);
+// previous file untouched and no temporary file behind.
+bool WriteToTarget(const WriteTarget& target, std::string_view bytes);
 
 // While one is alive on a thread, WriteToTarget on that thread leaves the
 // flush of the folder to it: each folder a write renamed a file in is

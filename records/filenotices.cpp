@@ -5,8 +5,8 @@
 
 namespace {
 
-std::set<std::filesystem::path>& Told() {
-    static std::set<std::filesystem::path> told;
+std::set<std::pair<std::filesystem::path, std::string>>& Told() {
+    static std::set<std::pair<std::filesystem::path, std::string>> told;
     return told;
 }
 
@@ -15,12 +15,20 @@ std::vector<FileNotice>& Pending() {
     return pending;
 }
 
+void Note(FileNotice notice) {
+    if (Told().insert({notice.file, notice.key}).second) {
+        Pending().push_back(std::move(notice));
+    }
+}
+
 } // namespace
 
 void NoteUnreadableFile(const std::filesystem::path& file, FileState state) {
-    if (Told().insert(file).second) {
-        Pending().push_back({file, state});
-    }
+    Note({file, state, {}});
+}
+
+void NoteUnreadNumber(const std::filesystem::path& file, const std::string& key) {
+    Note({file, FileState::Read, key});
 }
 
 std::vector<FileNotice> TakeUnreadableFiles() {

@@ -6,10 +6,10 @@
 #include "fileio.h"
 #include "filenotices.h"
 #include "holidayrules.h"
-#include "loadedfiles.h"
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -53,17 +53,12 @@ constexpr int LastMovableYear = FirstMovableYear + std::size(MovableDates) - 1;
 constexpr int EquinoxEntry = 10;
 constexpr int EarlyEquinoxYear = 2012;
 
-// The numbered lines of a holiday file over the calendar; without one, only
-// counted.
-NumberedLines ReadHolidayLines(const std::string& text, YearCalendar* calendar, int count) {
-    if (calendar == nullptr) {
-        return ReadNumberedLines(text, HolidayHeader, 3, count,
-                                 [](int, const std::vector<std::string_view>&) {});
-    }
+// The holiday file's lines over the calendar: the mark and the name of each
+// day; only the exact mark makes a rest day.
+NumberedLines ReadHolidayLines(const std::string& text, YearCalendar& calendar, int count) {
     return ReadNumberedLines(text, HolidayHeader, 3, count,
-                             [&](int day, const std::vector<std::string_view>& fields) {
-                                 // Only the exact mark makes a rest day.
-                                 Holiday& entry = (*calendar)[day];
+                             [&](int day, const std::vector<std::string>& fields) {
+                                 Holiday& entry = calendar[day];
                                  entry.Mark = FieldText(fields[1]) == RestMark ? RestMark : "";
                                  entry.Name = FieldText(fields[2]);
                              });
@@ -137,51 +132,44 @@ FileState ReadHolidayFileBytes(std::string_view bytes, YearCalendar& calendar, i
     }
     // Without a header line no day is taken, so the calendar stays as it was.
     count = std::clamp(count, 0, YearSlotSize - 1);
-    return NumberedFileState(ReadHolidayLines(*text, &calendar, count), count);
-}
-
-FileState CheckHolidayFileBytes(std::string_view bytes, int count) {
-    std::optional<std::string> text = DataFileText(bytes);
-    if (!text) {
-        return FileState::Unrecognised;
-    }
-    count = std::clamp(count, 0, YearSlotSize - 1);
-    return NumberedFileState(ReadHolidayLines(*text, nullptr, count), count);
+    return NumberedFileState(ReadHolidayLines(*text, calendar, count));
 }
 
 std::string HolidayFileBytes(const YearCalendar& calendar, int count) {
     count = std::clamp(count, 0, YearSlotSize - 1);
-    Cp932Writer file;
-    file.Reserve(std::string_view(HolidayHeader).size() + 2);
-    file.PutAscii(HolidayHeader);
-    file.PutAscii("\r\n");
+    std::string text = std::string(HolidayHeader) + "\r\n";
     for (int d = 1; d <= count; ++d) {
         const Holiday& day = calendar[d];
-        file.Reserve(Cp932Writer::DecimalRoom + Cp932Writer::FieldRoom(day.Date) +
-                     Cp932Writer::FieldRoom(day.Mark) + Cp932Writer::FieldRoom(day.Name) + 5);
-        file.PutDecimal(d);
-        file.Put('=');
-        file.PutField(day.Date);
-        file.Put(',');
-        file.PutField(day.Mark);
-        file.Put(',');
-        file.PutField(day.Name);
-        file.PutAscii("\r\n");
+        text += std::to_string(d) + "=" + FileField(day.Date) + "," + FileField(day.Mark) + "," +
+                FileField(day.Name) + "\r\n";
     }
-    return file.Take();
+    return Utf8ToCp932Lossy(text);
+}
+
+bool HolidayFileRoundTrips(std::string_view bytes, int year) {
+    auto calendar = std::make_unique<YearCalendar>();
+    const int count = DaysInYear(year);
+    const std::array<std::string, 367>& dates = MonthDayTexts(year);
+    for (int d = 1; d <= count; ++d) {
+        (*calendar)[d].Date = dates[d];
+    }
+    return ReadHolidayFileBytes(bytes, *calendar, count) != FileState::Unrecognised &&
+           HolidayFileBytes(*calendar, count) == bytes;
 }
 
 int OverlayHolidayFile(const std::filesystem::path& folder, int year, YearCalendar& calendar,
-                       int count) {
+                       int count, bool noteRead) {
     const std::filesystem::path path = folder / HolidayFileName(year);
-    ReadResult file = ReadWholeFile(path);
+    const ReadResult file = ReadWholeFile(path);
+    if (noteRead) {
+        NoteFileRead(path, file);
+    }
     if (file.status == ReadStatus::Missing) {
         return 0;
     }
     FileState state = file.status == ReadStatus::Ok
                           ? ReadHolidayFileBytes(file.bytes, calendar, count)
                           : FileState::Unreadable;
-    RememberFileRead(path, file, state);
     if (state == FileState::Unrecognised || state == FileState::Unreadable) {
         NoteUnreadableFile(path, state);
         return 0;
@@ -197,7 +185,7 @@ OwnCalendar BuildOwnCalendar(const std::filesystem::path& folder, int year) {
     FillHolidayTable(year, table);
     OwnCalendar calendar;
     calendar.count = FillYearCalendar(year, table, calendar.days);
-    OverlayHolidayFile(folder, year, calendar.days, calendar.count);
+    OverlayHolidayFile(folder, year, calendar.days, calendar.count, false);
     return calendar;
 }
 
@@ -214,7 +202,7 @@ bool BuildYearCalendar(int year) {
 
 int LoadHolidayFile(const std::filesystem::path& folder, int year) {
     BuildYearCalendar(year);
-    return OverlayHolidayFile(folder, year, HolidayCalendar, HolidayCalendarDays);
+    return OverlayHolidayFile(folder, year, HolidayCalendar, HolidayCalendarDays, true);
 }
 
 DataFileWrite SaveHolidayFile(const std::filesystem::path& folder, int year) {
@@ -223,8 +211,8 @@ DataFileWrite SaveHolidayFile(const std::filesystem::path& folder, int year) {
     if (HolidayCalendarYear != year || HolidayCalendarDays != DaysInYear(year)) {
         return result;
     }
-    const int count = HolidayCalendarDays;
+    const std::string bytes = HolidayFileBytes(HolidayCalendar, HolidayCalendarDays);
     return ReplaceDataFile(
-        result.path, HolidayFileBytes(HolidayCalendar, count),
-        [count](std::string_view old) { return CheckHolidayFileBytes(old, count); });
+        result.path, [&bytes](std::string_view) { return bytes; },
+        [year](std::string_view old) { return HolidayFileRoundTrips(old, year); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datafilewrite.h"
+#include "filestate.h"
 #include "records.h"
 #include "state.h"
 
@@ -37,20 +38,24 @@ int FillHolidayTable(int year, NationalHolidayTable& table);
 // The days 1..365/366 of the year marked from the table; returns the count.
 int FillYearCalendar(int year, const NationalHolidayTable& table, YearCalendar& calendar);
 // The holiday file's bytes over a calendar of count days built for its year,
-// by line position: the file's marks and names win. Read, CutShort (read as
-// far as it goes) or Unrecognised (no "[HolidayData]" line, or not CP932:
-// the calendar stays as it was).
+// by line position: the file's marks and names win. Read (as far as it goes),
+// DoesNotFit (lines past the year's last day) or Unrecognised (no
+// "[HolidayData]" line, or not CP932: the calendar stays as it was).
 FileState ReadHolidayFileBytes(std::string_view bytes, YearCalendar& calendar, int count);
-// What ReadHolidayFileBytes would find, without reading the days.
-FileState CheckHolidayFileBytes(std::string_view bytes, int count);
+// Whether the holiday file's bytes come back unchanged when they are read
+// over the dates of the year and written again. True of every file the
+// program writes.
+bool HolidayFileRoundTrips(std::string_view bytes, int year);
 // Days 1..count of the calendar as a holiday file: CP932, CR LF.
 std::string HolidayFileBytes(const YearCalendar& calendar, int count);
 
 // Overlays the year's holiday file on a calendar of count days built for the
-// year; 1 when the file was read (also when cut short), 0 when it is missing
-// or could not be read (then noted for the user, see filenotices.h).
+// year; 1 when the file was read (also when it ends early), 0 when it is missing
+// or could not be read (then noted for the user, see filenotices.h). With
+// noteRead, the bytes read are noted for the next save of the file (see
+// NoteFileRead): only for the calendar that save writes.
 int OverlayHolidayFile(const std::filesystem::path& folder, int year, YearCalendar& calendar,
-                       int count);
+                       int count, bool noteRead);
 // Table, calendar and holiday file of the year, without touching the
 // program-wide calendar.
 OwnCalendar BuildOwnCalendar(const std::filesystem::path& folder, int year);
@@ -66,6 +71,8 @@ bool BuildYearCalendar(int year);
 // read (the calendar stays as built).
 int LoadHolidayFile(const std::filesystem::path& folder, int year);
 // Writes HolidayCalendar days 1..HolidayCalendarDays as the year's holiday
-// file (see ReplaceDataFile). Refused when HolidayCalendar holds another
+// file (see ReplaceDataFile: the old file is kept first when it changed
+// outside the program or does not come back whole). Refused when
+// HolidayCalendar holds another
 // year.
 DataFileWrite SaveHolidayFile(const std::filesystem::path& folder, int year);

@@ -116,7 +116,6 @@ IniTable IniTable::Parse(std::string_view bytes, Comments comments) {
     ForEachEntry(*table.source_, [&](const Entry& entry) {
         switch (entry.kind) {
         case Entry::SectionLine:
-            ++table.headings_;
             current = table.FindSection(entry.section);
             if (current == nullptr) {
                 current = &table.AddSection(entry.section);

@@ -69,11 +69,6 @@ public:
 
     bool HasSection(std::string_view section) const;
 
-    // True when a section's heading stood more than once in the parsed text:
-    // its lines were joined under the first, and Serialize writes the
-    // heading once.
-    bool JoinedSections() const { return headings_ > sections_.size(); }
-
 private:
     // Names and values are views into the parsed bytes or into texts written
     // since, both owned by the table and never moved, so that reading a file
@@ -108,7 +103,6 @@ private:
     std::unique_ptr<const std::string> source_; // the parsed bytes
     std::deque<std::string> written_;           // texts written since
     std::vector<std::string_view> outside_;     // the lines before the first section
-    std::size_t headings_ = 0;                  // section headings parsed
     std::vector<Line> lines_;
     std::vector<Section> sections_;
     Index index_; // once indexed: the position of each section

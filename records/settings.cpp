@@ -165,21 +165,32 @@ void WriteKey(IniTable& table, const Key& key) {
     table.Write(key.section, key.key, value);
 }
 
+// Whether every line of old (lines end at CR LF) is a line of now, in the
+// same order; now may hold more.
+bool KeepsEveryLine(std::string_view old, std::string_view now) {
+    auto nextLine = [](std::string_view& text) {
+        const std::size_t end = text.find("\r\n");
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 2);
+        return line;
+    };
+    while (!old.empty()) {
+        const std::string_view line = nextLine(old);
+        bool found = false;
+        while (!found && !now.empty()) {
+            found = nextLine(now) == line;
+        }
+        if (!found) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 bool IsUtf8SettingsFile(std::string_view bytes) {
-    if (bytes.starts_with(Utf8Bom)) {
-        return true;
-    }
-    if (!IsMultiByteUtf8(bytes)) {
-        return false;
-    }
-    // Japanese text in UTF-8 is made of three-byte characters. Two-byte ones
-    // alone are also what pairs of half-width katakana ("ﾃｽ") in CP932 look
-    // like: such a file is UTF-8 only when it is no CP932.
-    const bool wide = std::any_of(bytes.begin(), bytes.end(),
-                                  [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
-    return wide || !Cp932ToUtf8(bytes);
+    return bytes.starts_with(Utf8Bom) || IsUtf8File(bytes);
 }
 
 void ReadSettingsBytes(std::string_view bytes, TSettings& settings) {
@@ -188,11 +199,6 @@ void ReadSettingsBytes(std::string_view bytes, TSettings& settings) {
     for (const Key& key : KeyTable(settings)) {
         ReadKey(table, key);
     }
-}
-
-bool SettingsWriteDropsText(std::string_view oldBytes) {
-    return IsUtf8SettingsFile(oldBytes) ||
-           IniTable::Parse(oldBytes, IniTable::Comments::Keep).JoinedSections();
 }
 
 std::string SettingsBytes(std::string_view oldBytes, const TSettings& settings, int windowOnly) {
@@ -209,7 +215,9 @@ std::string SettingsBytes(std::string_view oldBytes, const TSettings& settings, 
 }
 
 SettingsLoad LoadSettings(const std::filesystem::path& folder, int* firstRun) {
-    ReadResult file = ReadWholeFile(folder / SettingsFileName);
+    const std::filesystem::path path = folder / SettingsFileName;
+    const ReadResult file = ReadWholeFile(path);
+    NoteFileRead(path, file);
     *firstRun = file.status == ReadStatus::Missing ? 1 : 0;
     ReadSettingsBytes(file.bytes, Settings);
     switch (file.status) {
@@ -223,21 +231,21 @@ SettingsLoad LoadSettings(const std::filesystem::path& folder, int* firstRun) {
     return SettingsLoad::Unreadable;
 }
 
+bool SettingsWriteKeepsText(std::string_view oldBytes) {
+    if (IsUtf8SettingsFile(oldBytes)) {
+        return false;
+    }
+    TSettings read;
+    ReadSettingsBytes(oldBytes, read);
+    return KeepsEveryLine(oldBytes, SettingsBytes(oldBytes, read, 0));
+}
+
 DataFileWrite SaveSettings(const std::filesystem::path& folder, int windowOnly,
                            const TSettings& settings) {
-    const std::filesystem::path path = folder / SettingsFileName;
-    ReadResult file = ReadWholeFile(path);
-    if (file.status == ReadStatus::Unreadable) {
-        DataFileWrite refused;
-        refused.path = path;
-        return refused;
-    }
-    // A file that would lose text is kept whole under a backup name first,
-    // as a data file the program could not read whole is.
     return ReplaceDataFile(
-        path, SettingsBytes(file.bytes, settings, windowOnly), [](std::string_view oldBytes) {
-            return SettingsWriteDropsText(oldBytes) ? FileState::Unrecognised : FileState::Read;
-        });
+        folder / SettingsFileName,
+        [&](std::string_view old) { return SettingsBytes(old, settings, windowOnly); },
+        SettingsWriteKeepsText);
 }
 
 std::string SettingTimeOfDay(std::string_view setting) {

@@ -80,10 +80,13 @@ void ReadSettingsBytes(std::string_view bytes, TSettings& settings);
 // are kept where they stand.
 std::string SettingsBytes(std::string_view oldBytes, const TSettings& settings, int windowOnly);
 
-// Whether SettingsBytes gives a file that holds less than the old one: a
-// UTF-8 file (re-encoded, the byte order mark dropped) or a section heading
-// that stands twice (its lines are joined under one).
-bool SettingsWriteDropsText(std::string_view oldBytes);
+// Whether a settings file written over the old bytes holds them whole: the
+// old file is CP932, and writing back the values read from it keeps every
+// line of it in its order (it may add the keys it lacks). A UTF-8 file is
+// re-encoded, a section heading that stands twice is joined under one, and a
+// value that is no number is written as its default: none of these holds it
+// whole.
+bool SettingsWriteKeepsText(std::string_view oldBytes);
 
 // Fills Settings from the file in the program folder; a missing file or key
 // gives the defaults, a value that is no number gives that key's default.
@@ -93,8 +96,9 @@ SettingsLoad LoadSettings(const std::filesystem::path& folder, int* firstRun);
 
 // Writes the window placement and, unless windowOnly is 1, the other 69 keys
 // of settings into the file, keeping what the program does not know. When
-// the new file would not hold everything the old one did, the old bytes are
-// first kept under the next free "tolmar.ini.bak", "tolmar.ini.bak2", ...
+// the file changed since this run read or wrote it, or the new file would
+// not hold it whole (SettingsWriteKeepsText), the old bytes are first kept
+// under the next free "tolmar.ini.bak", "tolmar.ini.bak2", ...
 // Fails when the file could not be read back or written (unreadable, not a
 // regular file, made read-only, a full disk): the old file stays intact.
 DataFileWrite SaveSettings(const std::filesystem::path& folder, int windowOnly,

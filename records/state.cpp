@@ -1,9 +1,9 @@
 #include "state.h"
 
 #include "clock.h"
+#include "datafilewrite.h"
 #include "dates.h"
 #include "filenotices.h"
-#include "loadedfiles.h"
 #include "settings.h"
 
 std::array<Workdt, MaxPeriodDays> MonthWork;
@@ -114,7 +114,7 @@ void ResetProgramState() {
     Settings = TSettings{};
     ProgramFolder.clear();
     ForgetUnreadableFiles();
-    ForgetFileStates();
+    ForgetFilesRead();
 }
 
 const std::array<std::string, 11>& DayKindTexts() {

@@ -6,7 +6,7 @@
 #include "state.h"
 
 #include <algorithm>
-#include <array>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -14,20 +14,9 @@ namespace {
 constexpr float CarryOverCap = 20.0f;
 
 bool IsLeaveKind(std::string_view kind) {
-    // Asked of every day of a year: the texts are looked up once, and most
-    // kinds (work days, rest days) are told apart by their first byte.
-    static const std::array<std::string_view, 3> Leave{DayKindText(DayKind::AnnualLeave),
-                                                       DayKindText(DayKind::MorningLeave),
-                                                       DayKindText(DayKind::AfternoonLeave)};
-    static const std::array<bool, 256> FirstBytes = [] {
-        std::array<bool, 256> first{};
-        for (std::string_view text : Leave) {
-            first[static_cast<unsigned char>(text.front())] = true;
-        }
-        return first;
-    }();
-    return !kind.empty() && FirstBytes[static_cast<unsigned char>(kind.front())] &&
-           std::find(Leave.begin(), Leave.end(), kind) != Leave.end();
+    return kind == DayKindText(DayKind::AnnualLeave) ||
+           kind == DayKindText(DayKind::MorningLeave) ||
+           kind == DayKindText(DayKind::AfternoonLeave);
 }
 
 bool SlotHolds(int slot, int year) {
@@ -103,9 +92,10 @@ LedgerRebuild MatchLeaveDays(const std::vector<Vacation>& previous, const YearDa
     return result;
 }
 
-// RebuildLedger from the records previous; ledger's own records are replaced.
-LedgerRebuild RebuildFrom(const std::vector<Vacation>& previous, VacationLedger& ledger,
-                          const YearDays& days, int dayCount, int year) {
+} // namespace
+
+LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int dayCount, int year) {
+    const std::vector<Vacation> previous = std::move(ledger.records);
     float carry = ledger.kuriZan;
     if (ledger.kuriFlg != 1 && ledger.kuriZan > CarryOverCap) {
         carry = CarryOverCap;
@@ -128,47 +118,40 @@ LedgerRebuild RebuildFrom(const std::vector<Vacation>& previous, VacationLedger&
                           });
 }
 
+namespace {
+
+// Whether the day kinds of the day file's bytes rebuild every record of the
+// ledger: then a record the save drops is one whose leave day the user took
+// back. No day file holds no leave day.
+bool DayFileHoldsEveryRecord(const std::optional<std::string>& dayFile,
+                             const std::vector<Vacation>& records, int year) {
+    auto days = std::make_unique<YearDays>();
+    const int count = DaysInYear(year);
+    for (int d = 1; d <= count; ++d) {
+        (*days)[d].Date = MonthDayText(DateFromDayOfYear(year, d));
+    }
+    if (dayFile) {
+        ReadDayFileBytes(*dayFile, *days, count);
+    }
+    return !MatchLeaveDays(records, *days, count, year,
+                           [](int, const Recode1&, const std::string&) {})
+                .droppedRecord;
+}
+
 } // namespace
 
-LedgerRebuild RebuildLedger(VacationLedger& ledger, const YearDays& days, int dayCount, int year) {
-    const std::vector<Vacation> previous = std::move(ledger.records);
-    return RebuildFrom(previous, ledger, days, dayCount, year);
-}
-
-bool RebuildKeepsAll(const VacationLedger& ledger, int slot, int year) {
-    if (!SlotHolds(slot, year)) {
-        return false;
-    }
-    // Only what the rebuild would drop counts: no record is built.
-    LedgerRebuild result =
-        MatchLeaveDays(ledger.records, *SlotRecords(slot), SlotDayCount(slot, year), year,
-                       [](int, const Recode1&, const std::string&) {});
-    return !result.droppedRecord && !result.droppedRemark;
-}
-
-LedgerRebuild RebuildVacationRecords(int slot, int year) {
+LedgerRebuild RebuildVacationLedger(const std::filesystem::path& folder, int slot, int year,
+                                    const std::optional<std::string>& dayFileBefore) {
     if (!SlotHolds(slot, year)) {
         return {};
     }
-    VacationLedger ledger = LedgerInMemory();
+    VacationLedger ledger = ReadVacationFile(folder, year).ledger;
+    const std::vector<Vacation> old = ledger.records;
     LedgerRebuild result =
         RebuildLedger(ledger, *SlotRecords(slot), SlotDayCount(slot, year), year);
-    UseLedger(std::move(ledger));
-    return result;
-}
-
-LedgerRebuild RebuildVacationLedger(const std::filesystem::path& folder, int slot, int year) {
-    if (!SlotHolds(slot, year)) {
-        return {};
-    }
-    // The file's records serve the rebuild as they were read, without a
-    // copy: only its remarks come back.
-    static const VacationLedger NoFile;
-    std::shared_ptr<const VacationFileRead> read = ReadVacationFile(folder, year);
-    const VacationLedger& file = read ? read->ledger : NoFile;
-    VacationLedger ledger{file.kuriZan, file.kuriFlg, file.nowZan, {}};
-    LedgerRebuild result =
-        RebuildFrom(file.records, ledger, *SlotRecords(slot), SlotDayCount(slot, year), year);
+    result.dropsFromFile =
+        result.droppedRemark ||
+        (result.droppedRecord && !DayFileHoldsEveryRecord(dayFileBefore, old, year));
     UseLedger(std::move(ledger));
     return result;
 }

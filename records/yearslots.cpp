@@ -34,11 +34,9 @@ void BuildPeriodDay(const OwnCalendar& calendar, int year, int day, Workdt& elem
     element.Values = {};
 }
 
-// A day's value; fields and scratch are reused from day to day.
-Workdt ReadPeriodDay(std::string_view value, std::vector<std::string_view>& fields,
-                     std::vector<std::string>& scratch) {
-    fields.resize(10);
-    SplitCsvFieldViews(value, fields, scratch);
+// A day's value.
+Workdt ReadPeriodDay(std::string_view value) {
+    const std::vector<std::string> fields = SplitCsvFields(value, 10);
     Workdt day;
     day.DateWeek = {FieldText(fields[0]), FieldText(fields[1])};
     day.Kind = FieldText(fields[2]);
@@ -53,15 +51,13 @@ Workdt ReadPeriodDay(std::string_view value, std::vector<std::string_view>& fiel
 std::optional<std::vector<std::optional<Workdt>>> ReadDaysByKey(std::string_view bytes,
                                                                 int firstDay, int lastDay) {
     std::optional<std::string> text = DataFileText(bytes);
-    if (!text || !HasHeaderLine(*text, DayHeader)) {
+    if (!text || !ReadNumberedLines(*text, DayHeader, 0, 0, {}).header) {
         return std::nullopt;
     }
     const std::size_t count = lastDay >= firstDay ? lastDay - firstDay + 1 : 0;
     std::vector<std::optional<Workdt>> days(count);
     // As an INI file: the first line of a key counts, even when it is empty.
     std::vector<bool> seen(count);
-    std::vector<std::string_view> fields;
-    std::vector<std::string> scratch;
     IniTable::ForEachEntry(*text, [&](const IniTable::Entry& entry) {
         if (entry.kind != IniTable::Entry::KeyLine || entry.key.empty() ||
             entry.key.front() < '1' || entry.key.front() > '9' ||
@@ -76,7 +72,7 @@ std::optional<std::vector<std::optional<Workdt>>> ReadDaysByKey(std::string_view
         if (!seen[i]) {
             seen[i] = true;
             if (!entry.value.empty()) {
-                days[i] = ReadPeriodDay(entry.value, fields, scratch);
+                days[i] = ReadPeriodDay(entry.value);
             }
         }
     });
@@ -91,7 +87,8 @@ int LoadYearSlots(const std::filesystem::path& folder, int year) {
         LoadHolidayFile(folder, y);
         YearSlotDays[slot] = HolidayCalendarDays;
         read = LoadDayFile(folder, slot, y);
-        CheckVacationFile(folder, slot, y);
+        // Read for its notices only: the save reads it again as it is then.
+        ReadVacationFile(folder, y);
     }
     return read;
 }

@@ -41,7 +41,7 @@ public:
         return answer;
     }
     void ReportWriteFailure(const fs::path& file) override { failures.push_back(file); }
-    void ReportBackup(const fs::path& file, const fs::path&) override { backups.push_back(file); }
+    void ReportBackup(const DataFileWrite& write) override { backups.push_back(write.path); }
 
     std::deque<Answer> answers;
     std::vector<fs::path> failures;

@@ -1,9 +1,11 @@
 #include "commands/savecycle.h"
+#include "records/filenotices.h"
 #include "records/state.h"
 #include "records/yearslots.h"
 #include "tests/commands/fakesaveport.h"
 #include "tests/common/tempfolder.h"
 
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
@@ -22,17 +24,27 @@ namespace fs = std::filesystem;
 const std::string AnnualLeave = "\x94\x4e\x8b\x78"; // 年休 in CP932
 
 // A day file of the year written out by hand: "d=m/dd," and what line(d)
-// gives, CR LF, the month lengths spelt out rather than taken from the
-// program's date code.
+// gives, CR LF, the month lengths and weekdays spelt out rather than taken
+// from the program's date code. An "x" as the line's first field stands for
+// the day's weekday.
 std::string DayFileOf(int year, const std::function<std::string(int)>& line) {
     const int lengths[12] = {31, year % 4 == 0 ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    // 日 月 火 水 木 金 土 in CP932; 1 January 2003 is a Wednesday, 2004 a
+    // Thursday.
+    const char* const weekdays[7] = {"\x93\xfa", "\x8c\x8e", "\x89\xce", "\x90\x85",
+                                     "\x96\xd8", "\x8b\xe0", "\x93\x79"};
+    const int firstWeekday = year == 2003 ? 3 : 4;
     std::string bytes = "[DayData]\r\n";
     int d = 0;
     for (int m = 1; m <= 12; ++m) {
         for (int day = 1; day <= lengths[m - 1]; ++day) {
             ++d;
+            std::string fields = line(d);
+            if (fields.starts_with("x,")) {
+                fields.replace(0, 1, weekdays[(firstWeekday + d - 1) % 7]);
+            }
             bytes += std::to_string(d) + "=" + std::to_string(m) + "/" + (day < 10 ? "0" : "") +
-                     std::to_string(day) + "," + line(d) + "\r\n";
+                     std::to_string(day) + "," + fields + "\r\n";
         }
     }
     return bytes;
@@ -404,7 +416,7 @@ private:
 
 std::vector<std::string> MarkersIn(const std::string& bytes) {
     std::vector<std::string> markers;
-    static const std::regex marker("Q[0-9]+Z");
+    static const std::regex marker("[QR][0-9]+Z");
     for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), marker);
          it != std::sregex_iterator(); ++it) {
         markers.push_back(it->str());
@@ -412,12 +424,58 @@ std::vector<std::string> MarkersIn(const std::string& bytes) {
     return markers;
 }
 
-TEST_F(NoSaveDrops, RandomPairsOfFilesLoseNoByteThroughLoadTypingAndSave) {
+// Writes bytes over the file, in place or by renaming another file over it,
+// and sets its modification time back to what it was: an edit by another
+// program that keeps the size and, on a file system with one-second time
+// stamps, looks like no change at all.
+void EditOutside(const fs::path& file, const std::string& bytes, bool inPlace) {
+    const auto mtime = fs::last_write_time(file);
+    if (inPlace) {
+        std::FILE* out = std::fopen(file.c_str(), "r+b");
+        ASSERT_NE(out, nullptr);
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
+        std::fclose(out);
+    } else {
+        const fs::path other = file.string() + ".new";
+        WriteBytes(other, bytes);
+        fs::rename(other, file);
+    }
+    fs::last_write_time(file, mtime);
+}
+
+// The data files on disk now, by name.
+std::map<fs::path, std::string> FilesOnDisk(const fs::path& folder) {
+    std::map<fs::path, std::string> files;
+    for (const char* name : {"2003.dat", "2003V.dat", "2004.dat", "2004V.dat"}) {
+        if (fs::is_regular_file(folder / name)) {
+            files[folder / name] = ReadBytes(folder / name);
+        }
+    }
+    return files;
+}
+
+// Now and then one file changed outside the program: a marker of it renamed
+// ("Q12Z" becomes "R12Z"), size and modification time kept.
+void MaybeEditOneFile(FileMaker& make, const fs::path& folder) {
+    const std::map<fs::path, std::string> files = FilesOnDisk(folder);
+    if (files.empty() || make.Pick(2) == 0) {
+        return;
+    }
+    auto it = std::next(files.begin(), make.Pick(static_cast<int>(files.size())));
+    std::string bytes = it->second;
+    const std::size_t at = bytes.find('Q');
+    if (at == std::string::npos) {
+        return;
+    }
+    bytes[at] = 'R';
+    EditOutside(it->first, bytes, make.Pick(2) == 0);
+}
+
+TEST_F(NoSaveDrops, RandomPairsOfFilesLoseNoByteThroughLoadTypingEditsAndSaves) {
     for (unsigned seed = 1; seed <= 120; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         FileMaker make(seed);
         TempFolder each;
-        std::map<fs::path, std::string> before;
         for (int year : {2003, 2004}) {
             std::set<int> leaveDays;
             std::string day = make.DayFile(year, leaveDays);
@@ -426,7 +484,6 @@ TEST_F(NoSaveDrops, RandomPairsOfFilesLoseNoByteThroughLoadTypingAndSave) {
                                         std::pair{std::to_string(year) + "V.dat", ledger}}) {
                 if (!bytes.empty()) {
                     WriteBytes(each / name, bytes);
-                    before[each / name] = bytes;
                 }
             }
         }
@@ -434,18 +491,156 @@ TEST_F(NoSaveDrops, RandomPairsOfFilesLoseNoByteThroughLoadTypingAndSave) {
         InitLeaveKinds();
         CurYear = 2004;
         LoadYearSlots(each.Path(), 2004);
-        // Typing: an arrival time, and a leave day set or taken back.
-        auto& slot = make.Pick(2) == 0 ? YearSlot1 : YearSlot2;
-        slot[static_cast<std::size_t>(1 + make.Pick(365))].Arrival = "9:00";
-        Recode1& leave = slot[static_cast<std::size_t>(1 + make.Pick(31))];
-        leave.Kind = leave.Kind == "年休" ? "" : "年休";
-        DataModified = 1;
-        FakeSavePort port;
-        WriteBothYearSlots(each.Path(), port);
-        for (const auto& [file, bytes] : before) {
-            EXPECT_TRUE(KeptOnDisk(file, bytes, MarkersIn(bytes)));
+        for (int save = 0; save < 2; ++save) {
+            // Typing: an arrival time, and a leave day set or taken back.
+            auto& slot = make.Pick(2) == 0 ? YearSlot1 : YearSlot2;
+            slot[static_cast<std::size_t>(1 + make.Pick(365))].Arrival = "9:00";
+            Recode1& leave = slot[static_cast<std::size_t>(1 + make.Pick(31))];
+            leave.Kind = leave.Kind == "年休" ? "" : "年休";
+            DataModified = 1;
+            MaybeEditOneFile(make, each.Path());
+            // Every file as it is on disk at the save is there afterwards.
+            const std::map<fs::path, std::string> atSave = FilesOnDisk(each.Path());
+            FakeSavePort port;
+            WriteBothYearSlots(each.Path(), port);
+            for (const auto& [file, bytes] : atSave) {
+                EXPECT_TRUE(KeptOnDisk(file, bytes, MarkersIn(bytes))) << "save " << save;
+            }
         }
     }
+}
+
+// A port that keeps what each save reported of its backups.
+class BackupPort : public FakeSavePort {
+public:
+    void ReportBackups(const std::vector<DataFileWrite>& writes) override {
+        reported.insert(reported.end(), writes.begin(), writes.end());
+        FakeSavePort::ReportBackups(writes);
+    }
+    std::vector<DataFileWrite> reported;
+};
+
+std::string Replaced(std::string text, std::string_view from, std::string_view to) {
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+// Lines a save used to write back changed without a backup: each is either
+// written back byte for byte or kept with the whole old file in a backup,
+// through a real load, typing and save.
+TEST_F(NoSaveDrops, LinesTheProgramWouldChangeAreKeptOrBackedUp) {
+    struct Row {
+        const char* name;
+        std::string dayLine; // replaces day 12 (1/12, a Monday and a holiday) when set
+        std::string ledger;  // the paid-leave file when set
+        std::vector<std::string> unreadNumbers;
+    };
+    const std::string kyujitsu = "\x8b\x78\x93\xfa"; // 休日
+    const std::string monday = "\x8c\x8e";           // 月
+    const std::string leave = "1=2004/01/06,x," + AnnualLeave + ",1.0,22.0,note\r\n";
+    const Row rows[] = {
+        {"units after numbers",
+         "12=1/12," + monday + "," + kyujitsu + ",,,,,8000steps,65.5kg,memo",
+         {},
+         {}},
+        {"a comma lost", "12=1/12," + monday + "," + kyujitsu + ",,,,0,0,memo-text", {}, {}},
+        {"a long weekday", "12=1/12," + monday + "\x97\x6a," + kyujitsu + ",,,,,0,0,", {}, {}},
+        {"numbers out of range",
+         "12=1/12," + monday + "," + kyujitsu + ",,,,,99999999999,1e999,",
+         {},
+         {}},
+        {"a condition as typed", "12=1/12," + monday + "," + kyujitsu + ",,,,,0,65.3,", {}, {}},
+        {"controls and blanks in fields",
+         "12=1/12," + monday + "," + kyujitsu + ",,,,,0,0,a\tb " + std::string(1, '\0') + "c ",
+         {},
+         {}},
+        {"text after a grant",
+         {},
+         Replaced(LedgerFile(leave), "NowZan=20", "NowZan=20,LLLL"),
+         {"NowZan"}},
+        {"values that are no numbers",
+         {},
+         "[System]\r\nKuriZan=12,5\r\nKuriFlg=0\r\nNowZan=20\x93\xfa\r\n\r\n[VacationData]\r\n" +
+             leave + "\r\n",
+         {"KuriZan", "NowZan"}},
+        {"days after a carry-over",
+         {},
+         Replaced(LedgerFile(leave), "KuriZan=3", "KuriZan=5.0days"),
+         {"KuriZan"}},
+        {"junk after the records' heading",
+         {},
+         Replaced(LedgerFile(leave), "[VacationData]", "[VacationData] junk"),
+         {}},
+        {"a tab in a remark",
+         {},
+         LedgerFile("1=2004/01/06,x," + AnnualLeave + ",1.0,22.0,a\tb \r\n"),
+         {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder each;
+        std::string day = ValidDayFile(2004);
+        if (!row.dayLine.empty()) {
+            const std::size_t at = day.find("\r\n12=") + 2;
+            day.replace(at, day.find("\r\n", at) - at, row.dayLine);
+        }
+        const std::string ledger = row.ledger.empty() ? ValidLedger(2004) : row.ledger;
+        WriteBytes(each / "2004.dat", day);
+        WriteBytes(each / "2004V.dat", ledger);
+        ResetProgramState();
+        InitLeaveKinds();
+        CurYear = 2004;
+        LoadYearSlots(each.Path(), 2004);
+        std::vector<std::string> unread;
+        for (const FileNotice& notice : TakeUnreadableFiles()) {
+            EXPECT_EQ(notice.file, each / "2004V.dat");
+            unread.push_back(notice.key);
+        }
+        EXPECT_EQ(unread, row.unreadNumbers);
+        YearSlot2[200].Arrival = "8:20";
+        DataModified = 1;
+        BackupPort port;
+        ASSERT_TRUE(WriteBothYearSlots(each.Path(), port));
+        // The row's line itself, or the whole old file in a backup.
+        if (!row.dayLine.empty()) {
+            EXPECT_TRUE(KeptOnDisk(each / "2004.dat", day, {row.dayLine + "\r\n"}));
+        } else {
+            EXPECT_TRUE(KeptOnDisk(each / "2004V.dat", ledger, {ledger}));
+        }
+        for (const DataFileWrite& write : port.reported) {
+            EXPECT_FALSE(write.changedOutside);
+        }
+    }
+}
+
+// The real program's case: two saves, and between them another program
+// edits both files of the year in place, keeping their size and their
+// modification time. The day file's edit is kept in a backup and the box
+// says it changed outside; the paid-leave file is rebuilt from its new
+// values.
+TEST_F(NoSaveDrops, AnEditBetweenTwoSavesThatKeepsSizeAndTimeIsNotLost) {
+    WriteBytes(folder / "2004.dat", ValidDayFile(2004));
+    WriteBytes(folder / "2004V.dat", ValidLedger(2004));
+    BackupPort first;
+    LoadTypeAndSave(first);
+    std::string day = ReadBytes(folder / "2004.dat");
+    day.replace(day.find("day2004"), 7, "DAY2004");
+    std::string ledger = ReadBytes(folder / "2004V.dat");
+    ledger.replace(ledger.find("KuriZan=3"), 9, "KuriZan=9");
+    ledger.replace(ledger.find("leave2004"), 9, "LEAVE2004");
+    EditOutside(folder / "2004.dat", day, true);
+    EditOutside(folder / "2004V.dat", ledger, true);
+    YearSlot2[201].Arrival = "8:30";
+    DataModified = 1;
+    BackupPort second;
+    WriteBothYearSlots(folder.Path(), second);
+    ASSERT_EQ(second.reported.size(), 1u);
+    EXPECT_EQ(second.reported[0].path, folder / "2004.dat");
+    EXPECT_TRUE(second.reported[0].changedOutside);
+    EXPECT_EQ(ReadBytes(second.reported[0].backup), day);
+    const std::string saved = ReadBytes(folder / "2004V.dat");
+    EXPECT_NE(saved.find("KuriZan=9\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("LEAVE2004"), std::string::npos) << saved;
 }
 
 // Files the program wrote itself are replaced without a backup.

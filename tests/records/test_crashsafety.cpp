@@ -52,10 +52,9 @@ TEST(CrashSafety, KilledInTheMiddleOfASaveLoopLeavesACompleteDayFile) {
 
 // However the path names the file (a bare name in the current folder, a
 // leading "./" and a doubled separator, a link to a file in another
-// folder), the write lands in the file's own folder, leaves no temporary file,
-// and the identity it gives is the one a stat of the name finds: a later
-// save trusts what it remembered of the file only while that holds.
-TEST(CrashSafety, WriteLandsBesideTheFileAndGivesItsIdentity) {
+// folder), the write lands in the file's own folder and leaves no temporary
+// file; a file this run never read is kept beside it before it is replaced.
+TEST(CrashSafety, WriteLandsBesideTheFile) {
     namespace fs = std::filesystem;
     TempFolder folder;
     const fs::path before = fs::current_path();
@@ -70,18 +69,12 @@ TEST(CrashSafety, WriteLandsBesideTheFileAndGivesItsIdentity) {
           std::pair{folder / "sub" / "link.dat", folder / "elsewhere" / "target.dat"}}) {
         SCOPED_TRACE(path.string());
         for (const std::string bytes : {"first", "second, longer"}) {
-            DataFileWrite write =
-                ReplaceDataFile(path, bytes, [](std::string_view) { return FileState::Read; });
+            DataFileWrite write = ReplaceDataFile(
+                path, [&bytes](std::string_view) { return bytes; },
+                [](std::string_view) { return true; });
             ASSERT_TRUE(write.written);
             EXPECT_EQ(ReadBytes(lands), bytes);
-            ASSERT_TRUE(write.identity);
-            std::optional<FileIdentity> now = FileIdentityOf(lands);
-            ASSERT_TRUE(now);
-            EXPECT_EQ(write.identity->inode, now->inode);
-            EXPECT_EQ(write.identity->size, now->size);
-            EXPECT_EQ(write.identity->changed.tv_sec, now->changed.tv_sec);
-            EXPECT_EQ(write.identity->changed.tv_nsec, now->changed.tv_nsec);
-            EXPECT_EQ(write.identity->modified.tv_nsec, now->modified.tv_nsec);
+            EXPECT_EQ(write.changedOutside, write.backedUp());
         }
     }
     EXPECT_TRUE(fs::is_symlink(folder / "sub" / "link.dat"));
@@ -90,7 +83,8 @@ TEST(CrashSafety, WriteLandsBesideTheFileAndGivesItsIdentity) {
         files += entry.is_directory() ? 0 : 1;
         EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
     }
-    EXPECT_EQ(files, 4); // three files and the link
+    EXPECT_EQ(ReadBytes(folder / "elsewhere" / "target.dat.bak"), "old");
+    EXPECT_EQ(files, 5); // three files, the link and the backup of the one never read
     fs::current_path(before);
 }
 

@@ -1,7 +1,6 @@
 #include "records/dayfile.h"
 #include "records/fileio.h"
 #include "records/holidays.h"
-#include "records/loadedfiles.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "records/vacation.h"
@@ -322,87 +321,6 @@ TEST_F(DayFileTest, RederivingRestDaysKeepsEveryOtherKindAndValue) {
     EXPECT_EQ(YearSlot2[2].Kind, "休日");
     EXPECT_EQ(YearSlot2[1].Kind, "休日");
     EXPECT_FALSE(RederiveRestDays(1, 2004)) << "slot 1 holds 2003";
-}
-
-// What a load learned of a file is let go once a save replaced it: over a
-// long session on a file system that never reuses an inode number, findings
-// of files that are gone must not pile up.
-TEST_F(DayFileTest, ASaveLetsGoOfWhatWasLearnedOfTheFileItReplaced) {
-    Load(DayFile2004(SampleDays));
-    const std::optional<FileIdentity> loaded = FileIdentityOf(File());
-    ASSERT_TRUE(loaded);
-    ASSERT_EQ(RememberedFileState(*loaded), FileState::Read);
-    ASSERT_TRUE(SaveDayFile(folder.Path(), 2, 2004));
-    EXPECT_FALSE(RememberedFileState(*loaded));
-    const std::optional<FileIdentity> saved = FileIdentityOf(File());
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(RememberedFileState(*saved), FileState::Read);
-}
-
-// Loading builds each day and reads its line in one visit. Whatever the file
-// holds, whatever the weekly rest days and whatever the slot held before, the
-// slot must come out as building it from the calendar and then reading the
-// file over it makes it.
-TEST_F(DayFileTest, BuildingAndReadingInOnePassMatchesBuildingThenReading) {
-    const std::string golden = DayFile2004(SampleDays);
-    std::vector<std::string> files = {golden,
-                                      "",
-                                      "[DayData]\r\n",
-                                      golden.substr(0, 4000),
-                                      "\xef\xbb\xbf" + golden,
-                                      "1=1/01,x," DAIKYU "\r\n" + golden,
-                                      golden + "367=1/01,x," DAIKYU "\r\n"};
-    // Random edits of the golden file: cuts, stray quotes, commas, blanks,
-    // line ends, headers, bytes that are no CP932 and UTF-8 text.
-    const std::vector<std::string> pieces = {
-        ",", "\"", " ", "\t", "\r\n", "\n", "\x81", "\xe3\x81\x82", "[DayData]\r\n"};
-    std::mt19937 random(2004);
-    auto below = [&random](std::size_t n) { return static_cast<std::size_t>(random() % n); };
-    for (int i = 0; i < 200; ++i) {
-        std::string bytes = golden;
-        for (std::size_t edits = 1 + below(4); edits > 0 && !bytes.empty(); --edits) {
-            const std::size_t at = below(bytes.size());
-            switch (below(4)) {
-            case 0:
-                bytes.erase(at, below(200));
-                break;
-            case 1:
-                bytes.insert(at, pieces[below(pieces.size())]);
-                break;
-            case 2:
-                bytes[at] = static_cast<char>(below(256));
-                break;
-            default:
-                bytes.resize(at);
-            }
-        }
-        files.push_back(bytes);
-    }
-    const std::vector<std::array<std::uint8_t, 7>> weeklyRests = {
-        {1, 0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0}};
-    const Recode1 before{"9/09", "土",   "代休", "1:00", "2:00",
-                         "3:00", "4:00", 5,      6.5f,   std::string(40, 'r')};
-    int read = 0;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        SCOPED_TRACE("file " + std::to_string(i));
-        Settings.WeeklyHolidays = weeklyRests[i % weeklyRests.size()];
-        YearSlot2.fill(before);
-        BuildHolidayTable(2004);
-        BuildYearCalendar(2004);
-        const std::string_view bytes = files[i];
-        const FileState onePass = BuildSlotFromDayFile(2, 2004, bytes);
-        ASSERT_TRUE(InitDayTable(1, 2004));
-        ASSERT_TRUE(MarkWeeklyHolidays(1, 2004));
-        const FileState twoSteps = ReadDayFileBytes(bytes, YearSlot1, 366);
-        ASSERT_EQ(onePass, twoSteps);
-        read += onePass == FileState::Read ? 1 : 0;
-        ASSERT_EQ(YearSlotYear[2], 2004);
-        ASSERT_EQ(YearSlotDays[2], 366);
-        for (int d = 0; d < YearSlotSize; ++d) {
-            ASSERT_EQ(Fields(YearSlot2[d]), Fields(YearSlot1[d])) << "day " << d;
-        }
-    }
-    EXPECT_GT(read, 1) << "some edited files still read whole";
 }
 
 } // namespace

@@ -284,6 +284,40 @@ TEST_F(SettingsFile, ABackupNeverReplacesAnotherAndAHeadingTwiceIsKeptToo) {
                           "[Other Setup]\r\nRedflg=1\r\n\r\n");
 }
 
+// A write keeps the old file as a backup exactly when it would not hold it
+// whole or something else changed it since the load: a file that only lacks
+// keys gains them without one; a value that is no number would be written
+// as its default; an edit by another program after the load keeps it too.
+TEST_F(SettingsFile, AWriteKeepsTheOldFileWhenItWouldNotHoldItOrItChangedOutside) {
+    const struct {
+        const char* name;
+        std::string file;
+        std::string edit; // written after the load, when set
+        bool kept;
+    } cases[] = {
+        {"keys lacking", "[Window]\r\nWidth=800\r\n; mine\r\n", {}, false},
+        {"no number", "[Office Setup]\r\nDeadline=abc\r\n", {}, true},
+        {"spaces around a value", "[Window]\r\nWidth = 800\r\n", {}, true},
+        {"edited outside", "[Window]\r\nWidth=800\r\n", "[Window]\r\nWidth=900\r\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetProgramState();
+        std::filesystem::remove(folder / "tolmar.ini.bak");
+        WriteIni(c.file);
+        Load();
+        const std::string before = c.edit.empty() ? c.file : c.edit;
+        WriteIni(before);
+        DataFileWrite write = SaveSettings(folder.Path(), 1);
+        ASSERT_TRUE(write.written);
+        EXPECT_EQ(write.backedUp(), c.kept);
+        EXPECT_EQ(write.changedOutside, !c.edit.empty());
+        if (c.kept) {
+            EXPECT_EQ(ReadBytes(folder / "tolmar.ini.bak"), before);
+        }
+    }
+}
+
 TEST_F(SettingsFile, HexadecimalValuesWrapIn32BitsWithoutOverflow) {
     WriteIni("[Window]\r\nTop=-$80000000\r\nLeft=$FFFFFFFF\r\nWidth=-$1\r\nHeight=0x80000000\r\n"
              "[Office Setup]\r\nStandtime=-2147483648\r\nSleep1=-2147483649\r\n"

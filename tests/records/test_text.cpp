@@ -101,6 +101,10 @@ TEST(Cp932, DataFilesMustBeCp932AndNotUtf8) {
     // one an editor re-encoded.
     ASSERT_TRUE(Cp932ToUtf8("日").has_value());
     EXPECT_FALSE(DataFileText("1=1/01,日").has_value());
+    // Pairs of half-width katakana are also well-formed two-byte UTF-8
+    // ("ﾃｽ" is C3 BD, "ý"): a file of them, and of nothing longer, is CP932.
+    EXPECT_EQ(DataFileText("note=\xC3\xBD\xC3\xBD"), "note=ﾃｽﾃｽ");
+    EXPECT_FALSE(DataFileText("note=\xC3\xBD,日").has_value());
 }
 
 TEST(Cp932, ByteLimitsCountCp932BytesAndKeepWholeCharacters) {

@@ -3,7 +3,6 @@
 #include "records/datanumbers.h"
 #include "records/dayfile.h"
 #include "records/initable.h"
-#include "records/loadedfiles.h"
 #include "records/state.h"
 #include "records/vacation.h"
 #include "records/yearslots.h"
@@ -53,6 +52,14 @@ protected:
 };
 
 using Texts = std::vector<std::string>;
+
+// The ledger in memory rebuilt from the kinds of slot 2, which holds 2004.
+LedgerRebuild RebuildVacationRecords(int slot, int year) {
+    VacationLedger ledger = LedgerInMemory();
+    LedgerRebuild rebuild = RebuildLedger(ledger, *SlotRecords(slot), YearSlotDays[slot], year);
+    UseLedger(std::move(ledger));
+    return rebuild;
+}
 
 // Writes the text over the file in place and sets its modification time back
 // to what it was, as an editor or a copy tool might.
@@ -332,11 +339,9 @@ TEST(VacationFileBytes, WritesWhatTheIniWriterWrites) {
     }
 }
 
-// What a save remembers of the file it wrote (its bytes, and the text and
-// values the next save's rebuild decodes from them) serves only while the
-// file stays as written. Changed outside between two saves, to the same size
-// and modification time, it is read anew: the second save keeps its unknown
-// section and its remark.
+// The save's rebuild reads the file as it is then. Changed outside between
+// two saves, to the same size and modification time, it is read anew: the
+// second save keeps its unknown section and its remark.
 TEST_F(VacationTest, FileChangedOutsideBetweenTwoSavesIsReadAnew) {
     const fs::path file = folder / "2004V.dat";
     WriteBytes(file,
@@ -368,10 +373,6 @@ TEST_F(VacationTest, FileChangedOutsideBetweenTwoSavesIsReadAnew) {
               "[VacationData]\r\n1=2004/1/05," GETSU "," NENKYU ",1.0,26.0,zzz\r\n\r\n");
 }
 
-// A save remembers what reading the file it wrote would find, made from
-// what it wrote, so that the next save need not read the file again. That
-// must be exactly what a read of the bytes finds, whatever the records and
-// the kept text hold; where it could differ nothing is remembered.
 TEST_F(VacationTest, LedgerOfAYearTheSlotDoesNotHoldIsRefused) {
     LoadYearSlots(folder.Path(), 2004);
     KuriZan = 3;
@@ -390,6 +391,20 @@ TEST_F(VacationTest, DamagedFileReadsAsMissingAndIsBackedUpOnSave) {
     EXPECT_TRUE(saved.written);
     EXPECT_TRUE(saved.backedUp());
     EXPECT_EQ(ReadBytes(folder / "2004V.dat.bak"), damaged);
+}
+
+// A file without records whose only text beyond ASCII is half-width
+// katakana ("ﾃｽ", C3 BD, which also reads as UTF-8): CP932, read and kept.
+TEST_F(VacationTest, HalfWidthKanaThatLookLikeUtf8AreCp932) {
+    const std::string file =
+        "[System]\r\nKuriZan=12.5\r\nKuriFlg=1\r\nNowZan=20\r\n\r\n[Memo]\r\nnote=\xC3\xBD\r\n\r\n";
+    WriteBytes(folder / "2004V.dat", file);
+    ASSERT_EQ(LoadVacationFile(folder.Path(), 2004), 1);
+    EXPECT_EQ(KuriZan, 12.5f);
+    DataFileWrite saved = SaveVacationFile(folder.Path(), 2004);
+    ASSERT_TRUE(saved.written);
+    EXPECT_FALSE(saved.backedUp());
+    EXPECT_EQ(FileOf(2004), file);
 }
 
 TEST(AddMonthsDays, MovesByMonthsAndKeepsTheDay) {

@@ -61,12 +61,17 @@ void MainSavePort::ReportBackup(const std::filesystem::path& file,
 void MainSavePort::ReportBackups(const std::vector<DataFileWrite>& writes) {
     QStringList lines;
     for (const DataFileWrite& write : writes) {
-        lines << QStringLiteral("%1 → %2").arg(FileText(write.path), FileText(write.backup));
+        QString line = QStringLiteral("%1 → %2").arg(FileText(write.path), FileText(write.backup));
+        if (write.changedOutside) {
+            line += QStringLiteral("（読み込んだ後にほかのプログラムが変更していました）");
+        }
+        lines << line;
     }
     ShowMessageBox(owner_,
                    QStringLiteral("次のファイルには、新しいファイルに入らない内容"
-                                  "（読み取れない形式、途中で切れた内容、年に合わない行、"
-                                  "読み込まなかった行、行き先のない備考など）があったため、"
+                                  "（ほかのプログラムによる変更、読み取れない形式、途中で切れた"
+                                  "内容、年に合わない行、読み込まなかった行、行き先のない備考、"
+                                  "数値として読めない値など）があったため、"
                                   "元の内容を右の名前で残してから保存しました。\n\n%1")
                        .arg(lines.join(QLatin1Char('\n'))),
                    QStringLiteral("保存確認"), MsgIcon::Information);

@@ -139,8 +139,8 @@ int WinMain(int argc, char** argv) {
     if (locked == InstanceLock::Result::HeldElsewhere) {
         return 1;
     }
-    // Reading the settings and the data files first builds a table of every
-    // CP932 character; built on a thread of its own while the application
+    // Reading the settings and the data files first loads the C library's
+    // CP932 converter; loaded on a thread of its own while the application
     // connects to the display and loads its fonts, it is ready in time.
     TApplication app(argc, argv);
     PrepareApplication(app);

@@ -16,6 +16,12 @@ bool EndsWith(const std::filesystem::path& file, std::string_view end) {
 
 QString NoticeFor(const FileNotice& notice) {
     const QString name = QString::fromStdString(DisplayPath(notice.file));
+    if (!notice.key.empty()) {
+        return QStringLiteral("%1\n  「%2」の値が数値として読めないため、0 として読み込みました。"
+                              "次に保存するとき、元の内容を別の名前で残してから新しいファイルを"
+                              "書きます。")
+            .arg(name, QString::fromStdString(notice.key));
+    }
     if (notice.state == FileState::Unreadable) {
         return QStringLiteral(
                    "%1\n  読み取れないファイル（フォルダ、特殊なファイル、たどれないリンク、"

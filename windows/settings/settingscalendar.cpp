@@ -65,10 +65,7 @@ public:
     void ReportWriteFailure(const std::filesystem::path& file) override {
         files_.ReportWriteFailures({file});
     }
-    void ReportBackup(const std::filesystem::path& file,
-                      const std::filesystem::path& backup) override {
-        files_.ReportBackup(file, backup);
-    }
+    void ReportBackup(const DataFileWrite& write) override { files_.ReportBackups({write}); }
 
 private:
     QWidget* owner_;

@@ -204,7 +204,7 @@ void TForm8::UpdateEnables() {
 void TForm8::Button3Click() {
     const DataFileWrite written = ConfirmSettings(ProgramFolder, ReadControls());
     if (written.backedUp()) {
-        port_->ReportBackup(written.path, written.backup);
+        port_->ReportBackup(written);
     }
     if (!written) {
         // The dialog stays open with what the user typed, to try again or
