@@ -550,7 +550,8 @@ void TStringGrid::mousePressEvent(QMouseEvent* event) {
     QTableView::mousePressEvent(event);
     // The clicked cell is current now; its editor opens with the press, so
     // that a key typed right after the click goes into it.
-    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()) == currentIndex()) {
+    if (event->button() == Qt::LeftButton &&
+        indexAt(event->position().toPoint()) == currentIndex()) {
         OpenCurrentEditor();
     }
 }

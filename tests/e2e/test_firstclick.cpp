@@ -53,9 +53,8 @@ TEST(FirstClick, KeysTypedRightAfterTheFirstClickLandInTheClickedCell) {
             }
             std::this_thread::sleep_for(attempt % 4 * 400ms);
             // One xdotool run: the keys follow the click within milliseconds.
-            RunCommand("xdotool mousemove --window " + *window + " " +
-                       std::to_string(cell->first) + " " + std::to_string(cell->second) +
-                       " click 1 type --delay 5 630");
+            RunCommand("xdotool mousemove --window " + *window + " " + std::to_string(cell->first) +
+                       " " + std::to_string(cell->second) + " click 1 type --delay 5 630");
             ChooseSave(*window);
             std::string bytes;
             ASSERT_TRUE(WaitFor(
