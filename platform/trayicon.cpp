@@ -3,9 +3,11 @@
 #include <QAbstractNativeEventFilter>
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <xcb/xcb.h>
@@ -28,27 +30,40 @@ struct XiDeviceEventHead {
 };
 constexpr std::uint16_t XiButtonRelease = 5;
 
-// The window a mouse button was released over, or 0 for any other event.
-xcb_window_t ButtonReleaseWindow(const xcb_generic_event_t* event) {
+struct ButtonRelease {
+    xcb_window_t window = 0; // 0 for any other event
+    std::uint32_t button = 0;
+};
+
+// The window a mouse button was released over, and which button it was.
+ButtonRelease ButtonReleaseOf(const xcb_generic_event_t* event) {
     switch (event->response_type & 0x7f) {
-    case XCB_BUTTON_RELEASE:
-        return reinterpret_cast<const xcb_button_release_event_t*>(event)->event;
+    case XCB_BUTTON_RELEASE: {
+        const auto* release = reinterpret_cast<const xcb_button_release_event_t*>(event);
+        return {release->event, release->detail};
+    }
     case XCB_GE_GENERIC: {
         const auto* device = reinterpret_cast<const XiDeviceEventHead*>(event);
-        return device->eventType == XiButtonRelease ? device->event : 0;
+        if (device->eventType == XiButtonRelease) {
+            return {device->event, device->detail};
+        }
+        return {};
     }
     default:
-        return 0;
+        return {};
     }
 }
+
+constexpr std::uint32_t RightButton = 3;
 
 } // namespace
 
 // A click on the icon in a tray of the X11 kind (XEmbed) arrives as a click
 // on a small window of the toolkit's own, which an open modal dialog blocks
 // like every other window. The user who minimised the program from such a
-// dialog could then never bring it back: while a modal dialog runs, a click
-// on the icon is taken here, before the toolkit drops it.
+// dialog could then never bring it back, nor reach the icon's menu: while a
+// modal dialog runs, a click on the icon is taken here, before the toolkit
+// drops it. The right button opens the menu, any other restores.
 class TrayClickWhileModal : public QAbstractNativeEventFilter {
 public:
     explicit TrayClickWhileModal(TrayIcon* tray) : tray_(tray) {}
@@ -57,9 +72,20 @@ public:
         if (eventType != "xcb_generic_event_t" || QApplication::activeModalWidget() == nullptr) {
             return false;
         }
-        xcb_window_t window = ButtonReleaseWindow(static_cast<const xcb_generic_event_t*>(message));
-        QWidget* target = window != 0 ? QWidget::find(static_cast<WId>(window)) : nullptr;
-        if (target != nullptr && target->inherits("QSystemTrayIconSys")) {
+        const ButtonRelease release =
+            ButtonReleaseOf(static_cast<const xcb_generic_event_t*>(message));
+        QWidget* target =
+            release.window != 0 ? QWidget::find(static_cast<WId>(release.window)) : nullptr;
+        if (target == nullptr || !target->inherits("QSystemTrayIconSys")) {
+            return false;
+        }
+        if (release.button == RightButton) {
+            // Opened once the toolkit is done with the click: a menu opened
+            // while the click is still being handled does not show.
+            QMenu* menu = tray_->PopupMenu2();
+            const QPoint at = QCursor::pos();
+            QTimer::singleShot(0, menu, [menu, at] { menu->popup(at); });
+        } else {
             emit tray_->restoreRequested();
         }
         return false;

@@ -67,6 +67,14 @@ bool AnyWindowAway() {
     });
 }
 
+// Whether an open modal window is minimised.
+bool ModalWindowAway() {
+    const auto windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+        return window->isVisible() && window->isMinimized() && window->isModal();
+    });
+}
+
 // Brings the whole program back when the user restores one of its windows
 // from the task bar: a modal dialog left minimised would otherwise block the
 // main window, which could not be used nor closed.
@@ -81,6 +89,21 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            // A window of the program taken to the front while a modal
+            // window is minimised: the modal window comes back with it, or
+            // the active window could not be used. Looked at once the
+            // activation has settled, so that the minimising of all windows
+            // (Esc) is not undone by a window activated on its way out.
+            QTimer::singleShot(0, this, [] {
+                QWidget* active = QApplication::activeWindow();
+                if (active != nullptr && active->isVisible() && !active->isMinimized() &&
+                    ModalWindowAway()) {
+                    RestoreApplication();
+                }
+            });
+        }
         if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
             auto* window = static_cast<QWidget*>(watched);
             auto* change = static_cast<QWindowStateChangeEvent*>(event);
@@ -194,6 +217,23 @@ void RemoveSizeCommand(QWidget* window) {
     if (auto* dialog = qobject_cast<QDialog*>(window)) {
         dialog->setSizeGripEnabled(false);
     }
+    AskForCloseButtonOnly(window);
+}
+
+void AskForCloseButtonOnly(QWidget* window) {
+    const Qt::WindowFlags flags =
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    QWindow* handle = window->windowHandle();
+    if (handle == nullptr) {
+        window->setWindowFlags(flags);
+        return;
+    }
+    // A window on its way to the screen (asked from its show handler) keeps
+    // its native window: the toolkit would hide it to change the flags
+    // through the widget. The new hints also make a window manager that
+    // framed the window while it could still be resized frame it anew.
+    window->overrideWindowFlags(flags);
+    handle->setFlags(flags);
 }
 
 void CenterOnMainWindow(QWidget* window) {

@@ -29,8 +29,12 @@ void KeepWindowsTogether();
 void LimitWindowSize(QWidget* window, QSize minimum, QSize maximum);
 
 // Fixes the window at its present size and takes away its size grip, so the
-// user cannot resize it.
+// user cannot resize it; its title bar asks for a close button only.
 void RemoveSizeCommand(QWidget* window);
+
+// Asks the window manager for a title bar with a close button only, no
+// minimise or maximise button: for windows of a fixed size.
+void AskForCloseButtonOnly(QWidget* window);
 
 // Moves the window, keeping its size, so that its frame is centred over the
 // main window's: x = L + (W - w) / 2, y = T + (H - h) / 2, halves truncated

@@ -137,3 +137,69 @@ TEST(DialogWindows, EscInTheMapsPeriodDialogAndRestoreBringEveryWindowBack) {
 }
 
 } // namespace
+
+namespace {
+
+// A visible window of the program, not in the list before, small as a menu.
+std::string NewMenu(const std::string& before) {
+    const std::string now = VisibleProgramWindows();
+    std::size_t start = 0;
+    while (start < now.size()) {
+        std::size_t stop = now.find('\n', start);
+        std::string id = now.substr(start, stop - start);
+        start = stop == std::string::npos ? now.size() : stop + 1;
+        if (("\n" + before + "\n").find("\n" + id + "\n") == std::string::npos &&
+            PlacementOf(id).height < 150) {
+            return id;
+        }
+    }
+    return {};
+}
+
+// A modal chart minimised through the window manager takes the program away
+// with it. The icon's menu opens with the chart still running, and its "終了"
+// only brings every window back; so does taking any window to the front.
+TEST(DialogWindows, AMinimisedModalChartComesBackThroughTheIconMenuOrAnyWindow) {
+    TempFolder folder;
+    TempFolder runtime;
+    RunningProgram::Install(folder.Path());
+    RunningProgram program(folder.Path(), runtime.Path(), "2005-03-15 10:00:00");
+    auto main = program.WaitForMainWindow(20s);
+    ASSERT_TRUE(main);
+    auto icon = program.WaitForTrayIcon(5s);
+    ASSERT_TRUE(icon) << "no notification icon";
+    const std::string summary = Open(*main, "v", "m", "月指定集計");
+    ASSERT_FALSE(summary.empty()) << "the month summary did not open";
+    const std::string chart = Open(summary, "g", "k", "勤務時間グラフ");
+    ASSERT_FALSE(chart.empty()) << "the chart did not open";
+    auto everythingBack = [&] {
+        return Viewable(*main) && Viewable(summary) && WmState(chart) == "Normal" &&
+               Viewable(chart);
+    };
+    auto minimiseChart = [&] {
+        RunCommand("xdotool windowminimize " + chart);
+        ASSERT_TRUE(WaitFor([&] { return WmState(chart) == "Iconic"; }, 5s))
+            << "the window manager did not minimise the chart";
+    };
+
+    minimiseChart();
+    const std::string before = VisibleProgramWindows();
+    RunCommand("xdotool mousemove --window " + *icon + " 8 8 click 3");
+    std::string menu;
+    ASSERT_TRUE(WaitFor([&] { return !(menu = NewMenu(before)).empty(); }, 5s))
+        << "a right click on the icon showed no menu";
+    RunCommand("xdotool key Up Return"); // "終了", the last item
+    EXPECT_TRUE(WaitFor(everythingBack, 5s)) << "終了 did not bring every window back";
+    EXPECT_FALSE(program.WaitForExit(500ms)) << "終了 ended the program under a modal chart";
+
+    minimiseChart();
+    RunCommand("xdotool windowactivate " + summary + " 2>/dev/null");
+    EXPECT_TRUE(WaitFor(everythingBack, 5s)) << "taking a window to the front left the chart away";
+
+    CloseWithWindowManager(chart);
+    CloseWithWindowManager(summary);
+    ChooseEnd(*main);
+    EXPECT_EQ(program.WaitForExit(10s), 0);
+}
+
+} // namespace
