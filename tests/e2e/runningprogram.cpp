@@ -30,6 +30,14 @@ std::string FakeTimeLibrary() {
 
 } // namespace
 
+void LeaveTheSessionBus() {
+    // An address that leads nowhere: with none at all, the toolkit's
+    // accessibility start-up would try to start a bus through the X server
+    // and now and then wait on it for longer than any test waits for a
+    // window. Set before anything is started, so every program inherits it.
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+}
+
 void RunningProgram::Install(const fs::path& folder) {
     const char* binary = std::getenv("TOLMAR_BINARY");
     if (binary == nullptr) {
@@ -53,10 +61,6 @@ RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFo
         ::setpgid(0, 0);
         ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         ::unsetenv("QT_QPA_PLATFORM");
-        // No session bus: without one, the toolkit's accessibility bridge
-        // would start one through the X server and now and then wait on it
-        // for longer than any test waits for a window.
-        ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
         if (!fakeTime.empty()) {
             // faketime's library is preloaded here, not through the faketime
             // command: that one leaves a semaphore behind when it is killed,

@@ -9,6 +9,10 @@
 #include <utility>
 #include <vector>
 
+// Keeps every program the tests start (the program under test, the window
+// manager, the tray, the X tools) off any session bus. Called first thing.
+void LeaveTheSessionBus();
+
 // The real program, copied into a program folder of the test's own and
 // started there as a separate process in the test's X server.
 class RunningProgram {
