@@ -1,5 +1,7 @@
 #include "trayicon.h"
 
+#include "platform/xcbbuttons.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QAction>
 #include <QApplication>
@@ -10,49 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
-#include <xcb/xcb.h>
 
 namespace {
-
-// The head of an XInput 2 device event as it comes over the wire: the toolkit
-// takes the mouse through XInput 2 where the X server has it.
-struct XiDeviceEventHead {
-    std::uint8_t responseType;
-    std::uint8_t extension;
-    std::uint16_t sequence;
-    std::uint32_t length;
-    std::uint16_t eventType;
-    std::uint16_t deviceId;
-    std::uint32_t time;
-    std::uint32_t detail;
-    xcb_window_t root;
-    xcb_window_t event;
-};
-constexpr std::uint16_t XiButtonRelease = 5;
-
-struct ButtonRelease {
-    xcb_window_t window = 0; // 0 for any other event
-    std::uint32_t button = 0;
-};
-
-// The window a mouse button was released over, and which button it was.
-ButtonRelease ButtonReleaseOf(const xcb_generic_event_t* event) {
-    switch (event->response_type & 0x7f) {
-    case XCB_BUTTON_RELEASE: {
-        const auto* release = reinterpret_cast<const xcb_button_release_event_t*>(event);
-        return {release->event, release->detail};
-    }
-    case XCB_GE_GENERIC: {
-        const auto* device = reinterpret_cast<const XiDeviceEventHead*>(event);
-        if (device->eventType == XiButtonRelease) {
-            return {device->event, device->detail};
-        }
-        return {};
-    }
-    default:
-        return {};
-    }
-}
 
 constexpr std::uint32_t RightButton = 3;
 
@@ -72,10 +33,10 @@ public:
         if (eventType != "xcb_generic_event_t" || QApplication::activeModalWidget() == nullptr) {
             return false;
         }
-        const ButtonRelease release =
-            ButtonReleaseOf(static_cast<const xcb_generic_event_t*>(message));
-        QWidget* target =
-            release.window != 0 ? QWidget::find(static_cast<WId>(release.window)) : nullptr;
+        const XcbButton release = XcbButtonOf(static_cast<const xcb_generic_event_t*>(message));
+        QWidget* target = release.window != 0 && !release.press
+                              ? QWidget::find(static_cast<WId>(release.window))
+                              : nullptr;
         if (target == nullptr || !target->inherits("QSystemTrayIconSys")) {
             return false;
         }
@@ -84,7 +45,12 @@ public:
             // while the click is still being handled does not show.
             QMenu* menu = tray_->PopupMenu2();
             const QPoint at = QCursor::pos();
-            QTimer::singleShot(0, menu, [menu, at] { menu->popup(at); });
+            // The click may come both as a core and as an XInput event.
+            QTimer::singleShot(0, menu, [menu, at] {
+                if (!menu->isVisible()) {
+                    menu->popup(at);
+                }
+            });
         } else {
             emit tray_->restoreRequested();
         }

@@ -2,7 +2,9 @@
 
 #include "mainwindowref.h"
 #include "trayicon.h"
+#include "xcbbuttons.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
@@ -78,32 +80,43 @@ bool ModalWindowAway() {
 // Brings the whole program back when the user restores one of its windows
 // from the task bar: a modal dialog left minimised would otherwise block the
 // main window, which could not be used nor closed.
-class RestoreTogether : public QObject {
+//
+// A window manager may also minimise a modal window alone and leave its
+// owners on the screen, where the modal window blocks every click: a click
+// on any of them brings the modal window back. The toolkit drops such
+// clicks, so they are seen here first.
+class RestoreTogether : public QObject, public QAbstractNativeEventFilter {
 public:
     static constexpr const char* Name = "restoreTogether";
 
-    explicit RestoreTogether(QObject* application) : QObject(application) {
+    explicit RestoreTogether(QCoreApplication* application) : QObject(application) {
         setObjectName(QString::fromLatin1(Name));
         application->installEventFilter(this);
+        application->installNativeEventFilter(this);
+    }
+    ~RestoreTogether() override {
+        if (QCoreApplication* application = QCoreApplication::instance()) {
+            application->removeNativeEventFilter(this);
+        }
+    }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t" || QApplication::activeModalWidget() == nullptr) {
+            return false;
+        }
+        const XcbButton click = XcbButtonOf(static_cast<const xcb_generic_event_t*>(message));
+        QWidget* target = click.press && click.window != 0
+                              ? QWidget::find(static_cast<WId>(click.window))
+                              : nullptr;
+        // The notification icon has its own ways back.
+        if (target != nullptr && !target->inherits("QSystemTrayIconSys") && ModalWindowAway()) {
+            QTimer::singleShot(0, this, [] { RestoreApplication(); });
+        }
+        return false;
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::WindowActivate && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->isWindow()) {
-            // A window of the program taken to the front while a modal
-            // window is minimised: the modal window comes back with it, or
-            // the active window could not be used. Looked at once the
-            // activation has settled, so that the minimising of all windows
-            // (Esc) is not undone by a window activated on its way out.
-            QTimer::singleShot(0, this, [] {
-                QWidget* active = QApplication::activeWindow();
-                if (active != nullptr && active->isVisible() && !active->isMinimized() &&
-                    ModalWindowAway()) {
-                    RestoreApplication();
-                }
-            });
-        }
         if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
             auto* window = static_cast<QWidget*>(watched);
             auto* change = static_cast<QWindowStateChangeEvent*>(event);
@@ -230,8 +243,7 @@ void AskForCloseButtonOnly(QWidget* window) {
     }
     // A window on its way to the screen (asked from its show handler) keeps
     // its native window: the toolkit would hide it to change the flags
-    // through the widget. The new hints also make a window manager that
-    // framed the window while it could still be resized frame it anew.
+    // through the widget.
     window->overrideWindowFlags(flags);
     handle->setFlags(flags);
 }
