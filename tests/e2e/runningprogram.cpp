@@ -267,26 +267,25 @@ std::string VisibleProgramWindows() {
     return RunCommand("xdotool search --onlyvisible --class tolmar 2>/dev/null");
 }
 
+std::string NewProgramWindow(const std::string& before) {
+    const std::string now = VisibleProgramWindows();
+    std::size_t start = 0;
+    while (start < now.size()) {
+        std::size_t stop = now.find('\n', start);
+        std::string id = now.substr(start, stop - start);
+        start = stop == std::string::npos ? now.size() : stop + 1;
+        if (("\n" + before + "\n").find("\n" + id + "\n") == std::string::npos) {
+            return id;
+        }
+    }
+    return {};
+}
+
 bool ChooseMenuItem(const std::string& window, const std::string& menu, const std::string& item) {
     const std::string before = VisibleProgramWindows();
     std::string popup;
     TypeKeys(window, "key alt+" + menu);
-    bool opened = WaitFor(
-        [&] {
-            std::string now = VisibleProgramWindows();
-            std::size_t start = 0;
-            while (start < now.size()) {
-                std::size_t stop = now.find('\n', start);
-                std::string id = now.substr(start, stop - start);
-                start = stop == std::string::npos ? now.size() : stop + 1;
-                if (("\n" + before + "\n").find("\n" + id + "\n") == std::string::npos) {
-                    popup = id;
-                    return true;
-                }
-            }
-            return false;
-        },
-        10s);
+    bool opened = WaitFor([&] { return !(popup = NewProgramWindow(before)).empty(); }, 10s);
     if (!opened) {
         return false;
     }

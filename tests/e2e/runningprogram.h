@@ -94,6 +94,10 @@ void ChooseSave(const std::string& window);
 // The ids of the program's visible windows (menus included), one a line.
 std::string VisibleProgramWindows();
 
+// A visible window of the program that is not among the ids before (one a
+// line, as VisibleProgramWindows gives them), or "".
+std::string NewProgramWindow(const std::string& before);
+
 // Types into the focused window of the program, as a user would.
 void TypeKeys(const std::string& window, const std::string& xdotoolArguments);
 

@@ -140,22 +140,6 @@ TEST(DialogWindows, EscInTheMapsPeriodDialogAndRestoreBringEveryWindowBack) {
 
 namespace {
 
-// A visible window of the program, not in the list before, small as a menu.
-std::string NewMenu(const std::string& before) {
-    const std::string now = VisibleProgramWindows();
-    std::size_t start = 0;
-    while (start < now.size()) {
-        std::size_t stop = now.find('\n', start);
-        std::string id = now.substr(start, stop - start);
-        start = stop == std::string::npos ? now.size() : stop + 1;
-        if (("\n" + before + "\n").find("\n" + id + "\n") == std::string::npos &&
-            PlacementOf(id).height < 150) {
-            return id;
-        }
-    }
-    return {};
-}
-
 // A modal chart minimised through the window manager takes the program away
 // with it. The icon's menu opens with the chart still running, and its "終了"
 // only brings every window back; so does a click on a window the chart
@@ -190,7 +174,13 @@ TEST(DialogWindows, AMinimisedModalChartComesBackThroughTheIconMenuOrAnyWindow) 
     const std::string before = VisibleProgramWindows();
     RunCommand("xdotool mousemove --window " + *icon + " 8 8 click 3");
     std::string menu;
-    ASSERT_TRUE(WaitFor([&] { return !(menu = NewMenu(before)).empty(); }, 5s))
+    // The menu: a new window of the program, smaller than any of its others.
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            menu = NewProgramWindow(before);
+            return !menu.empty() && PlacementOf(menu).height < 150;
+        },
+        5s))
         << "a right click on the icon showed no menu";
     RunCommand("xdotool key Up Return"); // "終了", the last item
     EXPECT_TRUE(WaitFor(everythingBack, 5s)) << "終了 did not bring every window back";
