@@ -21,7 +21,9 @@ void MinimizeOnEscape();
 void RestoreApplication();
 
 // From now on, restoring any one window of the program from the task bar
-// restores all of them, as the notification icon does. Called once at start.
+// restores all of them, as the notification icon does, and a click on a window
+// that a minimised modal window blocks brings the modal window back. Called
+// once at start.
 void KeepWindowsTogether();
 
 // Lets the user resize the window between minimum and maximum, the maximum
