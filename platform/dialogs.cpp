@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include "platform/controls.h"
+#include "platform/windowsteps.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -76,6 +77,7 @@ MsgAnswer ShowMessageBox(QWidget* parent, const QString& text, const QString& ca
         return BoxHook()({text, caption, icon, buttons});
     }
     QMessageBox box(ToQtIcon(icon), caption, text, ToQtButtons(buttons), parent);
+    AskForCloseButtonOnly(&box);
     if (buttons == MsgButtons::YesNo) {
         box.setEscapeButton(QMessageBox::No);
     }

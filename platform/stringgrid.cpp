@@ -299,9 +299,12 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent) {
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     // The editor is always open in the current cell, so typing goes
-    // straight into it and a click into a cell can place the caret.
+    // straight into it and a click into a cell can place the caret. A click
+    // on the current cell opens its editor at once (mousePressEvent): the
+    // view's own way waits a double-click interval first, and keys typed
+    // meanwhile would go elsewhere.
     setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::AnyKeyPressed |
-                    QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+                    QAbstractItemView::EditKeyPressed);
     setTabKeyNavigation(true);
     setWordWrap(false);
     connect(delegate_, &StringGridDelegate::editorCreated, this,
@@ -380,7 +383,20 @@ void TStringGrid::showEvent(QShowEvent* event) {
         scrollWhenShown_ = false;
         scrollTo(currentIndex());
     }
+    // A cell made current while the grid was hidden got no editor: the
+    // first key or click must find it open all the same.
+    OpenCurrentEditor();
 }
+
+void TStringGrid::OpenCurrentEditor() {
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && state() != QAbstractItemView::EditingState &&
+        (model_->flags(current) & Qt::ItemIsEditable)) {
+        edit(current);
+    }
+}
+
+void TStringGrid::keyboardSearch(const QString&) {}
 
 bool TStringGrid::CellAt(const QPoint& viewportPoint, int* col, int* row) const {
     QModelIndex index = indexAt(viewportPoint);
@@ -532,6 +548,12 @@ void TStringGrid::mousePressEvent(QMouseEvent* event) {
         }
     }
     QTableView::mousePressEvent(event);
+    // The clicked cell is current now; its editor opens with the press, so
+    // that a key typed right after the click goes into it.
+    if (event->button() == Qt::LeftButton &&
+        indexAt(event->position().toPoint()) == currentIndex()) {
+        OpenCurrentEditor();
+    }
 }
 
 void TStringGrid::contextMenuEvent(QContextMenuEvent* event) {

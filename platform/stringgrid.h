@@ -155,6 +155,10 @@ public:
 
     QLineEdit* OpenEditor() const;
 
+    // Does nothing: a typed character that no editor took never moves the
+    // current cell to a row whose text starts with it.
+    void keyboardSearch(const QString& search) override;
+
 signals:
     // A mouse button pressed on a cell, in grid coordinates.
     void cellPressed(int col, int row);
@@ -185,6 +189,9 @@ private:
     // Moves the current cell like a spreadsheet: Tab within the row's
     // editable cells, Enter down, arrows by one cell.
     bool MoveByKey(int key, Qt::KeyboardModifiers modifiers);
+    // Opens the editor of the current cell when it takes text and none is
+    // open.
+    void OpenCurrentEditor();
     bool EditorKey(QLineEdit* editor, QKeyEvent* event);
     int NextEditableColumn(int col, int step) const;
 };

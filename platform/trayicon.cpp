@@ -1,54 +1,30 @@
 #include "trayicon.h"
 
+#include "platform/xcbbuttons.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
-#include <xcb/xcb.h>
 
 namespace {
 
-// The head of an XInput 2 device event as it comes over the wire: the toolkit
-// takes the mouse through XInput 2 where the X server has it.
-struct XiDeviceEventHead {
-    std::uint8_t responseType;
-    std::uint8_t extension;
-    std::uint16_t sequence;
-    std::uint32_t length;
-    std::uint16_t eventType;
-    std::uint16_t deviceId;
-    std::uint32_t time;
-    std::uint32_t detail;
-    xcb_window_t root;
-    xcb_window_t event;
-};
-constexpr std::uint16_t XiButtonRelease = 5;
-
-// The window a mouse button was released over, or 0 for any other event.
-xcb_window_t ButtonReleaseWindow(const xcb_generic_event_t* event) {
-    switch (event->response_type & 0x7f) {
-    case XCB_BUTTON_RELEASE:
-        return reinterpret_cast<const xcb_button_release_event_t*>(event)->event;
-    case XCB_GE_GENERIC: {
-        const auto* device = reinterpret_cast<const XiDeviceEventHead*>(event);
-        return device->eventType == XiButtonRelease ? device->event : 0;
-    }
-    default:
-        return 0;
-    }
-}
+constexpr std::uint32_t RightButton = 3;
 
 } // namespace
 
 // A click on the icon in a tray of the X11 kind (XEmbed) arrives as a click
 // on a small window of the toolkit's own, which an open modal dialog blocks
 // like every other window. The user who minimised the program from such a
-// dialog could then never bring it back: while a modal dialog runs, a click
-// on the icon is taken here, before the toolkit drops it.
+// dialog could then never bring it back, nor reach the icon's menu: while a
+// modal dialog runs, a click on the icon is taken here, before the toolkit
+// drops it. The right button opens the menu, any other restores.
 class TrayClickWhileModal : public QAbstractNativeEventFilter {
 public:
     explicit TrayClickWhileModal(TrayIcon* tray) : tray_(tray) {}
@@ -57,9 +33,25 @@ public:
         if (eventType != "xcb_generic_event_t" || QApplication::activeModalWidget() == nullptr) {
             return false;
         }
-        xcb_window_t window = ButtonReleaseWindow(static_cast<const xcb_generic_event_t*>(message));
-        QWidget* target = window != 0 ? QWidget::find(static_cast<WId>(window)) : nullptr;
-        if (target != nullptr && target->inherits("QSystemTrayIconSys")) {
+        const XcbButton release = XcbButtonOf(static_cast<const xcb_generic_event_t*>(message));
+        QWidget* target = release.window != 0 && !release.press
+                              ? QWidget::find(static_cast<WId>(release.window))
+                              : nullptr;
+        if (target == nullptr || !target->inherits("QSystemTrayIconSys")) {
+            return false;
+        }
+        if (release.button == RightButton) {
+            // Opened once the toolkit is done with the click: a menu opened
+            // while the click is still being handled does not show.
+            QMenu* menu = tray_->PopupMenu2();
+            const QPoint at = QCursor::pos();
+            // The click may come both as a core and as an XInput event.
+            QTimer::singleShot(0, menu, [menu, at] {
+                if (!menu->isVisible()) {
+                    menu->popup(at);
+                }
+            });
+        } else {
             emit tray_->restoreRequested();
         }
         return false;

@@ -2,7 +2,9 @@
 
 #include "mainwindowref.h"
 #include "trayicon.h"
+#include "xcbbuttons.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
@@ -67,16 +69,50 @@ bool AnyWindowAway() {
     });
 }
 
+// Whether an open modal window is minimised.
+bool ModalWindowAway() {
+    const auto windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+        return window->isVisible() && window->isMinimized() && window->isModal();
+    });
+}
+
 // Brings the whole program back when the user restores one of its windows
 // from the task bar: a modal dialog left minimised would otherwise block the
 // main window, which could not be used nor closed.
-class RestoreTogether : public QObject {
+//
+// A window manager may also minimise a modal window alone and leave its
+// owners on the screen, where the modal window blocks every click: a click
+// on any of them brings the modal window back. The toolkit drops such
+// clicks, so they are seen here first.
+class RestoreTogether : public QObject, public QAbstractNativeEventFilter {
 public:
     static constexpr const char* Name = "restoreTogether";
 
-    explicit RestoreTogether(QObject* application) : QObject(application) {
+    explicit RestoreTogether(QCoreApplication* application) : QObject(application) {
         setObjectName(QString::fromLatin1(Name));
         application->installEventFilter(this);
+        application->installNativeEventFilter(this);
+    }
+    ~RestoreTogether() override {
+        if (QCoreApplication* application = QCoreApplication::instance()) {
+            application->removeNativeEventFilter(this);
+        }
+    }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t" || QApplication::activeModalWidget() == nullptr) {
+            return false;
+        }
+        const XcbButton click = XcbButtonOf(static_cast<const xcb_generic_event_t*>(message));
+        QWidget* target = click.press && click.window != 0
+                              ? QWidget::find(static_cast<WId>(click.window))
+                              : nullptr;
+        // The notification icon has its own ways back.
+        if (target != nullptr && !target->inherits("QSystemTrayIconSys") && ModalWindowAway()) {
+            QTimer::singleShot(0, this, [] { RestoreApplication(); });
+        }
+        return false;
     }
 
 protected:
@@ -194,6 +230,22 @@ void RemoveSizeCommand(QWidget* window) {
     if (auto* dialog = qobject_cast<QDialog*>(window)) {
         dialog->setSizeGripEnabled(false);
     }
+    AskForCloseButtonOnly(window);
+}
+
+void AskForCloseButtonOnly(QWidget* window) {
+    const Qt::WindowFlags flags =
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    QWindow* handle = window->windowHandle();
+    if (handle == nullptr) {
+        window->setWindowFlags(flags);
+        return;
+    }
+    // A window on its way to the screen (asked from its show handler) keeps
+    // its native window: the toolkit would hide it to change the flags
+    // through the widget.
+    window->overrideWindowFlags(flags);
+    handle->setFlags(flags);
 }
 
 void CenterOnMainWindow(QWidget* window) {

@@ -21,7 +21,9 @@ void MinimizeOnEscape();
 void RestoreApplication();
 
 // From now on, restoring any one window of the program from the task bar
-// restores all of them, as the notification icon does. Called once at start.
+// restores all of them, as the notification icon does, and a click on a window
+// that a minimised modal window blocks brings the modal window back. Called
+// once at start.
 void KeepWindowsTogether();
 
 // Lets the user resize the window between minimum and maximum, the maximum
@@ -29,8 +31,12 @@ void KeepWindowsTogether();
 void LimitWindowSize(QWidget* window, QSize minimum, QSize maximum);
 
 // Fixes the window at its present size and takes away its size grip, so the
-// user cannot resize it.
+// user cannot resize it; its title bar asks for a close button only.
 void RemoveSizeCommand(QWidget* window);
+
+// Asks the window manager for a title bar with a close button only, no
+// minimise or maximise button: for windows of a fixed size.
+void AskForCloseButtonOnly(QWidget* window);
 
 // Moves the window, keeping its size, so that its frame is centred over the
 // main window's: x = L + (W - w) / 2, y = T + (H - h) / 2, halves truncated

@@ -64,6 +64,7 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    LeaveTheSessionBus();
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::AddGlobalTestEnvironment(new Desktop);
     return RUN_ALL_TESTS();

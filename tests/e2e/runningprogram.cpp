@@ -30,6 +30,14 @@ std::string FakeTimeLibrary() {
 
 } // namespace
 
+void LeaveTheSessionBus() {
+    // An address that leads nowhere: with none at all, the toolkit's
+    // accessibility start-up would try to start a bus through the X server
+    // and now and then wait on it for longer than any test waits for a
+    // window. Set before anything is started, so every program inherits it.
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+}
+
 void RunningProgram::Install(const fs::path& folder) {
     const char* binary = std::getenv("TOLMAR_BINARY");
     if (binary == nullptr) {
@@ -53,10 +61,6 @@ RunningProgram::RunningProgram(const fs::path& folder, const fs::path& runtimeFo
         ::setpgid(0, 0);
         ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         ::unsetenv("QT_QPA_PLATFORM");
-        // No session bus: without one, the toolkit's accessibility bridge
-        // would start one through the X server and now and then wait on it
-        // for longer than any test waits for a window.
-        ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
         if (!fakeTime.empty()) {
             // faketime's library is preloaded here, not through the faketime
             // command: that one leaves a semaphore behind when it is killed,
@@ -263,26 +267,25 @@ std::string VisibleProgramWindows() {
     return RunCommand("xdotool search --onlyvisible --class tolmar 2>/dev/null");
 }
 
+std::string NewProgramWindow(const std::string& before) {
+    const std::string now = VisibleProgramWindows();
+    std::size_t start = 0;
+    while (start < now.size()) {
+        std::size_t stop = now.find('\n', start);
+        std::string id = now.substr(start, stop - start);
+        start = stop == std::string::npos ? now.size() : stop + 1;
+        if (("\n" + before + "\n").find("\n" + id + "\n") == std::string::npos) {
+            return id;
+        }
+    }
+    return {};
+}
+
 bool ChooseMenuItem(const std::string& window, const std::string& menu, const std::string& item) {
     const std::string before = VisibleProgramWindows();
     std::string popup;
     TypeKeys(window, "key alt+" + menu);
-    bool opened = WaitFor(
-        [&] {
-            std::string now = VisibleProgramWindows();
-            std::size_t start = 0;
-            while (start < now.size()) {
-                std::size_t stop = now.find('\n', start);
-                std::string id = now.substr(start, stop - start);
-                start = stop == std::string::npos ? now.size() : stop + 1;
-                if (("\n" + before + "\n").find("\n" + id + "\n") == std::string::npos) {
-                    popup = id;
-                    return true;
-                }
-            }
-            return false;
-        },
-        10s);
+    bool opened = WaitFor([&] { return !(popup = NewProgramWindow(before)).empty(); }, 10s);
     if (!opened) {
         return false;
     }

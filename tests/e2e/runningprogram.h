@@ -9,6 +9,10 @@
 #include <utility>
 #include <vector>
 
+// Keeps every program the tests start (the program under test, the window
+// manager, the tray, the X tools) off any session bus. Called first thing.
+void LeaveTheSessionBus();
+
 // The real program, copied into a program folder of the test's own and
 // started there as a separate process in the test's X server.
 class RunningProgram {
@@ -89,6 +93,10 @@ void ChooseSave(const std::string& window);
 
 // The ids of the program's visible windows (menus included), one a line.
 std::string VisibleProgramWindows();
+
+// A visible window of the program that is not among the ids before (one a
+// line, as VisibleProgramWindows gives them), or "".
+std::string NewProgramWindow(const std::string& before);
 
 // Types into the focused window of the program, as a user would.
 void TypeKeys(const std::string& window, const std::string& xdotoolArguments);

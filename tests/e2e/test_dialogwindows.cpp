@@ -137,3 +137,73 @@ TEST(DialogWindows, EscInTheMapsPeriodDialogAndRestoreBringEveryWindowBack) {
 }
 
 } // namespace
+
+namespace {
+
+// A modal chart minimised through the window manager takes the program away
+// with it. The icon's menu opens with the chart still running, and its "終了"
+// only brings every window back; so does a click on a window the chart
+// blocks, or bringing back one that went with it.
+TEST(DialogWindows, AMinimisedModalChartComesBackThroughTheIconMenuOrAnyWindow) {
+    TempFolder folder;
+    TempFolder runtime;
+    RunningProgram::Install(folder.Path());
+    RunningProgram program(folder.Path(), runtime.Path(), "2005-03-15 10:00:00");
+    auto main = program.WaitForMainWindow(20s);
+    ASSERT_TRUE(main);
+    auto icon = program.WaitForTrayIcon(5s);
+    ASSERT_TRUE(icon) << "no notification icon";
+    const std::string summary = Open(*main, "v", "m", "月指定集計");
+    ASSERT_FALSE(summary.empty()) << "the month summary did not open";
+    const std::string chart = Open(summary, "g", "k", "勤務時間グラフ");
+    ASSERT_FALSE(chart.empty()) << "the chart did not open";
+    auto everythingBack = [&] {
+        return Viewable(*main) && Viewable(summary) && WmState(chart) == "Normal" &&
+               Viewable(chart);
+    };
+    auto minimiseChart = [&] {
+        RunCommand("xdotool windowminimize " + chart);
+        ASSERT_TRUE(WaitFor([&] { return WmState(chart) == "Iconic"; }, 5s))
+            << "the window manager did not minimise the chart";
+        // The window manager takes the chart's owners with it, or leaves
+        // them on the screen blocked by the chart: either is waited for.
+        WaitFor([&] { return !Viewable(*main); }, 1s);
+    };
+
+    minimiseChart();
+    const std::string before = VisibleProgramWindows();
+    RunCommand("xdotool mousemove --window " + *icon + " 8 8 click 3");
+    std::string menu;
+    // The menu: a new window of the program, smaller than any of its others.
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            menu = NewProgramWindow(before);
+            return !menu.empty() && PlacementOf(menu).height < 150;
+        },
+        5s))
+        << "a right click on the icon showed no menu";
+    RunCommand("xdotool key Up Return"); // "終了", the last item
+    EXPECT_TRUE(WaitFor(everythingBack, 5s)) << "終了 did not bring every window back";
+    EXPECT_FALSE(program.WaitForExit(500ms)) << "終了 ended the program under a modal chart";
+
+    // A click on the window left on the screen, or a window brought back
+    // from the window manager's list.
+    minimiseChart();
+    const bool mainLeft = Viewable(*main);
+    if (mainLeft) {
+        RunCommand("xdotool mousemove --window " + *main + " 300 300 click 1");
+    } else {
+        RunCommand("xdotool windowactivate " + summary + " 2>/dev/null");
+    }
+    EXPECT_TRUE(WaitFor(everythingBack, 5s))
+        << "the chart stayed away: main " << Viewable(*main) << ", summary " << WmState(summary)
+        << ", chart " << WmState(chart) << ", "
+        << (mainLeft ? "main clicked" : "summary activated");
+
+    CloseWithWindowManager(chart);
+    CloseWithWindowManager(summary);
+    ChooseEnd(*main);
+    EXPECT_EQ(program.WaitForExit(10s), 0);
+}
+
+} // namespace

@@ -98,7 +98,14 @@ TEST_F(PreviewPagesTest, ShowsTheReportsPagesAndMovesAndZoomsThroughThem) {
         EXPECT_EQ(pageNumber->text(), QStringLiteral("2 / 3"));
         const QRect whole = view.PageRect(1).translated(0, -view.verticalScrollBar()->value());
         EXPECT_TRUE(view.viewport()->rect().contains(whole));
-        QTest::qWait(50);
+        // Scroll bars that are no longer needed go once the view has laid
+        // itself out again; then the page is shown where it stays.
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return view.horizontalScrollBar()->isVisible() ==
+                       (view.horizontalScrollBar()->maximum() > 0) &&
+                   view.verticalScrollBar()->isVisible() ==
+                       (view.verticalScrollBar()->maximum() > 0);
+        }));
         const QSize wholeSize = view.PageRect(1).size();
         EXPECT_EQ(ShownPage(view, 1), ExpectedPage(layout, 1, wholeSize, view.Zoom()));
 

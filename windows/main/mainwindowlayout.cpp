@@ -70,7 +70,8 @@ void TForm1::BuildControls() {
     column->addLayout(top);
     column->addWidget(StringGrid1, 1);
 
-    // Keyboard order of the original window.
+    // Tab order: "前月" to "終了", the grid, the year and month boxes, then
+    // "月指定集計", which stands among the buttons but is reached last.
     QWidget::setTabOrder(Button1, Button2);
     QWidget::setTabOrder(Button2, Button3);
     QWidget::setTabOrder(Button3, Button4);

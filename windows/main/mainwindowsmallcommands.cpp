@@ -29,21 +29,25 @@ void TForm1::H2Click() {
                        QString::fromUtf8(ProgramTitle), MsgIcon::Exclamation);
         return;
     }
-    switch (ShellOpen(name)) {
-    case ShellOpenResult::Opened:
-        break;
-    case ShellOpenResult::NoHandler:
-        ShowMessageBox(this,
-                       QStringLiteral("ヘルプファイル %1 を開くプログラムが見つかりません。\n"
-                                      "テキストを開くプログラム（xdg-open）を入れてください。")
-                           .arg(name),
-                       QString::fromUtf8(ProgramTitle), MsgIcon::Exclamation);
-        break;
-    case ShellOpenResult::Failed:
-        ShowMessageBox(this, QStringLiteral("ヘルプファイル %1 を開けません。").arg(name),
-                       QString::fromUtf8(ProgramTitle), MsgIcon::Exclamation);
-        break;
-    }
+    // The answer comes once the desktop's opener has ended; the window stays
+    // in use meanwhile.
+    ShellOpen(name, this, [this, name](ShellOpenResult result) {
+        switch (result) {
+        case ShellOpenResult::Opened:
+            break;
+        case ShellOpenResult::NoHandler:
+            ShowMessageBox(this,
+                           QStringLiteral("ヘルプファイル %1 を開くプログラムが見つかりません。\n"
+                                          "テキストファイルを開くプログラムを入れてください。")
+                               .arg(name),
+                           QString::fromUtf8(ProgramTitle), MsgIcon::Exclamation);
+            break;
+        case ShellOpenResult::Failed:
+            ShowMessageBox(this, QStringLiteral("ヘルプファイル %1 を開けません。").arg(name),
+                           QString::fromUtf8(ProgramTitle), MsgIcon::Exclamation);
+            break;
+        }
+    });
 }
 
 void TForm1::I1Click() {
