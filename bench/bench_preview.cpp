@@ -31,6 +31,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -107,15 +108,16 @@ void WriteFullLedgerYear(const std::filesystem::path& folder) {
     const std::string& leave = DayKindText(DayKind::AnnualLeave);
     int leaveDays = 0;
     for (int d = 1; d <= 366; ++d) {
+        leaveDays += YearSlot2[static_cast<std::size_t>(d)].Kind == leave ? 1 : 0;
+    }
+    for (int d = 1; d <= 366 && leaveDays < MaxVacationRecords; ++d) {
         Recode1& day = YearSlot2[static_cast<std::size_t>(d)];
-        if (day.Kind.empty() && leaveDays < MaxVacationRecords) {
+        if (day.Kind.empty()) {
             Recode1 leaveDay;
             leaveDay.Date = day.Date;
             leaveDay.Weekday = day.Weekday;
             leaveDay.Kind = leave;
             day = leaveDay;
-        }
-        if (day.Kind == leave) {
             ++leaveDays;
         }
     }
