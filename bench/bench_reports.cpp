@@ -7,6 +7,7 @@
 #include "records/state.h"
 #include "tests/common/reportsnapshots.h"
 #include "tests/common/tempfolder.h"
+#include "unlike.h"
 #include "windows/main/mainwindow.h"
 #include "windows/reports/reports.h"
 
@@ -14,6 +15,10 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+[[maybe_unused]] const bool Unlike = UnlikeTheProgram(
+    "PDFs painted over and over in one process, and the main window made by the benchmark without "
+    "the program's start-up; the program paints a report once, from its preview");
 
 void BM_MainWindowStart(benchmark::State& state) {
     TempFolder folder;

@@ -7,11 +7,16 @@
 #include "records/fileio.h"
 #include "records/state.h"
 #include "records/yearslots.h"
+#include "unlike.h"
 
 #include <benchmark/benchmark.h>
 #include <vector>
 
 namespace {
+
+[[maybe_unused]] const bool Unlike =
+    UnlikeTheProgram("the save alone, repeated in one process over files it wrote a moment before; "
+                     "the program saves once, from its save command");
 
 class SilentPort : public SavePort {
 public:

@@ -5,10 +5,15 @@
 #include "records/state.h"
 #include "records/vacation.h"
 #include "tests/common/tempfolder.h"
+#include "unlike.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
+
+[[maybe_unused]] const bool Unlike =
+    UnlikeTheProgram("the readers and writers alone, repeated in one process with the files in the "
+                     "page cache; the program reads them once as it starts or opens a year");
 
 constexpr int ExtraSections = 100'000;
 

@@ -5,10 +5,15 @@
 #include "engine/periodsummary.h"
 #include "filledyears.h"
 #include "records/settings.h"
+#include "unlike.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
+
+[[maybe_unused]] const bool Unlike =
+    UnlikeTheProgram("the engine alone, repeated in one process with the files in the page cache; "
+                     "the program runs it once as a summary window opens");
 
 void LoadBothSlots(benchmark::State& state) {
     for (auto _ : state) {

@@ -3,6 +3,7 @@
 
 #include "records/timetext.h"
 #include "records/worktime.h"
+#include "unlike.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -10,6 +11,10 @@
 #include <vector>
 
 namespace {
+
+[[maybe_unused]] const bool Unlike =
+    UnlikeTheProgram("the functions alone, called over and over in one warm process; the program "
+                     "calls them once for a typed cell or a shown day");
 
 constexpr int TypedCount = 1'000'000;
 

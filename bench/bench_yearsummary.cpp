@@ -8,6 +8,7 @@
 #include "filledyears.h"
 #include "records/clock.h"
 #include "records/state.h"
+#include "unlike.h"
 #include "windows/main/mainwindow.h"
 #include "windows/summaries/yearsummarywindow.h"
 
@@ -15,6 +16,10 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+[[maybe_unused]] const bool Unlike =
+    UnlikeTheProgram("the windows made over and over in one process and painted offscreen; the "
+                     "program opens the summary once, in a real window over its main window");
 
 void UseFilledYears() {
     ProgramFolder = Files().Folder();

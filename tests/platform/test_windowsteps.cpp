@@ -1,9 +1,9 @@
 #include "platform/mainwindowref.h"
 #include "platform/modalform.h"
-#include "platform/printservice.h"
 #include "platform/windowsteps.h"
 #include "records/settings.h"
 #include "records/state.h"
+#include "windows/printingmodule/printservice.h"
 
 #include <QDialog>
 #include <QGuiApplication>

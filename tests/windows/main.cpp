@@ -1,6 +1,7 @@
 #include "platform/application.h"
 #include "platform/fonts.h"
 #include "windows/main/startup.h"
+#include "windows/printing/printing.h"
 
 #include <gtest/gtest.h>
 
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
     ConnectPlatformToSettings();
+    UsePrintingLinkedIn(TolmarPrintingEntries());
     return RUN_ALL_TESTS();
 }

@@ -1,8 +1,8 @@
-#include "platform/printservice.h"
 #include "tests/common/tempfolder.h"
 #include "windows/charts/chartdata.h"
-#include "windows/charts/chartplot.h"
-#include "windows/charts/chartwindows.h"
+#include "windows/printingmodule/chartplot.h"
+#include "windows/printingmodule/chartwindows.h"
+#include "windows/printingmodule/printservice.h"
 
 #include <QPrinter>
 #include <QProcess>

@@ -1,4 +1,3 @@
-#include "platform/printservice.h"
 #include "records/settings.h"
 #include "records/state.h"
 #include "tests/common/yearbytes.h"
@@ -6,6 +5,7 @@
 #include "windows/main/mainwindow.h"
 #include "windows/map/mapspanpicker.h"
 #include "windows/map/mapwindow.h"
+#include "windows/printingmodule/printservice.h"
 
 #include <QAction>
 #include <QApplication>

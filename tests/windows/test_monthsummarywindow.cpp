@@ -3,10 +3,10 @@
 #include "records/settings.h"
 #include "records/state.h"
 #include "tests/common/yearbytes.h"
-#include "windows/charts/chartwindows.h"
 #include "windows/pickers/datefield.h"
 #include "windows/pickers/freeperiodpicker.h"
 #include "windows/pickers/monthpicker.h"
+#include "windows/printingmodule/chartwindows.h"
 #include "windows/summaries/monthsummarywindow.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "platform/printservice.h"
 #include "platform/report.h"
 #include "records/clock.h"
 #include "tests/common/tempfolder.h"
 #include "tests/windows/reportpdf.h"
+#include "windows/printingmodule/printservice.h"
 #include "windows/reports/reports.h"
 
 #include <QPrinter>

@@ -4,8 +4,8 @@
 #include "records/state.h"
 #include "tests/common/tempfolder.h"
 #include "tests/windows/plannedanswers.h"
-#include "windows/charts/chartwindows.h"
 #include "windows/pickers/yearstartpicker.h"
+#include "windows/printingmodule/chartwindows.h"
 #include "windows/summaries/yearsummarywindow.h"
 
 #include <QAction>

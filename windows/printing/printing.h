@@ -10,10 +10,10 @@ struct DayChart;
 struct LifeChart;
 struct ReportLayout;
 
-// The chart windows and everything that talks to the print system. The
-// program loads them as a module beside it the first time they are needed,
-// so that it starts without the chart library and the print system's
-// libraries; tests and benchmarks link them in.
+// The chart windows and everything that talks to the print system
+// (windows/printingmodule/). The program loads them as a module beside it
+// the first time they are needed, so that it starts without the chart
+// library and the print system's libraries; tests link them in.
 struct PrintingEntries {
     // After the print dialog, prints the report on printer, which is made
     // on the first print and kept for the next so the dialog remembers the
@@ -34,6 +34,10 @@ const PrintingEntries* Printing(QWidget* owner);
 
 // The table as the module hands it out.
 extern "C" const PrintingEntries* TolmarPrintingEntries();
+
+// For a process that links the module's code in (the tests): Printing()
+// gives these entries from now on and loads no module.
+void UsePrintingLinkedIn(const PrintingEntries* entries);
 
 // The module's file name, beside the program.
 inline constexpr const char* PrintingModuleName = "tolmar-printing.so";

@@ -1,7 +1,7 @@
 #include "mapprint.h"
 
-#include "platform/printservice.h"
 #include "records/state.h"
+#include "windows/printingmodule/printservice.h"
 
 #include <QMenuBar>
 #include <QPainter>

@@ -4,8 +4,8 @@
 #include "platform/fonts.h"
 #include "platform/windowsteps.h"
 #include "records/state.h"
-#include "windows/charts/chartplot.h"
-#include "windows/charts/printgraph.h"
+#include "windows/printingmodule/chartplot.h"
+#include "windows/printingmodule/printgraph.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -1,9 +1,9 @@
 // What the chart and print code offers the rest of the program.
-#include "platform/printservice.h"
 #include "platform/report.h"
-#include "windows/charts/chartwindows.h"
-#include "windows/map/mapprint.h"
 #include "windows/printing/printing.h"
+#include "windows/printingmodule/chartwindows.h"
+#include "windows/printingmodule/mapprint.h"
+#include "windows/printingmodule/printservice.h"
 
 #include <QPrinter>
 

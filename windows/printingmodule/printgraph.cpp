@@ -1,9 +1,9 @@
 #include "printgraph.h"
 
-#include "platform/printservice.h"
 #include "platform/windowsteps.h"
 #include "records/state.h"
-#include "windows/charts/chartplot.h"
+#include "windows/printingmodule/chartplot.h"
+#include "windows/printingmodule/printservice.h"
 
 #include <QPrinter>
 #include <qcustomplot.h>

@@ -10,6 +10,8 @@
 
 namespace {
 
+const PrintingEntries* Entries = nullptr;
+
 std::filesystem::path ModulePath() {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -18,18 +20,21 @@ std::filesystem::path ModulePath() {
 
 } // namespace
 
+void UsePrintingLinkedIn(const PrintingEntries* entries) {
+    Entries = entries;
+}
+
 const PrintingEntries* Printing(QWidget* owner) {
-    static const PrintingEntries* entries = nullptr;
-    if (entries != nullptr) {
-        return entries;
+    if (Entries != nullptr) {
+        return Entries;
     }
     const std::filesystem::path path = ModulePath();
     QString why;
     if (void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
         using Entry = const PrintingEntries* (*)();
         if (auto entry = reinterpret_cast<Entry>(::dlsym(module, "TolmarPrintingEntries"))) {
-            entries = entry();
-            return entries;
+            Entries = entry();
+            return Entries;
         }
         why = QString::fromLocal8Bit(::dlerror());
         ::dlclose(module);
