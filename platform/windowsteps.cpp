@@ -2,11 +2,10 @@
 
 #include "mainwindowref.h"
 #include "trayicon.h"
-#include "xcbbuttons.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -69,67 +68,58 @@ bool AnyWindowAway() {
     });
 }
 
-// Whether an open modal window is minimised.
-bool ModalWindowAway() {
-    const auto windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
-        return window->isVisible() && window->isMinimized() && window->isModal();
-    });
-}
-
-// Brings the whole program back when the user restores one of its windows
-// from the task bar: a modal dialog left minimised would otherwise block the
-// main window, which could not be used nor closed.
+// Keeps the program's windows together when the window manager minimises or
+// restores one of them. Restoring any one from the task bar restores all: a
+// modal dialog left minimised would otherwise block the main window, which
+// could not be used nor closed.
 //
 // A window manager may also minimise a modal window alone and leave its
-// owners on the screen, where the modal window blocks every click: a click
-// on any of them brings the modal window back. The toolkit drops such
-// clicks, so they are seen here first.
-class RestoreTogether : public QObject, public QAbstractNativeEventFilter {
+// owners on the screen, dead to every click while the modal window is away,
+// or minimise the main window alone and leave the modal window. openbox does
+// so once it has lost track of which window owns the dialog (the main window
+// was hidden behind the notification icon meanwhile), and then merely gives
+// the main window the focus when it is chosen from a window list. So while a modal window runs, the
+// window manager's minimise of any window minimises the whole program, as Esc
+// does; every way back then restores it whole.
+class KeepTogether : public QObject {
 public:
-    static constexpr const char* Name = "restoreTogether";
+    static constexpr const char* Name = "keepTogether";
 
-    explicit RestoreTogether(QCoreApplication* application) : QObject(application) {
+    explicit KeepTogether(QCoreApplication* application) : QObject(application) {
         setObjectName(QString::fromLatin1(Name));
         application->installEventFilter(this);
-        application->installNativeEventFilter(this);
-    }
-    ~RestoreTogether() override {
-        if (QCoreApplication* application = QCoreApplication::instance()) {
-            application->removeNativeEventFilter(this);
-        }
-    }
-
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (eventType != "xcb_generic_event_t" || QApplication::activeModalWidget() == nullptr) {
-            return false;
-        }
-        const XcbButton click = XcbButtonOf(static_cast<const xcb_generic_event_t*>(message));
-        QWidget* target = click.press && click.window != 0
-                              ? QWidget::find(static_cast<WId>(click.window))
-                              : nullptr;
-        // The notification icon has its own ways back.
-        if (target != nullptr && !target->inherits("QSystemTrayIconSys") && ModalWindowAway()) {
-            QTimer::singleShot(0, this, [] { RestoreApplication(); });
-        }
-        return false;
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
-            auto* window = static_cast<QWidget*>(watched);
-            auto* change = static_cast<QWindowStateChangeEvent*>(event);
-            if (window->isWindow() && (change->oldState() & Qt::WindowMinimized) &&
-                !window->isMinimized()) {
-                QTimer::singleShot(0, this, [] {
-                    if (AnyWindowAway()) {
-                        RestoreApplication();
-                    }
-                });
-            }
+            Follow(static_cast<QWidget*>(watched), *static_cast<QWindowStateChangeEvent*>(event));
         }
         return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Follow(const QWidget* window, const QWindowStateChangeEvent& change) {
+        const bool wasMinimized = (change.oldState() & Qt::WindowMinimized) != 0;
+        if (!window->isWindow() || wasMinimized == window->isMinimized()) {
+            return;
+        }
+        if (wasMinimized) {
+            QTimer::singleShot(0, this, [] {
+                if (AnyWindowAway()) {
+                    RestoreApplication();
+                }
+            });
+        } else if (change.spontaneous() && QApplication::activeModalWidget() != nullptr) {
+            // Only a minimise the window manager reports: the program's own
+            // take every window already.
+            QTimer::singleShot(0, this, [window = QPointer<const QWidget>(window)] {
+                if (window != nullptr && window->isMinimized() &&
+                    QApplication::activeModalWidget() != nullptr) {
+                    MinimizeOnEscape();
+                }
+            });
+        }
     }
 };
 
@@ -207,9 +197,9 @@ void RestoreApplication() {
 
 void KeepWindowsTogether() {
     QCoreApplication* application = QCoreApplication::instance();
-    if (application->findChild<QObject*>(QString::fromLatin1(RestoreTogether::Name),
+    if (application->findChild<QObject*>(QString::fromLatin1(KeepTogether::Name),
                                          Qt::FindDirectChildrenOnly) == nullptr) {
-        new RestoreTogether(application);
+        new KeepTogether(application);
     }
 }
 

@@ -13,7 +13,8 @@ class QWidget;
 // its exec() keeps running. With a notification icon the main window is
 // hidden instead, leaving only the icon. A window still waiting to reach the
 // display (its show handler runs a dialog first) is left alone, so that it
-// opens normal.
+// opens normal. Esc does this, and so does the window manager's minimise of
+// any window while a modal window runs.
 void MinimizeOnEscape();
 
 // Brings every minimised window of the program back, the main window first
@@ -21,9 +22,9 @@ void MinimizeOnEscape();
 void RestoreApplication();
 
 // From now on, restoring any one window of the program from the task bar
-// restores all of them, as the notification icon does, and a click on a window
-// that a minimised modal window blocks brings the modal window back. Called
-// once at start.
+// restores all of them, as the notification icon does, and while a modal
+// window runs, the window manager's minimise of any window minimises the
+// whole program. Called once at start.
 void KeepWindowsTogether();
 
 // Lets the user resize the window between minimum and maximum, the maximum
