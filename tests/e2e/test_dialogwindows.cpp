@@ -73,7 +73,15 @@ TEST(DialogWindows, AboutBoxAndWebLinkOpenCentredToThePixel) {
         SCOPED_TRACE(dialog.title);
         const std::string window = Open(*main, dialog.menu, dialog.item, dialog.title);
         ASSERT_FALSE(window.empty()) << "the dialog did not open";
-        const Frame frame = FrameOf(window);
+        // The window manager may place the frame once more after it maps.
+        Frame frame = FrameOf(window);
+        WaitFor(
+            [&] {
+                frame = FrameOf(window);
+                return frame.left == owner.left + (owner.width - frame.width) / 2 &&
+                       frame.top == owner.top + (owner.height - frame.height) / 2;
+            },
+            2s);
         EXPECT_EQ(frame.left, owner.left + (owner.width - frame.width) / 2);
         EXPECT_EQ(frame.top, owner.top + (owner.height - frame.height) / 2);
 
