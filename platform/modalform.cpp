@@ -54,7 +54,7 @@ void TModalForm::showEvent(QShowEvent* event) {
 void TModalForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         if (escapeMinimizes_ && EscapeMinimizesQuery() && EscapeMinimizesQuery()()) {
-            MinimizeOnEscape();
+            MinimizeApplication();
         }
         event->accept();
         return;

@@ -116,7 +116,7 @@ private:
             QTimer::singleShot(0, this, [window = QPointer<const QWidget>(window)] {
                 if (window != nullptr && window->isMinimized() &&
                     QApplication::activeModalWidget() != nullptr) {
-                    MinimizeOnEscape();
+                    MinimizeApplication();
                 }
             });
         }
@@ -152,7 +152,7 @@ protected:
 
 } // namespace
 
-void MinimizeOnEscape() {
+void MinimizeApplication() {
     QWidget* main = MainWindowHandle();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         // A window not on the display yet is left alone: minimised now, it

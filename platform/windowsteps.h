@@ -15,7 +15,7 @@ class QWidget;
 // display (its show handler runs a dialog first) is left alone, so that it
 // opens normal. Esc does this, and so does the window manager's minimise of
 // any window while a modal window runs.
-void MinimizeOnEscape();
+void MinimizeApplication();
 
 // Brings every minimised window of the program back, the main window first
 // and an open modal dialog in front of it (the notification icon's restore).

@@ -249,7 +249,7 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && Settings.Escflg != 0 &&
         watched == StringGrid1->OpenEditor()) {
-        MinimizeOnEscape();
+        MinimizeApplication();
     }
     return TModalForm::eventFilter(watched, event);
 }

@@ -276,7 +276,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // up; act on the one that received it first.
         if (widget != nullptr && widget->window() == this &&
             widget == QApplication::focusWidget()) {
-            MinimizeOnEscape();
+            MinimizeApplication();
         }
     }
     return QMainWindow::eventFilter(watched, event);

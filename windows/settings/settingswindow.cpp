@@ -231,7 +231,7 @@ bool TForm8::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && Settings.Escflg != 0 &&
         qobject_cast<QLineEdit*>(watched) != nullptr) {
-        MinimizeOnEscape();
+        MinimizeApplication();
     }
     return TModalForm::eventFilter(watched, event);
 }

@@ -70,7 +70,7 @@ bool TForm6::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && watched != nullptr &&
         watched == StringGrid3->OpenEditor()) {
         if (Settings.Escflg != 0) {
-            MinimizeOnEscape();
+            MinimizeApplication();
         }
         return true;
     }
