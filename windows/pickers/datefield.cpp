@@ -75,6 +75,12 @@ DateField::DateField(QWidget* parent, const QString& name, const QString& hint) 
     connect(calendar_, &QCalendarWidget::activated, calendar_, &QCalendarWidget::clicked);
 }
 
+// The line loses its focus while Qt deletes the children, after this
+// field's own part is gone: its signals must no longer reach this field.
+DateField::~DateField() {
+    edit_->disconnect(this);
+}
+
 void DateField::setDateRange(const QDate& earliest, const QDate& latest) {
     earliest_ = earliest;
     latest_ = latest;

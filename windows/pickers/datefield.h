@@ -19,6 +19,7 @@ class DateField : public QWidget {
     Q_OBJECT
 public:
     DateField(QWidget* parent, const QString& name, const QString& hint);
+    ~DateField() override;
 
     void setDateRange(const QDate& earliest, const QDate& latest);
     QDate minimumDate() const { return earliest_; }
