@@ -21,8 +21,9 @@ struct NationalHoliday {
     int firstYear; // the entry is empty before this year
 };
 
-// The table that gives the holidays of the years before 2014; its names are
-// the ones the Windows program wrote into the holiday files of those years.
+// The table that gives the holidays of the years before 2014. Its names are
+// the ones the users' holiday files of those years already hold, so a
+// calendar built for them matches a saved one.
 const NationalHoliday Defaults[15] = {
     {"1/1", "元旦", 1949},       {"1/15", "成人の日", 0},         {"2/11", "建国記念日", 1967},
     {"3/20", "春分の日", 0},     {"4/29", "みどりの日", 1949},    {"5/3", "憲法記念日", 1949},

@@ -144,10 +144,6 @@ TEST(DialogWindows, EscInTheMapsPeriodDialogAndRestoreBringEveryWindowBack) {
     EXPECT_EQ(program.WaitForExit(10s), 0);
 }
 
-} // namespace
-
-namespace {
-
 // A modal chart or its main window minimised through the window manager
 // takes the whole program away, also once the window manager has lost track
 // of the chart's owners. The icon's menu opens with the chart still running,
